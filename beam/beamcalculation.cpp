@@ -1,0 +1,208 @@
+#include "beam/beamcalculation.h"
+
+#include "beam/insulation.h"
+#include "beam/report.h"
+#include "common/checkedmath.h"
+#include "common/numberformat.h"
+#include "common/numbertext.h"
+#include "platform/ui.h"
+#include "vf/groundcorrection.h"
+
+#include <cmath>
+
+Berechnung::Berechnung(BeamFormPort& form, BeamEnvironment environment)
+    : form(form), env(std::move(environment))
+{
+}
+
+Berechnung::~Berechnung() = default;
+
+QString Berechnung::F(float value) const { return formatSingle(value, u"###0.0##", env.decimal); }
+
+void Berechnung::appendInfo(const QString& piece) { form.setInfo(form.info() + piece); }
+
+// Each output is stored in single precision, then its piece joins the results text.
+void Berechnung::output(float& target, double value, QStringView key, QStringView unit, bool lineEnd)
+{
+    target = checked::single(value);
+    QString piece = key + F(target) + unit;
+    if (lineEnd)
+        piece += env.module.CrLf;
+    appendInfo(piece);
+}
+
+std::vector<Step> Berechnung::calculationSteps()
+{
+    return {
+        {"1", [this] { form.setInfo(QString()); return StepResult::Next; }},
+        {"2", [this] {
+             const float f = ZahlAusText(form.text1());
+             // No usable frequency: the 6-m band's top end.
+             v.f = f > 0 ? f : 50.2f;
+             return StepResult::Next;
+         }},
+        {"3", [this] { v.VF = ZahlAusText(form.text4()); return StepResult::Next; }},
+        {"4", [this] { v.p = checked::single((1.0 - v.VF) * 100); return StepResult::Next; }},
+        {"5", [this] { v.p = ErdbodenKorrektur(v.f, 0, v.p, env.vkRechner); return StepResult::Next; }},
+        {"6", [this] { v.VF = checked::single(1.0 - v.p / 100.0); return StepResult::Next; }},
+        {"7", [this] { form.setText4(formatSingle(v.VF, u"0.0###", env.decimal)); return StepResult::Next; }},
+        {"8", [this] {
+             // Outside every band the text is a value no step sets, formatted: 0,0.
+             v.band = bandFuer(v.f, formatSingle(0.0f, u"###0.0##", env.decimal));
+             form.selectBand(v.band.button);
+             return StepResult::Next;
+         }},
+        {"9", [this] { v.Er = ZahlAusText(form.combo1()); return StepResult::Next; }},
+        {"10", [this] {
+             bare = v.Er <= LuftEr;
+             if (bare)
+                 env.module.ZusatzVerkuerzung = 0;
+             return StepResult::Next;
+         }},
+        {"11", [this] {
+             if (bare || v.Er <= 20)
+                 return StepResult::Next;
+             ui::beep();
+             const auto answer = ui::messageBox(QStringLiteral("Ist die Eingabe der relative Dielektrizitätszahl korrekt ?"),
+                                                QStringLiteral(" Schlechtes Isoliermaterial ?"), ui::Buttons::YesNo,
+                                                ui::Icon::Question);
+             if (answer == ui::Answer::Yes)
+                 return StepResult::Next;
+             form.focusCombo1();
+             return StepResult::EndRun;
+         }},
+        {"12", [this] { if (!bare) v.dA = ZahlAusText(form.text6()); return StepResult::Next; }},
+        {"13", [this] { if (!bare) v.dL = ZahlAusText(form.text7()); return StepResult::Next; }},
+        {"14", [this] {
+             if (bare || !(v.dL < 0.01f || v.dL >= v.dA))
+                 return StepResult::Next;
+             ui::beep();
+             ui::processEvents();
+             form.focusText7();
+             form.setInfo(QStringLiteral("Hinweis: Durchmesser zu gering!"));
+             return StepResult::EndRun;
+         }},
+        {"15", [this] {
+             if (!bare)
+                 env.module.ZusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
+             return StepResult::Next;
+         }},
+        {"16", [] { ui::setBusyCursor(true); return StepResult::Next; }},
+        {"17", [this] {
+             // The wavelength on the insulated wire.
+             const double s = env.module.ZusatzVerkuerzung;
+             const double u = 1 - (s + s);
+             v.lambdaK = checked::finite(u * checked::div(300, v.f));
+             return StepResult::Next;
+         }},
+        {"18", [this] {
+             v.lambda = checked::div(300, v.f);
+             appendInfo(QStringLiteral("Berechnet für die Resonanzfrequenz = ") + F(v.f) + QStringLiteral(" MHz / "));
+             return StepResult::Next;
+         }},
+        {"19.1", [this] { output(v.out.LgD, 163 * v.lambdaK / 300 * v.VF, u"LgD=", u" m / "); return StepResult::Next; }},
+        {"19.2", [this] { output(v.out.LgR, 169.85 * v.lambdaK / 300 * v.VF, u"LgR=", u" m / ", true); return StepResult::Next; }},
+        {"19.3", [this] { output(v.out.A, 0.125 * v.lambda, u"A=", u" m / "); return StepResult::Next; }},
+        {"19.4", [this] { output(v.out.Bv, 0.25 * v.lambdaK, u"Bv=", u" m / "); return StepResult::Next; }},
+        {"19.5", [this] { output(v.out.Bh, 0.255 * v.lambdaK, u"Bh=", u" m / "); return StepResult::Next; }},
+        {"19.6", [this] { output(v.out.LgBoom, 0.25 * v.lambda, u"LgBoom=", u" m / "); return StepResult::Next; }},
+        {"19.7", [this] { output(v.out.C, 0.042 * v.lambda, u"C=", u" m / "); return StepResult::Next; }},
+        {"19.8", [this] { output(v.out.gesLgBoom, 0.334 * v.lambda, u"gesLgBoom=", u" m / ", true); return StepResult::Next; }},
+        {"19.9", [this] { output(v.out.D, 0.1169 * v.lambda, u"D=", u" m / "); return StepResult::Next; }},
+        // The correction x that P allows for is 0.
+        {"19.10", [this] { output(v.out.P, v.out.Bv / 2.0 - 0.0f, u"P=", u" m (minus x)/ "); return StepResult::Next; }},
+        {"19.11", [this] {
+             output(v.out.frD, v.f * std::sqrt(double(EigenresonanzK)), u"frD=", u" MHz / ");
+             form.setLabel3(F(v.out.frD));
+             return StepResult::Next;
+         }},
+        {"19.12", [this] {
+             output(v.out.frR, checked::div(v.f, std::sqrt(double(EigenresonanzK))), u"frR=", u" MHz / ", true);
+             form.setLabel5(F(v.out.frR));
+             return StepResult::Next;
+         }},
+        {"19.13", [this] { output(v.out.Vlg, checked::div(75.0f, v.f) * KabelVk, u"Vlg=", u" m / "); return StepResult::Next; }},
+        {"21", [this] { form.setText1(formatSingle(v.f, u"##0.0##", env.decimal)); return StepResult::Next; }},
+    };
+}
+
+ReportData Berechnung::reportData()
+{
+    ReportData data;
+    data.range = form.selectedRange();
+    data.bandText = v.band.bandText;
+    data.f = v.f;
+    data.VF = v.VF;
+    data.insulated = !bare;
+    data.combo1 = form.combo1();
+    data.out = v.out;
+    data.date = env.today;
+    data.legalNotice = env.legalNotice;
+    data.decimal = env.decimal;
+    data.crLf = env.module.CrLf;
+    return data;
+}
+
+void Berechnung::writeLine(const QString& line) { writeReportLine(report.get(), line + env.module.CrLf); }
+
+std::vector<Step> Berechnung::reportSteps()
+{
+    std::vector<Step> steps{
+        {"R1", [this] { env.module.TabellenDatei = QStringLiteral("Zentavik.txt"); return StepResult::Next; }},
+        {"R2", [this] { report = openReport(env.module.TabellenDatei); return StepResult::Next; }},
+    };
+    for (int n = 1; n <= reportLineCount; ++n) {
+        // The report's lines 1 to 29, one step each; line 9 only for insulated wire.
+        steps.push_back({"R3", [this, n] {
+                             const ReportData data = reportData();
+                             if (n == 9 && !data.insulated)
+                                 return StepResult::Next;
+                             writeLine(reportLine(n, data));
+                             return StepResult::Next;
+                         }});
+    }
+    steps.push_back({"R8", [this] {
+                         appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt als Textfile 'Zentavik.txt' vor.  "));
+                         return StepResult::Next;
+                     }});
+    steps.push_back({"R9", [this] { closeReport(report.get()); report.reset(); return StepResult::Next; }});
+    steps.push_back({"R10", [this] { form.enableCommand2(); return StepResult::Next; }});
+    steps.push_back({"R11", [this] {
+                         form.setStatus(QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
+                         return StepResult::Next;
+                     }});
+    return steps;
+}
+
+RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
+{
+    v = BeamValues{};
+    bare = true;
+    std::vector<Step> steps = calculationSteps();
+    if (withReport) {
+        std::vector<Step> rest = reportSteps();
+        steps.insert(steps.end(), std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()));
+    }
+    const RunEnd end = runSteps(steps, handler);
+    // An aborted run closes its file: what was written so far stays on disk.
+    if (report) {
+        report->close();
+        report.reset();
+    }
+    return end;
+}
+
+FailureAnswer beamFailureBox(const Failure& failure, const QString& crLf)
+{
+    QString message = failure.description;
+    if (failure.number == failures::Overflow || failure.number == failures::IndexOutOfRange)
+        message += crLf + QStringLiteral("Bitte kleinere Werte verwenden.");
+    ui::setBusyCursor(false);
+    const auto answer = ui::messageBox(message, QStringLiteral(" Fehler "), ui::Buttons::AbortRetryIgnore,
+                                       ui::Icon::Exclamation);
+    if (answer == ui::Answer::Retry || answer == ui::Answer::Ignore) {
+        ui::setBusyCursor(true);
+        return answer == ui::Answer::Retry ? FailureAnswer::Retry : FailureAnswer::Ignore;
+    }
+    return FailureAnswer::Abort;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Wire insulation: the material list of the insulation group and the extra shortening an
+// insulated wire needs.
+
+#include <QString>
+#include <QStringList>
+
+// Permittivity of air: at or below it the wire counts as bare.
+inline constexpr float LuftEr = 1.00059f;
+
+// The 25 entries of the material list, numbers with the given decimal separator.
+QStringList isolierMaterialien(const QString& decimal);
+
+// Insulation shortening s (a fraction) from permittivity, outer and conductor diameter (mm)
+// and velocity factor. Fails with a division by zero when VF or Er is 0.
+double IsolierKorrektur(float Er, float dA, float dL, float VF);

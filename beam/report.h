@@ -1,0 +1,37 @@
+#pragma once
+// The report "Zentavik.txt": its lines, and the file they are written to
+// (Windows-1252, every line ending in carriage return and line feed).
+
+#include "beam/beamcalculation.h"
+
+#include <QDate>
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+struct ReportData {
+    int range = -1;            // selected range button: 0 CW, 1 SSB, 2 band middle, -1 none
+    QString bandText;
+    float f = 0, VF = 0;
+    bool insulated = false;
+    QString combo1;            // the insulation text, printed as the user sees it
+    BeamDimensions out;
+    QDate date;
+    QString legalNotice;
+    QString decimal = QStringLiteral(",");
+    QString crLf = QStringLiteral("\r\n");
+};
+
+inline constexpr int reportLineCount = 29;
+
+// Line n (1 to 29) without its line end; lines 13, 22 and 25 carry an extra line break.
+QString reportLine(int n, const ReportData& data);
+
+// The separator line: 80 macrons.
+QString separatorLine();
+
+// Creates or truncates the report; failures carry the system's description.
+std::unique_ptr<QFile> openReport(const QString& name);
+void writeReportLine(QFile* file, const QString& textWithLineEnd);
+void closeReport(QFile* file);

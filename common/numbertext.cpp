@@ -1,0 +1,123 @@
+#include "common/numbertext.h"
+
+#include "common/failure.h"
+#include "platform/ui.h"
+
+#include <charconv>
+#include <cmath>
+#include <algorithm>
+#include <string>
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The longest leading number of a text with the blanks already removed, in the form
+// from_chars reads: "-12.5e3". Empty when there is no number.
+std::string leadingNumber(const QString& s)
+{
+    std::string out;
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
+        if (s[i] == u'-')
+            out += '-';
+        ++i;
+    }
+    bool digits = false;
+    while (i < n && isDigit(s[i])) { out += char(s[i].unicode()); ++i; digits = true; }
+    if (i < n && s[i] == u'.') {
+        out += '.';
+        ++i;
+        while (i < n && isDigit(s[i])) { out += char(s[i].unicode()); ++i; digits = true; }
+    }
+    if (!digits)
+        return {};
+    // An exponent letter counts only when a digit follows (after an optional sign).
+    if (i < n && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) { exponent += char(s[j].unicode()); ++j; }
+        if (j < n && isDigit(s[j])) {
+            while (j < n && isDigit(s[j])) { exponent += char(s[j].unicode()); ++j; }
+            out += exponent;
+        }
+    }
+    return out;
+}
+
+// The power of ten of the first significant digit of a number read by leadingNumber
+// (12.5e3 gives 4, 0.003 gives -3); tells a number too large from one too small.
+long long decimalExponent(const std::string& number)
+{
+    long long exponent = 0;
+    const auto e = number.find('e');
+    if (e != std::string::npos) {
+        // Beyond a few thousand the exact exponent no longer matters.
+        const std::string digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        for (char c : digits) {
+            if (c >= '0' && c <= '9')
+                exponent = std::min(exponent * 10 + (c - '0'), 1000000LL);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::string mantissa = number.substr(0, e);
+    const auto point = mantissa.find('.');
+    const std::string whole = mantissa.substr(0, point);
+    const auto firstNonZero = whole.find_first_not_of("-0");
+    if (firstNonZero != std::string::npos)
+        return exponent + static_cast<long long>(whole.size() - firstNonZero) - 1;
+    if (point == std::string::npos)
+        return -1000000;
+    const std::string fraction = mantissa.substr(point + 1);
+    const auto firstFraction = fraction.find_first_not_of('0');
+    if (firstFraction == std::string::npos)
+        return -1000000;
+    return exponent - static_cast<long long>(firstFraction) - 1;
+}
+
+} // namespace
+
+float ZahlAusText(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    bool commaReplaced = false;
+    for (QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n')
+            continue;
+        if (c == u',' && !commaReplaced) {
+            c = u'.';
+            commaReplaced = true;
+        }
+        s += c;
+    }
+    const std::string number = leadingNumber(s);
+    if (number.empty() || number == "-")
+        return 0.0f;
+
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // Out of the single range: too large overflows, too small is 0.
+        if (decimalExponent(number) >= 0)
+            throw failures::overflow();
+        return number[0] == '-' ? -0.0f : 0.0f;
+    }
+    if (error != std::errc())
+        return 0.0f;
+    return value;
+}
+
+int TastenFilter(int keyCode, QString allowed)
+{
+    allowed += QChar(8);
+    if (keyCode > 0 && keyCode <= 0xFFFF && allowed.contains(QChar(char16_t(keyCode))))
+        return keyCode;
+    ui::beep();
+    ui::processEvents();
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Number texts as the user types them: the decimal comma, and what the numeric fields accept.
+
+#include <QString>
+
+// Reads the number at the start of a field text. The first comma counts as the decimal point;
+// blanks, tabs and line feeds anywhere are skipped; a text without a leading number gives 0.
+// A number beyond the single-precision range raises the overflow failure.
+float ZahlAusText(const QString& text);
+
+// The characters the numeric fields accept.
+inline const QString ZifferZeichen = QStringLiteral("1234567890,.");
+
+// Key filter of the numeric fields: returns the key code when its character is allowed
+// (backspace always is), otherwise beeps, lets pending events run and returns 0.
+int TastenFilter(int keyCode, QString allowed);

@@ -1,0 +1,57 @@
+#pragma once
+// The few things every form asks of the desktop: message and input boxes, the beep, the busy
+// cursor and letting pending window events run. They go through this one interface so that
+// tests can answer every dialog without a screen.
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+#include <QFont>
+class QWidget;
+
+namespace ui {
+
+enum class Buttons { Ok, YesNo, AbortRetryIgnore };
+enum class Icon { None, Information, Question, Exclamation, Critical };
+enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
+
+struct FileDialogRequest {
+    QString title;
+    QString directory;  // where the dialog opens
+    QString fileName;   // preset file name
+    QString filter;     // "Text File (*.Txt)|*.txt|..." as the forms write it
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
+    // Input box: the answer, or nothing when the user cancelled.
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) = 0;
+    virtual void beep() = 0;
+    virtual void setBusyCursor(bool busy) = 0;
+    virtual void processEvents() = 0;
+
+    // Standard dialogs; each returns nothing when cancelled.
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Lets the user choose a printer; false when cancelled. The printer is set up on true.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) = 0;
+};
+
+// The services in use. Until install() is called a silent set answers every question
+// with its most careful answer (Abort, No, Cancel).
+Services& services();
+void install(Services* services);
+
+inline Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon)
+{
+    return services().messageBox(text, title, buttons, icon);
+}
+inline void beep() { services().beep(); }
+inline void processEvents() { services().processEvents(); }
+inline void setBusyCursor(bool busy) { services().setBusyCursor(busy); }
+
+} // namespace ui

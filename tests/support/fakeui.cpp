@@ -1,0 +1,52 @@
+#include "tests/support/fakeui.h"
+
+#include <QFont>
+
+namespace {
+// With no queued answer a test gets the answer that ends things.
+ui::Answer fallback(ui::Buttons buttons)
+{
+    switch (buttons) {
+    case ui::Buttons::Ok: return ui::Answer::Ok;
+    case ui::Buttons::YesNo: return ui::Answer::No;
+    case ui::Buttons::AbortRetryIgnore: return ui::Answer::Abort;
+    }
+    return ui::Answer::Abort;
+}
+template <typename T>
+T take(std::deque<T>& queue, T otherwise)
+{
+    if (queue.empty())
+        return otherwise;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+} // namespace
+
+ui::Answer FakeUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
+{
+    messages.append({text, title, buttons, icon});
+    return take(answers, fallback(buttons));
+}
+
+std::optional<QString> FakeUi::inputBox(const QString& prompt, const QString&, const QString& preset)
+{
+    inputPrompts.append(prompt);
+    inputPresets.append(preset);
+    return take(inputs, std::optional<QString>());
+}
+
+std::optional<QString> FakeUi::openFileName(QWidget*, const ui::FileDialogRequest& request)
+{
+    fileRequests.append(request);
+    return take(fileNames, std::optional<QString>());
+}
+
+std::optional<QString> FakeUi::saveFileName(QWidget*, const ui::FileDialogRequest& request)
+{
+    fileRequests.append(request);
+    return take(fileNames, std::optional<QString>());
+}
+
+std::optional<QFont> FakeUi::chooseFont(QWidget*, const QFont&) { return take(fonts, std::optional<QFont>()); }

@@ -1,0 +1,45 @@
+#pragma once
+// Answers the program's dialogs in tests: queued answers, and a record of what was shown.
+
+#include "platform/ui.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+#include <functional>
+
+struct ShownMessage {
+    QString text, title;
+    ui::Buttons buttons;
+    ui::Icon icon;
+};
+
+class FakeUi final : public ui::Services {
+public:
+    FakeUi() { ui::install(this); }
+    ~FakeUi() override { ui::install(nullptr); }
+
+    std::deque<ui::Answer> answers;                   // message box answers, in order
+    std::deque<std::optional<QString>> inputs;        // input box answers
+    std::deque<std::optional<QString>> fileNames;     // open and save dialogs
+    std::deque<std::optional<QFont>> fonts;           // font dialog
+    std::function<bool(QPrinter&)> printer;           // print dialog; none: cancelled
+
+    QList<ShownMessage> messages;
+    QList<QString> inputPrompts, inputPresets;
+    QList<ui::FileDialogRequest> fileRequests;
+    int beeps = 0;
+    int eventRounds = 0;
+    bool busy = false;
+    int busyChanges = 0;
+
+    ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    void beep() override { ++beeps; }
+    void setBusyCursor(bool b) override { busy = b; ++busyChanges; }
+    void processEvents() override { ++eventRounds; }
+    std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest& request) override;
+    bool choosePrinter(QWidget*, QPrinter& p, bool) override { return printer ? printer(p) : false; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override;
+};
