@@ -1,0 +1,248 @@
+#include "app/mdiform1.h"
+
+#include "app/background.h"
+#include "beam/frmhauptform.h"
+#include "common/datetext.h"
+#include "common/module1.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QShowEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+const QString section = QStringLiteral("Settings");
+}
+
+MDIForm1::MDIForm1(SettingsStore store, QWidget* parent) : QMainWindow(parent), settings(std::move(store))
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Norbek Zentavik-Berechnung"));
+    area = new DrawingArea(this);
+    area->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(area);
+    connect(area, &QMdiArea::subWindowActivated, this, &MDIForm1::childActivated);
+    createMenus();
+    createStatusBar();
+    readSettings();
+}
+
+MDIForm1::~MDIForm1() = default;
+
+void MDIForm1::createMenus()
+{
+    mnuDat = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnuAnzeigen = mnuDat->addAction(QStringLiteral("&Anzeigen/Drucken"));
+    mnuDatDruck = mnuDat->addAction(QStringLiteral("&Eingaben drucken"));
+    mnuEnde = mnuDat->addAction(QStringLiteral("&Beenden"));
+    mnuEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Open);
+    connect(mnuAnzeigen, &QAction::triggered, this, [this] {
+        if (dateiAnzeigen)
+            dateiAnzeigen(module1().TabellenDatei);
+    });
+    connect(mnuEnde, &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
+
+    mnuBer = menuBar()->addMenu(QStringLiteral("&Berechnen"));
+    mnuVk = mnuBer->addAction(QStringLiteral("1. &Verkürzungsfaktor"));
+    mnuVk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuBerStromsAnt = mnuBer->addAction(QStringLiteral("2. &Zentavik"));
+    mnuBerStromsAnt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuTrenn1 = mnuBer->addSeparator();
+    mnuPruning = mnuBer->addAction(QStringLiteral("3. Pruning / Optimieren"));
+    mnuPruning->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuTrenn3 = mnuBer->addSeparator();
+    mnuTrenn3->setVisible(false);
+    mnuBerZusDipol = mnuBer->addAction(QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
+    mnuBerZusDipol->setVisible(false);
+    mnuBerZusDipol->setEnabled(false);
+    connect(mnuBerStromsAnt, &QAction::triggered, this, [this] { showChild(&hauptform()); });
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuHilfe = mnuHelp->addAction(QStringLiteral("&Hilfe"));
+    mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuInfo = mnuHelp->addAction(QStringLiteral("&Info"));
+    mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+
+    frameMenus = menuBar()->actions();
+    for (QAction* action : {mnuAnzeigen, mnuDatDruck, mnuEnde, mnuVk, mnuBerStromsAnt, mnuPruning, mnuBerZusDipol, mnuHilfe, mnuInfo})
+        action->setObjectName(QStringLiteral("mnu") + action->text().remove(u'&'));
+}
+
+void MDIForm1::createStatusBar()
+{
+    statusText = new QLabel(QStringLiteral("Status:"));
+    statusText->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    statusText->setToolTip(QStringLiteral("Statusanzeige"));
+    statusText->setMinimumWidth(tw(3175));
+    statusTime = new QLabel;
+    statusTime->setToolTip(QStringLiteral("Computerzeit"));
+    statusTime->setAlignment(Qt::AlignCenter);
+    statusTime->setMinimumWidth(tw(1852));
+    statusDate = new QLabel;
+    statusDate->setToolTip(QStringLiteral("Datum"));
+    statusDate->setAlignment(Qt::AlignCenter);
+    statusDate->setMinimumWidth(tw(1852));
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(statusText, 1);
+    statusBar()->addPermanentWidget(statusTime);
+    statusBar()->addPermanentWidget(statusDate);
+    updateClock();
+    // The clock and date panels keep themselves current.
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &MDIForm1::updateClock);
+    clock->start(1000);
+}
+
+void MDIForm1::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    statusTime->setText(QLocale().toString(now.time(), QStringLiteral("HH:mm")));
+    statusDate->setText(kurzesDatum(now.date()));
+}
+
+void MDIForm1::setStatus(const QString& text) { statusText->setText(text); }
+QString MDIForm1::status() const { return statusText->text(); }
+
+void MDIForm1::readSettings()
+{
+    // Each coordinate on its own: a text that does not convert keeps the design value.
+    const struct {
+        const char* key;
+        double fallback;
+    } keys[] = {{"MainLeft", 15}, {"MainTop", 1200}, {"MainWidth", 11820}, {"MainHeight", 9345}};
+    double values[4] = {15, 1200, 11820, 9345};
+    for (int i = 0; i < 4; ++i) {
+        const QString text = settings.get(section, QString::fromLatin1(keys[i].key), QLocale().toString(keys[i].fallback));
+        bool ok = false;
+        const float v = QLocale().toFloat(text, &ok);
+        if (ok && std::isfinite(v))
+            values[i] = v;
+    }
+    move(tw(values[0]), tw(values[1]));
+    resize(std::max(tw(values[2]), 100), std::max(tw(values[3]), 100));
+}
+
+void MDIForm1::writeSettings()
+{
+    // A minimised frame keeps the rectangle stored before; a maximised one stores its present one.
+    if (isMinimized())
+        return;
+    const QRect r = geometry();
+    const QPoint corner = pos();
+    const std::pair<const char*, double> values[] = {
+        {"MainLeft", toTwips(corner.x())}, {"MainTop", toTwips(corner.y())},
+        {"MainWidth", toTwips(r.width())}, {"MainHeight", toTwips(r.height())}};
+    for (const auto& [key, twips] : values)
+        settings.set(section, QString::fromLatin1(key), QLocale().toString(float(twips)));
+}
+
+frmHauptform& MDIForm1::hauptform()
+{
+    if (!beamForm) {
+        beamForm = new frmHauptform(*this);
+        beamForm->dateiAnzeigen = [this](const QString& name) {
+            if (dateiAnzeigen)
+                dateiAnzeigen(name);
+        };
+        addChild(beamForm);
+    }
+    return *beamForm;
+}
+
+QMdiSubWindow* MDIForm1::addChild(QWidget* form)
+{
+    QMdiSubWindow* window = area->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    loadOrder.append(window);
+    connect(window, &QObject::destroyed, this, [this, window] {
+        loadOrder.removeAll(window);
+    });
+    connect(form, &QObject::destroyed, this, [this, form] {
+        if (form == beamForm)
+            beamForm = nullptr;
+    });
+    window->hide();
+    return window;
+}
+
+void MDIForm1::showChild(QWidget* form)
+{
+    QWidget* window = form->parentWidget();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window)) {
+        sub->show();
+        sub->raise();
+        area->setActiveSubWindow(sub);
+        // Keyboard users start in the form's first field.
+        if (!form->isAncestorOf(QApplication::focusWidget())) {
+            QWidget* w = form->nextInFocusChain();
+            while (w != form && !((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible()))
+                w = w->nextInFocusChain();
+            w->setFocus(Qt::TabFocusReason);
+        }
+    }
+}
+
+void MDIForm1::childActivated(QMdiSubWindow* window)
+{
+    auto* child = window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr;
+    // A child with a menu of its own puts it into the menu bar while it is active.
+    const QList<QAction*> own = child ? child->ownMenus() : QList<QAction*>{};
+    const QList<QAction*> wanted = own.isEmpty() ? frameMenus : own;
+    if (menuBar()->actions() != wanted) {
+        menuBar()->clear();
+        menuBar()->addActions(wanted);
+    }
+    if (child)
+        child->childActivated();
+}
+
+void MDIForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+    QMainWindow::changeEvent(event);
+}
+
+void MDIForm1::showEvent(QShowEvent* event)
+{
+    // Being shown the first time counts as the first activation, with or without a window manager.
+    if (!event->spontaneous() && !shownOnce) {
+        shownOnce = true;
+        setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+    }
+    QMainWindow::showEvent(event);
+}
+
+void MDIForm1::mnuDat_Open()
+{
+    mnuDatDruck->setEnabled(beamForm && beamForm->parentWidget() && beamForm->parentWidget()->isVisible());
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    writeSettings();
+    // The other windows close from the last loaded to the first; a form may refuse
+    // (the beam form only hides), and the others still close.
+    const QList<QMdiSubWindow*> windows = loadOrder;
+    for (qsizetype i = windows.size() - 1; i >= 0; --i)
+        if (loadOrder.contains(windows[i]))
+            windows[i]->close();
+    finalClosing = true;
+    for (QMdiSubWindow* window : QList<QMdiSubWindow*>(loadOrder))
+        window->close();
+    event->accept();
+}
+
+void MDIForm1::mnuEnde_Click()
+{
+    close();
+    QApplication::quit();
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The frame window "Norbek Zentavik-Berechnung": menu, status bar, the antenna drawing
+// behind the child windows, and the window rectangle kept between runs.
+
+#include "platform/mdichild.h"
+#include "platform/settingsstore.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class frmHauptform;
+
+class MDIForm1 : public QMainWindow, public FrameServices {
+    Q_OBJECT
+public:
+    explicit MDIForm1(SettingsStore settings, QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // FrameServices
+    void setStatus(const QString& text) override;
+    QString status() const override;
+    bool closingForGood() const override { return finalClosing; }
+
+    // The beam input form, created (and loaded, unshown) on first use.
+    frmHauptform& hauptform();
+    // Shows a form as a child window and activates it.
+    void showChild(QWidget* form);
+    // Adds a form as a child window, in load order, without showing it.
+    QMdiSubWindow* addChild(QWidget* form);
+
+    // Opens the results viewer on a file; set by the program.
+    std::function<void(const QString&)> dateiAnzeigen;
+
+    QMdiArea* mdiArea() const { return area; }
+    QMenu *mnuDat, *mnuBer, *mnuHelp;
+    QAction *mnuAnzeigen, *mnuDatDruck, *mnuEnde, *mnuVk, *mnuBerStromsAnt, *mnuTrenn1, *mnuPruning, *mnuTrenn3,
+        *mnuBerZusDipol, *mnuHilfe, *mnuInfo;
+    QLabel *statusText, *statusTime, *statusDate;
+
+    void mnuEnde_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createMenus();
+    void createStatusBar();
+    void readSettings();
+    void writeSettings();
+    void updateClock();
+    void childActivated(QMdiSubWindow* window);
+    void mnuDat_Open();
+
+    SettingsStore settings;
+    QMdiArea* area;
+    QList<QAction*> frameMenus;
+    QList<QMdiSubWindow*> loadOrder;
+    frmHauptform* beamForm = nullptr;
+    bool finalClosing = false;
+    bool shownOnce = false;
+};

@@ -1,0 +1,507 @@
+#include "beam/frmhauptform.h"
+
+#include "beam/bands.h"
+#include "beam/insulation.h"
+#include "common/checkedmath.h"
+#include "common/module1.h"
+#include "common/numberformat.h"
+#include "common/numbertext.h"
+#include "common/version.h"
+#include "platform/twips.h"
+#include "platform/ui.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+const QColor hellrot(255, 0, 0);  // colour 12 of the 16-colour palette: a value out of range
+const QColor schwarz(0, 0, 0);
+
+// Reads a field; a number beyond single precision gives nothing instead of a failure.
+std::optional<float> lies(const QString& text)
+{
+    try {
+        return ZahlAusText(text);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
+void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
+
+template <typename T>
+T* control(QWidget* parent, const char* name)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(frame)
+{
+    setObjectName(QStringLiteral("frmHauptform"));
+    setWindowTitle(QStringLiteral("Berechnung eines Zentavik nach Norbek"));
+    createControls();
+
+    connect(Option1, &QButtonGroup::idClicked, this, &frmHauptform::Option1_Click);
+    connect(Option2, &QButtonGroup::idClicked, this, &frmHauptform::Option2_Click);
+    connect(Text4, &QLineEdit::textChanged, this, &frmHauptform::Text4_Change);
+    connect(Text7, &QLineEdit::textChanged, this, &frmHauptform::Text7_Change);
+    connect(VkSteller, &QScrollBar::valueChanged, this, &frmHauptform::VkSteller_Change);
+    connect(Combo1, &QComboBox::activated, this, &frmHauptform::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmHauptform::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmHauptform::Command2_Click);
+
+    Form_Load();
+}
+
+QRadioButton* frmHauptform::option1(int i) const { return static_cast<QRadioButton*>(Option1->button(i)); }
+QRadioButton* frmHauptform::option2(int i) const { return static_cast<QRadioButton*>(Option2->button(i)); }
+
+void frmHauptform::createControls()
+{
+    // Sizes in twips, as the form was drawn: a client area of 8940 x 4695.
+    setFixedSize(tw(8940), tw(4695));
+    QFont formFont(QStringLiteral("Liberation Sans"));
+    formFont.setPointSizeF(8);
+    setFont(formFont);
+
+    Frame3 = control<QGroupBox>(this, "Frame3");
+    Frame3->setTitle(QStringLiteral("Resonanzfrequenzen [MHz]:"));
+    place(Frame3, 60, 30, 4380, 1400);
+    Label1 = control<QLabel>(Frame3, "Label1");
+    Label1->setText(QStringLiteral("Gesamt Beam :"));
+    place(Label1, 150, 330, 2000, 285);
+    Text1 = control<QLineEdit>(Frame3, "Text1");
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setMaxLength(7);
+    place(Text1, 2500, 290, 1200, 330);
+    Label2 = control<QLabel>(Frame3, "Label2");
+    Label2->setText(QStringLiteral("Eigenresonanz Dipol:"));
+    place(Label2, 150, 730, 2200, 285);
+    Label4 = control<QLabel>(Frame3, "Label4");
+    Label4->setText(QStringLiteral("Eigenresonanz Reflecktor:"));
+    place(Label4, 150, 1060, 2300, 285);
+    for (QLabel** result : {&Label3, &Label5}) {
+        *result = control<QLabel>(Frame3, result == &Label3 ? "Label3" : "Label5");
+        (*result)->setFrameShape(QFrame::Box);
+        (*result)->setAlignment(Qt::AlignCenter);
+        (*result)->setAutoFillBackground(true);
+        (*result)->setBackgroundRole(QPalette::Base);
+    }
+    place(Label3, 2500, 700, 1200, 290);
+    place(Label5, 2500, 1030, 1200, 290);
+
+    Frame1 = control<QGroupBox>(this, "Frame1");
+    Frame1->setTitle(QStringLiteral("&Resonanz im Band für:"));
+    place(Frame1, 4500, 30, 4380, 640);
+    Option1 = new QButtonGroup(this);
+    const char16_t* rangeCaptions[] = {u"&CW-Bereich", u"&SSB-Bereich", u"Band&mitte"};
+    const int rangeLeft[] = {1520, 2920, 120};  // laid out as band middle, CW, SSB
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf16(rangeCaptions[i]), Frame1);
+        b->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        place(b, rangeLeft[i], 280, 1400, 285);
+        Option1->addButton(b, i);
+    }
+
+    Label7 = control<QLabel>(this, "Label7");
+    Label7->setText(QStringLiteral("&Verkürzungsfaktor:"));
+    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Label7, 4500, 800, 1650, 315);
+    Text4 = control<QLineEdit>(this, "Text4");
+    Text4->setMaxLength(7);
+    Text4->setToolTip(QStringLiteral(" aus Schlankheitsgrad u. Antennenhöhe "));
+    QFont bold = Text4->font();
+    bold.setBold(true);
+    Text4->setFont(bold);
+    place(Text4, 6230, 800, 900, 315);
+    Label7->setBuddy(Text4);
+    VkSteller = control<QScrollBar>(this, "VkSteller");
+    VkSteller->setOrientation(Qt::Vertical);
+    VkSteller->setRange(0, 1000);
+    VkSteller->setSingleStep(1);
+    VkSteller->setPageStep(10);
+    VkSteller->setFocusPolicy(Qt::StrongFocus);
+    place(VkSteller, 7130, 800, 255, 315);
+
+    Command1 = control<QPushButton>(this, "Command1");
+    Command1->setText(QStringLiteral("&Rechnen"));
+    Command1->setToolTip(QStringLiteral(" Berechnung durchführen  "));
+    Command1->setDefault(true);
+    place(Command1, 4560, 1180, 2000, 375);
+    Command2 = control<QPushButton>(this, "Command2");
+    Command2->setText(QStringLiteral("&Anzeigen"));
+    Command2->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
+    Command2->setEnabled(false);
+    place(Command2, 6760, 1180, 2060, 375);
+
+    Frame2 = control<QGroupBox>(this, "Frame2");
+    Frame2->setTitle(QStringLiteral("Antenne berechnen für &Band [MHz]:"));
+    place(Frame2, 60, 1480, 8820, 640);
+    Option2 = new QButtonGroup(this);
+    const char* bandCaptions[] = {"1.8", "3.5", "7.0", "10", "14", "18", "21", "24", "28", "50", "andere"};
+    for (int i = 0; i <= AndereBand; ++i) {
+        auto* b = new QRadioButton(QString::fromLatin1(bandCaptions[i]), Frame2);
+        b->setObjectName(QStringLiteral("Option2_%1").arg(i));
+        place(b, 120 + i * 735, 290, i == AndereBand ? 1200 : 735, 285);
+        Option2->addButton(b, i);
+    }
+
+    Frame5 = control<QGroupBox>(this, "Frame5");
+    Frame5->setTitle(QStringLiteral("Draht&isolierung:"));
+    Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
+    place(Frame5, 60, 2170, 8820, 1200);
+    Label8 = control<QLabel>(Frame5, "Label8");
+    Label8->setText(QStringLiteral("relative &Dielektrizitätszahl :"));
+    place(Label8, 150, 300, 3200, 285);
+    Combo1 = control<QComboBox>(Frame5, "Combo1");
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
+    Combo1->setMaxVisibleItems(25);
+    place(Combo1, 150, 640, 3200, 345);
+    Label8->setBuddy(Combo1);
+    auto* Line3 = control<QFrame>(Frame5, "Line3");
+    Line3->setFrameShape(QFrame::VLine);
+    Line3->setFrameShadow(QFrame::Sunken);
+    place(Line3, 3600, 260, 30, 820);
+    auto* Line4 = control<QFrame>(Frame5, "Line4");
+    Line4->setFrameShape(QFrame::HLine);
+    Line4->setFrameShadow(QFrame::Sunken);
+    place(Line4, 3900, 560, 4700, 30);
+    Label9 = control<QLabel>(Frame5, "Label9");
+    Label9->setText(QStringLiteral("Durchmesser [mm]"));
+    place(Label9, 3900, 260, 2400, 285);
+    Label10 = control<QLabel>(Frame5, "Label10");
+    Label10->setText(QStringLiteral("Aussen:"));
+    Label10->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Label10, 3900, 640, 1000, 315);
+    Text6 = control<QLineEdit>(Frame5, "Text6");
+    Text6->setMaxLength(5);
+    Text6->setToolTip(QStringLiteral(" Gesamtdurchmesser "));
+    place(Text6, 5000, 640, 900, 315);
+    Label11 = control<QLabel>(Frame5, "Label11");
+    Label11->setText(QStringLiteral("Leiter:"));
+    Label11->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Label11, 6000, 640, 900, 315);
+    Text7 = control<QLineEdit>(Frame5, "Text7");
+    Text7->setMaxLength(5);
+    Text7->setToolTip(QStringLiteral(" Drahtdurchmesser "));
+    place(Text7, 7000, 640, 900, 315);
+
+    Info = control<QLabel>(this, "Info");
+    Info->setTextFormat(Qt::PlainText);
+    Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Info->setWordWrap(true);
+    Info->setFrameShape(QFrame::Box);
+    Info->setAutoFillBackground(true);
+    Info->setBackgroundRole(QPalette::ToolTipBase);
+    Info->setForegroundRole(QPalette::ToolTipText);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    tahoma.setPointSizeF(7.5);
+    Info->setFont(tahoma);
+    Info->setContentsMargins(tw(45), tw(15), tw(45), tw(15));
+    place(Info, 60, 3420, 8820, 1215);
+    setInfo(QStringLiteral("Hinweis: "));
+
+    // The focus order of the form.
+    QList<QWidget*> order{Text1, Text4, VkSteller, option1(2), option1(0), option1(1), Command1, Command2,
+                          Combo1, Text6, Text7};
+    for (int i = 0; i <= AndereBand; ++i)
+        order << option2(i);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    for (QObject* o : QList<QObject*>{Text1, Text4, Text6, Text7, Combo1->lineEdit(), VkSteller, Command1, Command2, Combo1})
+        o->installEventFilter(this);
+    for (QAbstractButton* b : Option1->buttons() + Option2->buttons())
+        b->installEventFilter(this);
+
+    Text4->setText(QStringLiteral("1,00"));
+    option2(AndereBand)->setChecked(true);
+    option1(1)->setChecked(true);
+}
+
+void frmHauptform::Form_Load()
+{
+    Combo1->addItems(isolierMaterialien(localeDecimal()));
+    Combo1->setEditText(general(LuftEr) + QStringLiteral(" Luft"));
+    Text1->setText(general(50.2f));
+    Text6->setText(general(6.0f));
+    Text7->setText(general(3.57f));
+    setSpinner(0);
+    for (int i = 0; i < AndereBand; ++i)
+        option2(i)->setText(general(lies(option2(i)->text()).value_or(0)));
+    Label3->clear();
+    Label5->clear();
+    setDiameterControlsEnabled(false);
+}
+
+void frmHauptform::childActivated()
+{
+    frame.setStatus(QStringLiteral("Status: Berechnung eines Zentavik"));
+    // A factor outside 0 to 1 (the ground correction may exceed 1) leaves the spinner alone.
+    try {
+        const auto v = lies(Text4->text());
+        if (v)
+            setSpinner(1000 - checked::int16(checked::nearest(double(*v) * 1000)));
+    } catch (const Failure&) {
+    }
+}
+
+void frmHauptform::closeEvent(QCloseEvent* event)
+{
+    if (frame.closingForGood()) {
+        event->accept();
+        return;
+    }
+    // Any other close only hides the form; its inputs stay.
+    event->ignore();
+    frame.setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+    if (parentWidget())
+        parentWidget()->hide();
+    else
+        hide();
+}
+
+void frmHauptform::setSpinner(int position)
+{
+    if (position >= VkSteller->minimum() && position <= VkSteller->maximum())
+        VkSteller->setValue(position);
+}
+
+void frmHauptform::clearResonances()
+{
+    Label3->clear();
+    Label5->clear();
+}
+
+void frmHauptform::setDiameterControlsEnabled(bool enabled)
+{
+    for (QWidget* w : QList<QWidget*>{Text6, Text7, Label9, Label10, Label11})
+        w->setEnabled(enabled);
+}
+
+void frmHauptform::Option2_Click(int index)
+{
+    const float fb = lies(option2(index)->text()).value_or(0);
+    const int range = option1(0)->isChecked() ? 1 : option1(1)->isChecked() ? 2 : 3;
+    const float r = BandFrequenz(range, fb);
+    if (r > 0)
+        Text1->setText(fmt(r, u"##0.0##"));
+    clearResonances();
+}
+
+void frmHauptform::Option1_Click(int index)
+{
+    if (const auto f = lies(Text1->text())) {
+        const float r = BandFrequenz(index + 1, *f);
+        if (r > 0)
+            Text1->setText(fmt(r, u"##0.0##"));
+    }
+    clearResonances();
+}
+
+void frmHauptform::Text4_Change()
+{
+    const auto v = lies(Text4->text());
+    setTextColour(Text4, !v || *v < 0.8f ? hellrot : schwarz);
+}
+
+void frmHauptform::Text4_LostFocus()
+{
+    const auto v = lies(Text4->text());
+    if (v && *v > 0 && *v < 1) {
+        setSpinner(int(checked::nearest((1.0 - *v) * 1000)));
+    } else if (v && *v == 1) {
+        // A factor of exactly 1 is bare wire in free space: no insulation.
+        Combo1->setEditText(QStringLiteral("1,0"));
+        setDiameterControlsEnabled(false);
+        ui::beep();
+        ui::processEvents();
+    } else {
+        setInfo(QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
+        Text4->setText(QStringLiteral("0,946"));
+        ui::beep();
+        ui::processEvents();
+    }
+}
+
+void frmHauptform::VkSteller_GotFocus()
+{
+    if (const auto v = lies(Text4->text())) {
+        const double position = checked::nearest((1.0 - *v) * 1000);
+        if (position >= 0 && position <= 1000)
+            setSpinner(int(position));
+    }
+    ui::processEvents();
+}
+
+void frmHauptform::VkSteller_Change(int value)
+{
+    try {
+        const int16_t v = int16_t(value);
+        // The position the text stands for, from single-precision operands.
+        const float t = ZahlAusText(Text4->text());
+        const int16_t c = checked::int16(checked::nearest(double(1.0f - t) * 1000.0f));
+        if (v >= c - 1 && v <= c + 1) {
+            VkStellerAlt = v;
+        } else {
+            // The text changed since the spinner last moved: one click moves one step from the text.
+            const int step = v - VkStellerAlt;
+            if (VkSteller->value() != c + step)
+                setSpinner(c + step);
+            VkStellerAlt = v;
+        }
+    } catch (const Failure&) {
+        VkStellerAlt = int16_t(value);
+    }
+    const int p = VkSteller->value();
+    Text4->setText(fmtD(1.0 - p / 1000.0, u"0.00##"));
+}
+
+void frmHauptform::Combo1_Click(int index)
+{
+    // The blank entry, vacuum and air are bare wire.
+    setDiameterControlsEnabled(index >= 3);
+}
+
+void frmHauptform::Combo1_KeyUp()
+{
+    const auto er = lies(Combo1->currentText());
+    setDiameterControlsEnabled(!er || *er > LuftEr);
+}
+
+void frmHauptform::Text7_Change()
+{
+    const auto dL = lies(Text7->text());
+    const auto dA = lies(Text6->text());
+    if (!dL || !dA)
+        return;
+    // The outer diameter stays at least 0.1 mm above the conductor.
+    const float minimum = float(double(*dL) + 0.1);
+    if (std::isfinite(minimum) && minimum > *dA)
+        Text6->setText(fmt(minimum, u"#0.0#"));
+}
+
+void frmHauptform::Command1_Click()
+{
+    ui::setBusyCursor(true);
+    Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
+                                   QDate::currentDate(), version::copyright});
+    calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
+    ui::setBusyCursor(false);
+}
+
+void frmHauptform::Command2_Click()
+{
+    if (dateiAnzeigen)
+        dateiAnzeigen(module1().TabellenDatei);
+}
+
+void frmHauptform::Command2_LostFocus()
+{
+    Command2->setEnabled(false);
+    frame.setStatus(QStringLiteral("Status: Berechnung eines Zentavik"));
+}
+
+bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter presses the button that has the focus, anywhere else "&Rechnen".
+            if (watched == Command2 && Command2->isEnabled())
+                Command2->click();
+            else
+                Command1->click();
+            return true;
+        }
+        const bool numeric = watched == Text1 || watched == Text4 || watched == Text6 || watched == Text7
+                             || watched == Combo1->lineEdit();
+        if (numeric && !key->text().isEmpty() && (key->text()[0].isPrint() || key->key() == Qt::Key_Backspace)) {
+            const QChar typed = key->key() == Qt::Key_Backspace ? QChar(8) : key->text()[0];
+            const bool accepted = TastenFilter(typed.unicode(), ZifferZeichen) != 0;
+            if (watched == Text1)
+                clearResonances();
+            if (!accepted)
+                return true;
+        }
+        break;
+    }
+    case QEvent::KeyRelease:
+        if (watched == Combo1->lineEdit())
+            Combo1_KeyUp();
+        break;
+    case QEvent::FocusOut: {
+        // Leaving the window for a dialog or another program is no focus change inside the form.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (watched == Text4)
+            Text4_LostFocus();
+        else if (watched == Command2)
+            Command2_LostFocus();
+        break;
+    }
+    case QEvent::FocusIn:
+        if (watched == VkSteller && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+            VkSteller_GotFocus();
+        break;
+    default: break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// What the calculation reads and writes.
+QString frmHauptform::text1() { return Text1->text(); }
+QString frmHauptform::text4() { return Text4->text(); }
+QString frmHauptform::combo1() { return Combo1->currentText(); }
+QString frmHauptform::text6() { return Text6->text(); }
+QString frmHauptform::text7() { return Text7->text(); }
+int frmHauptform::selectedRange() { return Option1->checkedId(); }
+void frmHauptform::setText1(const QString& text) { Text1->setText(text); }
+void frmHauptform::setText4(const QString& text) { Text4->setText(text); }
+void frmHauptform::setLabel3(const QString& text) { Label3->setText(text); }
+void frmHauptform::setLabel5(const QString& text) { Label5->setText(text); }
+QString frmHauptform::info() { return Info->property("rawText").toString(); }
+void frmHauptform::setInfo(const QString& text)
+{
+    // The text keeps its CR LF line breaks; the label shows plain line feeds.
+    Info->setProperty("rawText", text);
+    Info->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+void frmHauptform::selectBand(int button)
+{
+    if (option2(button)->isChecked())
+        return;
+    option2(button)->setChecked(true);
+    Option2_Click(button);
+}
+void frmHauptform::focusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
+void frmHauptform::focusText7() { Text7->setFocus(Qt::OtherFocusReason); }
+void frmHauptform::enableCommand2() { Command2->setEnabled(true); }
+void frmHauptform::setStatus(const QString& text) { frame.setStatus(text); }

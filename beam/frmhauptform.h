@@ -1,0 +1,90 @@
+#pragma once
+// The beam input form "Berechnung eines Zentavik nach Norbek": frequency, velocity factor,
+// band and range, wire insulation; "&Rechnen" runs the calculation, "&Anzeigen" the report.
+
+#include "beam/beamcalculation.h"
+#include "platform/mdichild.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class VkRechnerZustand;
+
+class frmHauptform : public QWidget, public MdiChild, private BeamFormPort {
+    Q_OBJECT
+public:
+    frmHauptform(FrameServices& frame, QWidget* parent = nullptr);
+
+    // Opens the report in the viewer; set by the program.
+    std::function<void(const QString&)> dateiAnzeigen;
+    // The velocity-factor calculator whose result the ground correction applies, if any.
+    std::function<VkRechnerZustand*()> vkRechner;
+
+    void childActivated() override;
+
+    // The controls, named as the form designer named them.
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10, *Label11, *Info;
+    QLineEdit *Text1, *Text4, *Text6, *Text7;
+    QScrollBar* VkSteller;
+    QComboBox* Combo1;
+    QPushButton *Command1, *Command2;
+    QButtonGroup *Option1, *Option2;
+    QRadioButton* option1(int i) const;
+    QRadioButton* option2(int i) const;
+
+    void Command1_Click();
+    void Command2_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    void Text4_Change();
+    void Text4_LostFocus();
+    void Text7_Change();
+    void VkSteller_Change(int value);
+    void VkSteller_GotFocus();
+    void Combo1_Click(int index);
+    void Combo1_KeyUp();
+    void Command2_LostFocus();
+    void setDiameterControlsEnabled(bool enabled);
+    void setSpinner(int position);
+    void clearResonances();
+
+    // BeamFormPort: what the calculation reads and writes.
+    QString text1() override;
+    QString text4() override;
+    QString combo1() override;
+    QString text6() override;
+    QString text7() override;
+    int selectedRange() override;
+    void setText1(const QString& text) override;
+    void setText4(const QString& text) override;
+    void setLabel3(const QString& text) override;
+    void setLabel5(const QString& text) override;
+    QString info() override;
+    void setInfo(const QString& text) override;
+    void selectBand(int button) override;
+    void focusCombo1() override;
+    void focusText7() override;
+    void enableCommand2() override;
+    void setStatus(const QString& text) override;
+
+    FrameServices& frame;
+    int16_t VkStellerAlt = 0;
+};

@@ -1,0 +1,141 @@
+#include "platform/qtui.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QMessageBox::Icon toIcon(ui::Icon icon)
+{
+    switch (icon) {
+    case ui::Icon::None: return QMessageBox::NoIcon;
+    case ui::Icon::Information: return QMessageBox::Information;
+    case ui::Icon::Question: return QMessageBox::Question;
+    case ui::Icon::Exclamation: return QMessageBox::Warning;
+    case ui::Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "Text File (*.Txt)|*.txt|All Files (*.*)|*.*" becomes Qt's "Text File (*.txt);;All Files (*)".
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        QString name = parts[i];
+        const qsizetype bracket = name.indexOf(u'(');
+        if (bracket >= 0)
+            name = name.left(bracket).trimmed();
+        entries << name + QStringLiteral(" (") + pattern.replace(u';', u' ') + u')';
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
+{
+    QMessageBox box(toIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    // Texts use CR LF line breaks; the box wants plain line feeds.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (buttons) {
+    case ui::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case ui::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case ui::Buttons::AbortRetryIgnore:
+        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        break;
+    }
+    // The busy cursor must not hide that the box waits for an answer.
+    const bool wasBusy = busyDepth > 0;
+    if (wasBusy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (wasBusy)
+        QGuiApplication::restoreOverrideCursor();
+    switch (answer) {
+    case QMessageBox::Yes: return ui::Answer::Yes;
+    case QMessageBox::No: return ui::Answer::No;
+    case QMessageBox::Abort: return ui::Answer::Abort;
+    case QMessageBox::Retry: return ui::Answer::Retry;
+    case QMessageBox::Ignore: return ui::Answer::Ignore;
+    case QMessageBox::Ok: return ui::Answer::Ok;
+    }
+    // Closing the box with Escape or its close box is the careful answer.
+    return buttons == ui::Buttons::YesNo ? ui::Answer::No : buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::Abort;
+}
+
+std::optional<QString> QtUi::inputBox(const QString& prompt, const QString& title, const QString& preset)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, preset, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+void QtUi::beep() { QApplication::beep(); }
+
+void QtUi::setBusyCursor(bool busy)
+{
+    if (busy && busyDepth == 0) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        busyDepth = 1;
+    } else if (!busy && busyDepth > 0) {
+        QGuiApplication::restoreOverrideCursor();
+        busyDepth = 0;
+    }
+}
+
+void QtUi::processEvents() { QCoreApplication::processEvents(); }
+
+std::optional<QString> QtUi::openFileName(QWidget* parent, const ui::FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.directory, qtFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtUi::saveFileName(QWidget* parent, const ui::FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.directory, qtFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtUi::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionOnly);
+    if (selectionOnly)
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QFont> QtUi::chooseFont(QWidget* parent, const QFont& preset)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, preset, parent, QStringLiteral("Schrift"));
+    if (!ok)
+        return std::nullopt;
+    return font;
+}

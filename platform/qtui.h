@@ -1,0 +1,20 @@
+#pragma once
+// The desktop's own dialogs, beep and cursor behind the ui::Services interface.
+
+#include "platform/ui.h"
+
+class QtUi final : public ui::Services {
+public:
+    ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    void beep() override;
+    void setBusyCursor(bool busy) override;
+    void processEvents() override;
+    std::optional<QString> openFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) override;
+
+private:
+    int busyDepth = 0;
+};

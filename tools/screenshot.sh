@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program under Xvfb, opens the beam form, calculates, and saves screenshots:
+# tools/screenshot.sh [OUTPUT_DIR]   (needs xdotool and imagemagick: apt-get install xdotool imagemagick)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:-$root/build/screenshots}"
+mkdir -p "$out"
+work="$(mktemp -d)"
+export DISPLAY=:77
+Xvfb :77 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+sleep 1
+export XDG_CONFIG_HOME="$work/config"
+export LANG="${LANG:-de_DE.UTF-8}"
+(cd "$work" && exec "$root/build/app/zentavik") &
+app=$!
+sleep 2
+import -window root "$out/1-start.png"
+win=$(xdotool search --name "Norbek Zentavik" | head -1)
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+s; sleep 1
+import -window root "$out/2-beamform.png"
+xdotool key Return; sleep 1
+import -window root "$out/3-calculated.png"
+echo "Bilder in $out"
