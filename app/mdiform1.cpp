@@ -4,6 +4,7 @@
 #include "beam/frmhauptform.h"
 #include "common/datetext.h"
 #include "common/module1.h"
+#include "common/numberformat.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -33,7 +34,12 @@ MDIForm1::MDIForm1(SettingsStore store, QWidget* parent) : QMainWindow(parent), 
     readSettings();
 }
 
-MDIForm1::~MDIForm1() = default;
+MDIForm1::~MDIForm1()
+{
+    // The child windows go after this part of the frame; they must not call back into it.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void MDIForm1::createMenus()
 {
@@ -119,7 +125,7 @@ void MDIForm1::readSettings()
     } keys[] = {{"MainLeft", 15}, {"MainTop", 1200}, {"MainWidth", 11820}, {"MainHeight", 9345}};
     double values[4] = {15, 1200, 11820, 9345};
     for (int i = 0; i < 4; ++i) {
-        const QString text = settings.get(section, QString::fromLatin1(keys[i].key), QLocale().toString(keys[i].fallback));
+        const QString text = settings.get(section, QString::fromLatin1(keys[i].key), general(float(keys[i].fallback)));
         bool ok = false;
         const float v = QLocale().toFloat(text, &ok);
         if (ok && std::isfinite(v))
@@ -140,7 +146,7 @@ void MDIForm1::writeSettings()
         {"MainLeft", toTwips(corner.x())}, {"MainTop", toTwips(corner.y())},
         {"MainWidth", toTwips(r.width())}, {"MainHeight", toTwips(r.height())}};
     for (const auto& [key, twips] : values)
-        settings.set(section, QString::fromLatin1(key), QLocale().toString(float(twips)));
+        settings.set(section, QString::fromLatin1(key), general(float(twips)));
 }
 
 frmHauptform& MDIForm1::hauptform()
@@ -233,8 +239,8 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     // (the beam form only hides), and the others still close.
     const QList<QMdiSubWindow*> windows = loadOrder;
     for (qsizetype i = windows.size() - 1; i >= 0; --i)
-        if (loadOrder.contains(windows[i]))
-            windows[i]->close();
+        if (loadOrder.contains(windows[i]) && windows[i]->close())
+            loadOrder.removeAll(windows[i]);
     finalClosing = true;
     for (QMdiSubWindow* window : QList<QMdiSubWindow*>(loadOrder))
         window->close();
@@ -244,5 +250,8 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 void MDIForm1::mnuEnde_Click()
 {
     close();
-    QApplication::quit();
+    if (quit)
+        quit();
+    else
+        QApplication::quit();
 }

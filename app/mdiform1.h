@@ -44,6 +44,8 @@ public:
     QLabel *statusText, *statusTime, *statusDate;
 
     void mnuEnde_Click();
+    // Ends the program after "&Beenden"; tests put their own here.
+    std::function<void()> quit;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -37,6 +37,17 @@ std::optional<float> lies(const QString& text)
     }
 }
 
+// How many characters may be typed into a field. Unlike QLineEdit's maximum length it does
+// not cut texts that the program writes (a frequency of 1e30 MHz is shown whole).
+constexpr const char* typingLimit = "typingLimit";
+
+bool typingLimitReached(QObject* field)
+{
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    const QVariant limit = field->property(typingLimit);
+    return edit && limit.isValid() && edit->text().size() - edit->selectedText().size() >= limit.toInt();
+}
+
 void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
 
 template <typename T>
@@ -94,7 +105,7 @@ void frmHauptform::createControls()
     place(Label1, 150, 330, 2000, 285);
     Text1 = control<QLineEdit>(Frame3, "Text1");
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setMaxLength(7);
+    Text1->setProperty(typingLimit, 7);
     place(Text1, 2500, 290, 1200, 330);
     Label2 = control<QLabel>(Frame3, "Label2");
     Label2->setText(QStringLiteral("Eigenresonanz Dipol:"));
@@ -130,7 +141,7 @@ void frmHauptform::createControls()
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(Label7, 4500, 800, 1650, 315);
     Text4 = control<QLineEdit>(this, "Text4");
-    Text4->setMaxLength(7);
+    Text4->setProperty(typingLimit, 7);
     Text4->setToolTip(QStringLiteral(" aus Schlankheitsgrad u. Antennenhöhe "));
     QFont bold = Text4->font();
     bold.setBold(true);
@@ -198,7 +209,7 @@ void frmHauptform::createControls()
     Label10->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(Label10, 3900, 640, 1000, 315);
     Text6 = control<QLineEdit>(Frame5, "Text6");
-    Text6->setMaxLength(5);
+    Text6->setProperty(typingLimit, 5);
     Text6->setToolTip(QStringLiteral(" Gesamtdurchmesser "));
     place(Text6, 5000, 640, 900, 315);
     Label11 = control<QLabel>(Frame5, "Label11");
@@ -206,7 +217,7 @@ void frmHauptform::createControls()
     Label11->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(Label11, 6000, 640, 900, 315);
     Text7 = control<QLineEdit>(Frame5, "Text7");
-    Text7->setMaxLength(5);
+    Text7->setProperty(typingLimit, 5);
     Text7->setToolTip(QStringLiteral(" Drahtdurchmesser "));
     place(Text7, 7000, 640, 900, 315);
 
@@ -447,7 +458,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
             const bool accepted = TastenFilter(typed.unicode(), ZifferZeichen) != 0;
             if (watched == Text1)
                 clearResonances();
-            if (!accepted)
+            if (!accepted || (typed != QChar(8) && typingLimitReached(watched)))
                 return true;
         }
         break;

@@ -1,0 +1,218 @@
+#include "app/mdiform1.h"
+#include "app/shortcutpriority.h"
+#include "beam/frmhauptform.h"
+#include "platform/twips.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QString iniPath() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName(); }
+
+void store(const QString& key, const QString& value)
+{
+    QSettings s(iniPath(), QSettings::IniFormat);
+    s.setValue(QStringLiteral("Settings/") + key, value);
+}
+QString stored(const QString& key)
+{
+    return QSettings(iniPath(), QSettings::IniFormat).value(QStringLiteral("Settings/") + key).toString();
+}
+
+// A child that records when it is asked to close.
+struct RecordingChild : QWidget {
+    QStringList* log;
+    QString name;
+    RecordingChild(QStringList* log, QString name) : log(log), name(std::move(name)) {}
+    void closeEvent(QCloseEvent* e) override
+    {
+        *log << name;
+        QWidget::closeEvent(e);
+    }
+};
+} // namespace
+
+class TestFrame : public QObject {
+    Q_OBJECT
+    FakeUi fake;
+
+private slots:
+    void initTestCase() { useGermanLocale(); }
+    void init() { QFile::remove(iniPath()); }
+
+    void firstStartUsesDefaults()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        QCOMPARE(frame.pos(), QPoint(tw(15), tw(1200)));
+        QCOMPARE(frame.size(), QSize(tw(11820), tw(9345)));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Norbek Zentavik-Berechnung"));
+        frame.show();
+        QCOMPARE(frame.statusText->text(), QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+        QCOMPARE(frame.statusDate->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+        QCOMPARE(frame.statusTime->text(), QTime::currentTime().toString(QStringLiteral("HH:mm")));
+    }
+
+    void storedTextsAreLocaleNumbers_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<int>("expectedLeft");
+        QTest::newRow("whole twips") << "1500" << tw(1500);
+        QTest::newRow("decimal comma") << "1500,5" << tw(1500.5);
+        QTest::newRow("not a number keeps the design value") << "links" << tw(15);
+        QTest::newRow("empty keeps the design value") << "" << tw(15);
+    }
+    void storedTextsAreLocaleNumbers()
+    {
+        QFETCH(QString, left);
+        QFETCH(int, expectedLeft);
+        store(QStringLiteral("MainLeft"), left);
+        store(QStringLiteral("MainWidth"), QStringLiteral("9000"));
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        QCOMPARE(frame.pos().x(), expectedLeft);
+        QCOMPARE(frame.width(), tw(9000));
+        QCOMPARE(frame.pos().y(), tw(1200));
+    }
+
+    void closingStoresTheRectangle()
+    {
+        {
+            MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+            frame.show();
+            frame.setGeometry(tw(300), tw(600), tw(9000), tw(7500));
+            frame.close();
+        }
+        QCOMPARE(stored(QStringLiteral("MainWidth")), QStringLiteral("9000"));
+        QCOMPARE(stored(QStringLiteral("MainHeight")), QStringLiteral("7500"));
+        MDIForm1 again(SettingsStore(QStringLiteral("Zentavik")));
+        QCOMPARE(again.size(), QSize(tw(9000), tw(7500)));
+    }
+
+    void closingMinimisedKeepsTheStoredRectangle()
+    {
+        store(QStringLiteral("MainWidth"), QStringLiteral("8000"));
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.showMinimized();
+        frame.resize(tw(10000), tw(7000));
+        frame.close();
+        QCOMPARE(stored(QStringLiteral("MainWidth")), QStringLiteral("8000"));
+        QVERIFY(stored(QStringLiteral("MainLeft")).isEmpty());
+    }
+
+    void menus()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        QStringList bar;
+        for (QAction* a : frame.menuBar()->actions())
+            bar << a->text();
+        QCOMPARE(bar.join(u'|'), QStringLiteral("&Datei|&Berechnen|&?"));
+        QStringList items;
+        for (QAction* a : frame.mnuBer->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text() + u' ' + a->shortcut().toString()) + (a->isVisible() ? "" : "(unsichtbar)");
+        QCOMPARE(items.join(u'|'), QStringLiteral("1. &Verkürzungsfaktor Ctrl+V|2. &Zentavik Ctrl+S|-|3. Pruning / Optimieren Ctrl+O|-(unsichtbar)|&Zusatzdipol (strahlungsgekoppelt) (unsichtbar)"));
+        QVERIFY(!frame.mnuBerZusDipol->isEnabled());
+        QCOMPARE(frame.mnuEnde->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(frame.mnuInfo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        QCOMPARE(frame.mnuHilfe->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void printInputsOnlyWhileBeamFormShows()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.show();
+        emit frame.mnuDat->aboutToShow();
+        QVERIFY(!frame.mnuDatDruck->isEnabled());
+        frame.mnuBerStromsAnt->trigger();
+        emit frame.mnuDat->aboutToShow();
+        QVERIFY(frame.mnuDatDruck->isEnabled());
+        frame.hauptform().close();
+        emit frame.mnuDat->aboutToShow();
+        QVERIFY(!frame.mnuDatDruck->isEnabled());
+    }
+
+    void beamFormIsReusedAndKeepsItsInputs()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.show();
+        frame.mnuBerStromsAnt->trigger();
+        frmHauptform* first = &frame.hauptform();
+        first->Text1->setText(QStringLiteral("7,1"));
+        first->close();
+        QVERIFY(!first->parentWidget()->isVisible());
+        frame.mnuBerStromsAnt->trigger();
+        QCOMPARE(&frame.hauptform(), first);
+        QVERIFY(first->parentWidget()->isVisible());
+        QCOMPARE(first->Text1->text(), QStringLiteral("7,1"));
+        QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    }
+
+    void closingUnloadsChildrenLastFirst()
+    {
+        QStringList log;
+        auto* frame = new MDIForm1(SettingsStore(QStringLiteral("Zentavik")));
+        frame->show();
+        frame->mnuBerStromsAnt->trigger();
+        QPointer<frmHauptform> beam = &frame->hauptform();
+        frame->showChild(frame->addChild(new RecordingChild(&log, QStringLiteral("a")))->widget());
+        frame->showChild(frame->addChild(new RecordingChild(&log, QStringLiteral("b")))->widget());
+        QSignalSpy beamHidden(beam->parentWidget(), &QObject::destroyed);
+        frame->close();
+        QCOMPARE(log.join(u','), QStringLiteral("b,a"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The beam form refuses the first round and closes with the frame.
+        QVERIFY(beam.isNull() || !beam->isVisible());
+        QVERIFY(frame->mdiArea()->subWindowList().isEmpty() || !frame->hauptform().isVisible());
+        delete frame;
+    }
+
+    void menuShortcutsWinOverFieldKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Ctrl+X ends") << int(Qt::Key_X) << "mnuEnde";
+        QTest::newRow("Ctrl+V opens the velocity factor") << int(Qt::Key_V) << "mnuVk";
+    }
+    void menuShortcutsWinOverFieldKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, action);
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.quit = [] {};
+        MenuShortcutsFirst priority(frame.menuBar(), &frame);
+        qApp->installEventFilter(&priority);
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.mnuBerStromsAnt->trigger();
+        QLineEdit* field = frame.hauptform().Text1;
+        field->setFocus();
+        field->selectAll();
+        QAction* target = action == "mnuEnde" ? frame.mnuEnde : frame.mnuVk;
+        QSignalSpy triggered(target, &QAction::triggered);
+        QTest::keyClick(field, Qt::Key(key), Qt::ControlModifier);
+        qApp->removeEventFilter(&priority);
+        QCOMPARE(triggered.count(), 1);
+        if (action == "mnuVk")
+            QCOMPARE(field->text(), QStringLiteral("50,2"));  // nothing pasted
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The settings file of this test lives in a folder of its own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_frame.moc"

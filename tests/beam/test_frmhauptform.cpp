@@ -1,0 +1,496 @@
+#include "beam/frmhauptform.h"
+#include "common/cp1252.h"
+#include "common/datetext.h"
+#include "common/module1.h"
+#include "common/version.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct FakeFrame : FrameServices {
+    QString text = QStringLiteral("Status:");
+    bool forGood = false;
+    void setStatus(const QString& t) override { text = t; }
+    QString status() const override { return text; }
+    bool closingForGood() const override { return forGood; }
+};
+
+// Moves the keyboard focus as a user's Tab or click would.
+void focus(QWidget* w)
+{
+    w->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+}
+
+QString reportText()
+{
+    QFile file(QStringLiteral("Zentavik.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return decodeCp1252(file.readAll());
+}
+} // namespace
+
+class TestHauptform : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    FakeFrame frame;
+    std::unique_ptr<frmHauptform> form;
+    std::unique_ptr<FakeUi> fake;
+
+private slots:
+    void initTestCase()
+    {
+        useGermanLocale();
+        QDir::setCurrent(dir.path());
+    }
+    void init()
+    {
+        fake = std::make_unique<FakeUi>();
+        module1() = Module1{};
+        frame = FakeFrame{};
+        form = std::make_unique<frmHauptform>(frame);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup()
+    {
+        frame.forGood = true;
+        form.reset();
+        fake.reset();
+    }
+
+    void startState()
+    {
+        QCOMPARE(form->Text1->text(), QStringLiteral("50,2"));
+        QCOMPARE(form->Text4->text(), QStringLiteral("1,00"));
+        QCOMPARE(form->Text6->text(), QStringLiteral("6"));
+        QCOMPARE(form->Text7->text(), QStringLiteral("3,57"));
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("1,00059 Luft"));
+        QCOMPARE(form->Combo1->count(), 25);
+        QCOMPARE(form->Combo1->itemText(6), QStringLiteral("2,35 Öl"));
+        QCOMPARE(form->Combo1->itemText(15), QStringLiteral("4,5   Epoxyd FR4"));
+        QVERIFY(form->option2(10)->isChecked());
+        QVERIFY(form->option1(1)->isChecked());
+        QVERIFY(!form->Command2->isEnabled());
+        QVERIFY(!form->Text6->isEnabled() && !form->Text7->isEnabled() && !form->Label9->isEnabled());
+        QStringList captions;
+        for (int i = 0; i <= 10; ++i)
+            captions << form->option2(i)->text();
+        QCOMPARE(captions.join(u' '), QStringLiteral("1,8 3,5 7 10 14 18 21 24 28 50 andere"));
+        QCOMPARE(form->Info->text(), QStringLiteral("Hinweis: "));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Berechnung eines Zentavik nach Norbek"));
+        QCOMPARE(form->size(), QSize(596, 313));  // 8940 x 4695 twips at 96 dpi
+    }
+
+    void focusOrder()
+    {
+        QStringList order;
+        focus(form->Text1);
+        for (int i = 0; i < 9; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Disabled controls ("&Anzeigen", the diameters at start) are passed over; each group of
+        // option buttons is one stop.
+        QCOMPARE(order.join(u' '), QStringLiteral("Text1 Text4 VkSteller Option1_2 Command1 Combo1 Option2_0 Text1 Text4"));
+    }
+
+    void bandButtons_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("band");
+        QTest::addColumn<QString>("text1");
+        QTest::newRow("24 SSB") << 1 << 7 << "24,95";
+        QTest::newRow("24 CW") << 0 << 7 << "24,89";
+        QTest::newRow("24 band middle") << 2 << 7 << "24,94";
+        QTest::newRow("3,5 band middle") << 2 << 1 << "3,65";
+        QTest::newRow("1,8 CW") << 0 << 0 << "1,82";
+        QTest::newRow("50 CW") << 0 << 9 << "50,09";
+        QTest::newRow("14 SSB") << 1 << 4 << "14,25";
+        QTest::newRow("andere keeps the frequency") << 1 << 10 << "50,2";
+    }
+    void bandButtons()
+    {
+        QFETCH(int, range);
+        QFETCH(int, band);
+        QFETCH(QString, text1);
+        form->option1(range)->setChecked(true);
+        form->Label3->setText(QStringLiteral("x"));
+        form->Label5->setText(QStringLiteral("y"));
+        QTest::mouseClick(form->option2(band), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(form->Text1->text(), text1);
+        QCOMPARE(form->Label3->text(), QString());
+        QCOMPARE(form->Label5->text(), QString());
+    }
+
+    void rangeButtons_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("range");
+        QTest::addColumn<QString>("text1");
+        QTest::newRow("29,5 rounds to the 10-m band") << "29,5" << 0 << "28,0";
+        QTest::newRow("6,4 lies in the 40-m band") << "6,4" << 0 << "7,02";
+        QTest::newRow("45 has no band") << "45" << 0 << "45,0";
+        QTest::newRow("too large for the band index") << "1e30" << 1 << "1000000000000000000000000000000,0";
+        QTest::newRow("beyond single precision") << "1e39" << 2 << "1e39";
+    }
+    void rangeButtons()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, range);
+        QFETCH(QString, text1);
+        form->Text1->setText(typed);
+        QTest::mouseClick(form->option1(range), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(form->Text1->text(), text1);
+    }
+
+    // The fields limit what is typed, not what the program writes.
+    void typingLimit()
+    {
+        form->Text1->clear();
+        QTest::keyClicks(form->Text1, QStringLiteral("123456789"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("1234567"));
+        form->Text6->setEnabled(true);
+        form->Text6->clear();
+        QTest::keyClicks(form->Text6, QStringLiteral("1234567"));
+        QCOMPARE(form->Text6->text(), QStringLiteral("12345"));
+        form->Text6->selectAll();
+        QTest::keyClicks(form->Text6, QStringLiteral("9"));
+        QCOMPARE(form->Text6->text(), QStringLiteral("9"));
+    }
+
+    void keyFilterInFrequency()
+    {
+        form->Label3->setText(QStringLiteral("14,495"));
+        form->Text1->clear();
+        QTest::keyClicks(form->Text1, QStringLiteral("1a4,-2"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("14,2"));
+        QCOMPARE(fake->beeps, 2);
+        QCOMPARE(form->Label3->text(), QString());
+    }
+
+    void spinnerSteps_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("down from 0,95") << "0,95" << int(QAbstractSlider::SliderSingleStepAdd) << "0,949" << false;
+        QTest::newRow("up from 0,95") << "0,95" << int(QAbstractSlider::SliderSingleStepSub) << "0,951" << false;
+        QTest::newRow("down from 0,80 turns red") << "0,80" << int(QAbstractSlider::SliderSingleStepAdd) << "0,799" << true;
+    }
+    void spinnerSteps()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, action);
+        QFETCH(QString, after);
+        QFETCH(bool, red);
+        focus(form->Text4);
+        form->Text4->setText(text);
+        focus(form->Text1);  // leaving the field puts the spinner in step
+        QCOMPARE(form->VkSteller->value(), int(std::lround((1 - text.replace(u',', u'.').toDouble()) * 1000)));
+        form->VkSteller->triggerAction(QAbstractSlider::SliderAction(action));
+        QCOMPARE(form->Text4->text(), after);
+        QCOMPARE(form->Text4->palette().color(QPalette::Text), red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
+
+    void typedTextThenSpinnerClickStepsFromText()
+    {
+        // The spinner stands at 0; the text is typed; one click moves one step from the text.
+        form->Text4->setText(QStringLiteral("0,9"));
+        form->VkSteller->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(form->Text4->text(), QStringLiteral("0,899"));
+        QCOMPARE(form->VkSteller->value(), 101);
+    }
+
+    void leavingVelocityFactor_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("spinnerBefore");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("spinnerAfter");
+        QTest::newRow("0,9456 moves the spinner, which rewrites the text") << "0,9456" << 0 << "0,946" << 54;
+        QTest::newRow("0,9456 with the spinner already there") << "0,9456" << 54 << "0,9456" << 54;
+        QTest::newRow("1,5 is corrected") << "1,5" << 7 << "0,946" << 7;
+        QTest::newRow("0 is corrected") << "0" << 7 << "0,946" << 7;
+        QTest::newRow("empty is corrected") << "" << 7 << "0,946" << 7;
+        QTest::newRow("beyond single is corrected") << "1e39" << 7 << "0,946" << 7;
+    }
+    void leavingVelocityFactor()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, spinnerBefore);
+        QFETCH(QString, after);
+        QFETCH(int, spinnerAfter);
+        form->VkSteller->setValue(spinnerBefore);
+        focus(form->Text4);
+        form->Text4->setText(typed);
+        focus(form->Text1);
+        QCOMPARE(form->Text4->text(), after);
+        QCOMPARE(form->VkSteller->value(), spinnerAfter);
+        if (QByteArray(QTest::currentDataTag()).contains("corrected")) {
+            QCOMPARE(form->Info->text(), QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
+            QCOMPARE(fake->beeps, 1);
+        }
+    }
+
+    void leavingVelocityFactorOneMeansNoInsulation()
+    {
+        form->Combo1->setCurrentIndex(5);
+        form->Combo1->activated(5);
+        QVERIFY(form->Text7->isEnabled());
+        focus(form->Text4);
+        form->Text4->setText(QStringLiteral("1"));
+        focus(form->Text1);
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("1,0"));
+        QVERIFY(!form->Text6->isEnabled() && !form->Text7->isEnabled() && !form->Label11->isEnabled());
+        QCOMPARE(fake->beeps, 1);
+        QCOMPARE(form->VkSteller->value(), 0);
+    }
+
+    void activationPutsSpinnerInStep_data()
+    {
+        QTest::addColumn<QString>("handedOver");
+        QTest::addColumn<int>("spinner");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("calculator result") << "0,9502" << 50 << "0,95";
+        QTest::newRow("ground-corrected factor above 1 leaves both alone") << "1,02" << 7 << "1,02";
+        QTest::newRow("huge factor leaves both alone") << "1e20" << 7 << "1e20";
+    }
+    void activationPutsSpinnerInStep()
+    {
+        QFETCH(QString, handedOver);
+        QFETCH(int, spinner);
+        QFETCH(QString, text);
+        form->VkSteller->setValue(7);
+        form->Text4->setText(handedOver);
+        form->childActivated();
+        QCOMPARE(form->VkSteller->value(), spinner);
+        QCOMPARE(form->Text4->text(), text);
+        QCOMPARE(frame.text, QStringLiteral("Status: Berechnung eines Zentavik"));
+    }
+
+    void insulationList_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("blank") << 0 << false;
+        QTest::newRow("vacuum") << 1 << false;
+        QTest::newRow("air") << 2 << false;
+        QTest::newRow("paper") << 3 << true;
+        QTest::newRow("polyethylene") << 5 << true;
+        QTest::newRow("mica") << 24 << true;
+    }
+    void insulationList()
+    {
+        QFETCH(int, entry);
+        QFETCH(bool, enabled);
+        form->Combo1->setCurrentIndex(entry);
+        emit form->Combo1->activated(entry);
+        for (QWidget* w : QList<QWidget*>{form->Text6, form->Text7, form->Label9, form->Label10, form->Label11})
+            QCOMPARE(w->isEnabled(), enabled);
+    }
+
+    void insulationByTyping()
+    {
+        QLineEdit* edit = form->Combo1->lineEdit();
+        edit->clear();
+        QTest::keyClick(edit, Qt::Key_1);
+        QVERIFY(!form->Text7->isEnabled());
+        QTest::keyClick(edit, Qt::Key_Comma, {}, 0);
+        QTest::keyClicks(edit, QStringLiteral(","));
+        QVERIFY(!form->Text7->isEnabled());
+        edit->setText(QStringLiteral("1,"));
+        QTest::keyClick(edit, Qt::Key_5);
+        QCOMPARE(edit->text(), QStringLiteral("1,5"));
+        QVERIFY(form->Text7->isEnabled());
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+        QVERIFY(!form->Text7->isEnabled());
+        QTest::keyClicks(edit, QStringLiteral("Luft"));
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+    }
+
+    void outerDiameterFollowsConductor_data()
+    {
+        QTest::addColumn<QString>("conductor");
+        QTest::addColumn<QString>("outer");
+        QTest::newRow("equal") << "6" << "6,1";
+        QTest::newRow("just below") << "5,95" << "6,05";
+        QTest::newRow("thin") << "2" << "6";
+        QTest::newRow("beyond single") << "1e39" << "6";
+    }
+    void outerDiameterFollowsConductor()
+    {
+        QFETCH(QString, conductor);
+        QFETCH(QString, outer);
+        form->Text6->setText(QStringLiteral("6"));
+        form->Text7->setText(conductor);
+        QCOMPARE(form->Text6->text(), outer);
+    }
+
+    void reportBytes_data()
+    {
+        QTest::addColumn<bool>("insulated");
+        QTest::newRow("bare wire") << false;
+        QTest::newRow("polyethylene") << true;
+    }
+    void reportBytes()
+    {
+        QFETCH(bool, insulated);
+        form->Text1->setText(QStringLiteral("14,2"));
+        form->Text4->setText(QStringLiteral("0,95"));
+        if (insulated) {
+            form->Combo1->setCurrentIndex(5);
+            emit form->Combo1->activated(5);
+            form->Text6->setText(QStringLiteral("2"));
+            form->Text7->setText(QStringLiteral("1,5"));
+        }
+        form->Command1->click();
+        const QString sep(80, QChar(0xAF));
+        QStringList lines{
+            QString(), QStringLiteral("                        Zentavik nach Norbek "), sep,
+            QStringLiteral("Antenne berechnet für SSB-Band: 14 MHz"),
+            QStringLiteral("Resonanzfrequenz = 14,2 MHz / "),
+            QStringLiteral("Gesamte Boomlänge: 7,06 m"),
+            insulated ? QStringLiteral("Größte Antennenbreite: ~ 5,38 m") : QStringLiteral("Größte Antennenbreite: ~ 5,49 m"),
+            QStringLiteral("Verkürzungsfaktor des Drahtes: 0,95")};
+        if (insulated)
+            lines << QStringLiteral("(Zusatzverkürzung durch Drahtisolierung: 2,3   Polyethylen PE)");
+        lines << sep << QStringLiteral("Drahtlängen:")
+              << (insulated ? QStringLiteral(" LgD=10,686 m ") : QStringLiteral(" LgD=10,905 m "))
+              << (insulated ? QStringLiteral(" LgR=11,135 m ") : QStringLiteral(" LgR=11,363 m ")) << QString()
+              << QStringLiteral("Längen und Abstände:") << QStringLiteral(" A=2,641 m ")
+              << (insulated ? QStringLiteral(" Bv=5,176 m ") : QStringLiteral(" Bv=5,282 m "))
+              << (insulated ? QStringLiteral(" Bh=5,279 m ") : QStringLiteral(" Bh=5,387 m "))
+              << QStringLiteral(" LgBoom=5,282 m ") << QStringLiteral(" C=0,887 m ")
+              << QStringLiteral(" gesLgBoom=7,056 m ") << QStringLiteral(" D=2,47 m ")
+              << (insulated ? QStringLiteral(" P=2,588 m (minus x)") : QStringLiteral(" P=2,641 m (minus x)")) << QString()
+              << QStringLiteral("Eigenresonanzen:") << QStringLiteral(" frD=14,495 MHz ") << QStringLiteral(" frR=13,911 MHz ")
+              << QString() << QStringLiteral("Anpassleitung 2x RG59// : ") << QStringLiteral(" Vlg=3,486 m ") << QString()
+              << QStringLiteral(" Berechnung am ") + kurzesDatum(QDate::currentDate()) + u' ' + version::copyright;
+        QFile file(QStringLiteral("Zentavik.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes, encodeCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        QVERIFY(bytes.contains(char(0xAF)) && bytes.contains(char(0xE4)));  // Windows-1252, not UTF-8
+        QVERIFY(form->Command2->isEnabled());
+        QCOMPARE(frame.text, QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
+        QCOMPARE(module1().TabellenDatei, QStringLiteral("Zentavik.txt"));
+        QVERIFY(!fake->busy);
+    }
+
+    void rangeTextInReport_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<QString>("text1");
+        QTest::addColumn<QString>("line4");
+        QTest::newRow("CW, 40 m keeps its blank") << 0 << "7,1" << "Antenne berechnet CW-Band:  7 MHz";
+        QTest::newRow("band middle") << 2 << "21,2" << "Antenne berechnet für Bandmitte: 21 MHz";
+        QTest::newRow("none selected, outside every band") << -1 << "45" << "Antenne berechnet 0,0 MHz";
+    }
+    void rangeTextInReport()
+    {
+        QFETCH(int, range);
+        QFETCH(QString, text1);
+        QFETCH(QString, line4);
+        if (range < 0) {
+            form->Option1->setExclusive(false);
+            form->option1(1)->setChecked(false);
+        } else {
+            form->option1(range)->setChecked(true);
+        }
+        form->Text1->setText(text1);
+        form->Command1->click();
+        QCOMPARE(reportText().split(QStringLiteral("\r\n")).value(3), line4);
+    }
+
+    void enterAnywhereCalculates()
+    {
+        focus(form->Text7);
+        form->Text1->setText(QStringLiteral("14,2"));
+        focus(form->Text4);
+        QTest::keyClick(form->Text4, Qt::Key_Return);
+        QCOMPARE(form->Label3->text(), QStringLiteral("14,495"));
+        QVERIFY(form->Command2->isEnabled());
+        // Leaving "&Anzeigen" offers the viewer no longer.
+        focus(form->Command2);
+        focus(form->Text1);
+        QVERIFY(!form->Command2->isEnabled());
+        QCOMPARE(frame.text, QStringLiteral("Status: Berechnung eines Zentavik"));
+    }
+
+    void earlyEndKeepsReportAndButton()
+    {
+        form->Command1->click();
+        QVERIFY(form->Command2->isEnabled());
+        const QString before = reportText();
+        form->Combo1->setCurrentIndex(5);
+        emit form->Combo1->activated(5);
+        form->Text7->setText(QStringLiteral("0,005"));
+        form->Label3->setText(QStringLiteral("kept"));
+        form->Command1->click();
+        QCOMPARE(form->Info->text(), QStringLiteral("Hinweis: Durchmesser zu gering!"));
+        QCOMPARE(QApplication::focusWidget(), form->Text7);
+        QCOMPARE(reportText(), before);
+        QVERIFY(!fake->busy);
+    }
+
+    void unwritableReport_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("abort") << int(ui::Answer::Abort);
+        QTest::newRow("ignore every line") << int(ui::Answer::Ignore);
+    }
+    void unwritableReport()
+    {
+        QFETCH(int, answer);
+        // A directory where the report should be: it cannot be created.
+        QTemporaryDir blocked;
+        QDir::setCurrent(blocked.path());
+        QVERIFY(QDir().mkdir(QStringLiteral("Zentavik.txt")));
+        for (int i = 0; i < 40; ++i)
+            fake->answers.push_back(ui::Answer(answer));
+        frame.text = QStringLiteral("Status: vorher");
+        form->Command1->click();
+        QDir::setCurrent(dir.path());
+        QVERIFY(!fake->messages.isEmpty());
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler "));
+        QVERIFY(fake->messages[0].text.contains(QStringLiteral("Zentavik.txt")));
+        if (answer == int(ui::Answer::Abort)) {
+            QCOMPARE(fake->messages.size(), 1);
+            QVERIFY(!form->Command2->isEnabled());
+            QCOMPARE(frame.text, QStringLiteral("Status: vorher"));
+        }
+        QVERIFY(!fake->busy);
+    }
+
+    void closeBoxOnlyHides()
+    {
+        form->Text1->setText(QStringLiteral("7,1"));
+        QVERIFY(!form->close());
+        QVERIFY(!form->isVisible());
+        QCOMPARE(frame.text, QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("7,1"));
+        frame.forGood = true;
+        QVERIFY(form->close());
+    }
+};
+
+QTEST_MAIN(TestHauptform)
+#include "test_frmhauptform.moc"
