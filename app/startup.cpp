@@ -1,0 +1,38 @@
+#include "app/startup.h"
+
+#include "app/shortcutpriority.h"
+#include "common/module1.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenuBar>
+
+namespace {
+// A normal file: not hidden, not a directory.
+bool normalFileExists(const QString& name)
+{
+    const QFileInfo info(name);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+} // namespace
+
+Program Main(QApplication& app)
+{
+    Program program;
+    program.frame = std::make_unique<MDIForm1>(SettingsStore(QStringLiteral("Zentavik")));
+    auto priority = std::make_unique<MenuShortcutsFirst>(program.frame->menuBar(), nullptr);
+    app.installEventFilter(priority.get());
+    program.shortcutPriority = std::move(priority);
+
+    Module1& m = module1();
+    m.CrLf = QStringLiteral("\r\n");
+    m.ZusatzVerkuerzung = 0;
+    m.TabellenDatei = QStringLiteral("Zentavik.txt");
+    if (!normalFileExists(m.TabellenDatei))
+        m.TabellenDatei.clear();
+
+    QCoreApplication::processEvents();
+    program.frame->show();
+    QCoreApplication::processEvents();
+    return program;
+}
