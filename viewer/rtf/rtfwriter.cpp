@@ -1,0 +1,114 @@
+#include "viewer/rtf/rtfwriter.h"
+
+#include "common/cp1252.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <cmath>
+
+namespace {
+
+QString familyOf(const QTextCharFormat& format, const QTextDocument& document)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty() && !families.first().isEmpty())
+        return families.first();
+    return document.defaultFont().family();
+}
+
+double sizeOf(const QTextCharFormat& format, const QTextDocument& document)
+{
+    const double size = format.fontPointSize();
+    if (size > 0)
+        return size;
+    const QFont font = document.defaultFont();
+    return font.pointSizeF() > 0 ? font.pointSizeF() : 10;
+}
+
+void appendEscaped(QByteArray& out, const QString& text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\' || u == u'{' || u == u'}') {
+            out += '\\';
+            out += char(u);
+        } else if (u == u'\t') {
+            out += "\\tab ";
+        } else if (u == 0x2028 || u == u'\n') {
+            out += "\\line ";
+        } else if (u == 0x00A0) {
+            out += "\\~";
+        } else if (u >= 0x20 && u < 0x80) {
+            out += char(u);
+        } else if (u < 0x20) {
+            // Other control characters have no place in RTF text.
+        } else if (const unsigned char b = toCp1252(u); b != 0) {
+            out += "\\'";
+            out += QByteArray::number(b, 16).rightJustified(2, '0');
+        } else {
+            // Outside the code page: the Unicode value, with '?' for readers that know no \u.
+            out += "\\u" + QByteArray::number(int(int16_t(u))) + '?';
+        }
+    }
+}
+
+} // namespace
+
+QByteArray writeRtf(const QTextDocument& document)
+{
+    // The tables first: every font and colour that the text uses.
+    QStringList fonts{document.defaultFont().family()};
+    QList<QColor> colours;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const QString family = familyOf(f, document);
+            if (!fonts.contains(family))
+                fonts << family;
+            if (f.hasProperty(QTextFormat::ForegroundBrush)) {
+                const QColor c = f.foreground().color();
+                if (!colours.contains(c))
+                    colours << c;
+            }
+        }
+    }
+
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
+    for (qsizetype i = 0; i < fonts.size(); ++i) {
+        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        appendEscaped(out, fonts[i]);
+        out += ";}";
+    }
+    out += "}\r\n{\\colortbl;";
+    for (const QColor& c : colours)
+        out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue"
+               + QByteArray::number(c.blue()) + ';';
+    out += "}\r\n";
+
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        out += "\\pard ";
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat f = fragment.charFormat();
+            out += "{\\plain\\f" + QByteArray::number(fonts.indexOf(familyOf(f, document)));
+            out += "\\fs" + QByteArray::number(std::lround(sizeOf(f, document) * 2));
+            if (f.fontWeight() >= QFont::Bold) out += "\\b";
+            if (f.fontItalic()) out += "\\i";
+            if (f.fontUnderline()) out += "\\ul";
+            if (f.fontStrikeOut()) out += "\\strike";
+            if (f.hasProperty(QTextFormat::ForegroundBrush))
+                out += "\\cf" + QByteArray::number(colours.indexOf(f.foreground().color()) + 1);
+            out += ' ';
+            appendEscaped(out, fragment.text());
+            out += '}';
+        }
+        if (block.next().isValid())
+            out += "\\par\r\n";
+    }
+    out += "}\r\n";
+    return out;
+}
