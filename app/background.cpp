@@ -1,12 +1,11 @@
 #include "app/background.h"
 
+#include "resources/resources.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
-
-// The resources live in a library of their own; this makes sure they are linked in.
-static void loadResources() { Q_INIT_RESOURCE(resources); }
 
 DrawingArea::DrawingArea(QWidget* parent) : QMdiArea(parent)
 {

@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "beam/frmhauptform.h"
+#include "viewer/frmrtf.h"
 #include "common/datetext.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
@@ -49,10 +50,7 @@ void MDIForm1::createMenus()
     mnuEnde = mnuDat->addAction(QStringLiteral("&Beenden"));
     mnuEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Open);
-    connect(mnuAnzeigen, &QAction::triggered, this, [this] {
-        if (dateiAnzeigen)
-            dateiAnzeigen(module1().TabellenDatei);
-    });
+    connect(mnuAnzeigen, &QAction::triggered, this, [this] { DateiAnzeigen(module1().TabellenDatei, *this); });
     connect(mnuEnde, &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
 
     mnuBer = menuBar()->addMenu(QStringLiteral("&Berechnen"));
@@ -153,10 +151,7 @@ frmHauptform& MDIForm1::hauptform()
 {
     if (!beamForm) {
         beamForm = new frmHauptform(*this);
-        beamForm->dateiAnzeigen = [this](const QString& name) {
-            if (dateiAnzeigen)
-                dateiAnzeigen(name);
-        };
+        beamForm->dateiAnzeigen = [this](const QString& name) { DateiAnzeigen(name, *this); };
         addChild(beamForm);
     }
     return *beamForm;
@@ -174,10 +169,22 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
     connect(form, &QObject::destroyed, this, [this, form] {
         if (form == beamForm)
             beamForm = nullptr;
+        if (form == static_cast<QWidget*>(viewer))
+            viewer = nullptr;
     });
     window->hide();
     return window;
 }
+
+frmRTF* MDIForm1::createViewer()
+{
+    viewer = new frmRTF(*this);
+    addChild(viewer);
+    viewer->Form_Load();
+    return viewer;
+}
+
+void MDIForm1::showViewer(frmRTF* form) { showChild(form); }
 
 void MDIForm1::showChild(QWidget* form)
 {
@@ -238,9 +245,21 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     // The other windows close from the last loaded to the first; a form may refuse
     // (the beam form only hides), and the others still close.
     const QList<QMdiSubWindow*> windows = loadOrder;
-    for (qsizetype i = windows.size() - 1; i >= 0; --i)
-        if (loadOrder.contains(windows[i]) && windows[i]->close())
+    bool refused = false;
+    for (qsizetype i = windows.size() - 1; i >= 0; --i) {
+        if (!loadOrder.contains(windows[i]))
+            continue;
+        if (windows[i]->close())
             loadOrder.removeAll(windows[i]);
+        else if (windows[i]->widget() != beamForm)
+            refused = true;
+    }
+    // A window that keeps the user's text open (the viewer asked and was told No, or its text
+    // could not be saved) keeps the program running: closing would lose the text.
+    if (refused) {
+        event->ignore();
+        return;
+    }
     finalClosing = true;
     for (QMdiSubWindow* window : QList<QMdiSubWindow*>(loadOrder))
         window->close();
@@ -249,7 +268,8 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 
 void MDIForm1::mnuEnde_Click()
 {
-    close();
+    if (!close())
+        return;
     if (quit)
         quit();
     else

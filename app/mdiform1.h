@@ -4,6 +4,7 @@
 
 #include "platform/mdichild.h"
 #include "platform/settingsstore.h"
+#include "viewer/dateianzeigen.h"
 
 #include <QMainWindow>
 
@@ -16,7 +17,7 @@ class QMdiSubWindow;
 class QMenu;
 class frmHauptform;
 
-class MDIForm1 : public QMainWindow, public FrameServices {
+class MDIForm1 : public QMainWindow, public FrameServices, public ViewerHost {
     Q_OBJECT
 public:
     explicit MDIForm1(SettingsStore settings, QWidget* parent = nullptr);
@@ -34,8 +35,10 @@ public:
     // Adds a form as a child window, in load order, without showing it.
     QMdiSubWindow* addChild(QWidget* form);
 
-    // Opens the results viewer on a file; set by the program.
-    std::function<void(const QString&)> dateiAnzeigen;
+    // ViewerHost: the results viewer exists at most once.
+    frmRTF* existingViewer() override { return viewer; }
+    frmRTF* createViewer() override;
+    void showViewer(frmRTF* form) override;
 
     QMdiArea* mdiArea() const { return area; }
     QMenu *mnuDat, *mnuBer, *mnuHelp;
@@ -66,6 +69,7 @@ private:
     QList<QAction*> frameMenus;
     QList<QMdiSubWindow*> loadOrder;
     frmHauptform* beamForm = nullptr;
+    frmRTF* viewer = nullptr;
     bool finalClosing = false;
     bool shownOnce = false;
 };

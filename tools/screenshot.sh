@@ -23,4 +23,6 @@ xdotool key ctrl+s; sleep 1
 import -window root "$out/2-beamform.png"
 xdotool key Return; sleep 1
 import -window root "$out/3-calculated.png"
+xdotool key alt+a; sleep 1
+import -window root "$out/4-viewer.png"
 echo "Bilder in $out"

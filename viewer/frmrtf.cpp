@@ -1,0 +1,537 @@
+#include "viewer/frmrtf.h"
+
+#include "common/cp1252.h"
+#include "common/datetext.h"
+#include "common/failure.h"
+#include "common/module1.h"
+#include "common/version.h"
+#include "platform/twips.h"
+#include "platform/ui.h"
+#include "resources/resources.h"
+#include "viewer/rtf/rtfreader.h"
+#include "viewer/rtf/rtfwriter.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStringDecoder>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString filter = QStringLiteral("Text File (*.Txt)|*.txt|Rich Text File (*.Rtf)|*.rtf|All Files (*.*)|*.*");
+
+QIcon icon(const char* theme, const char* fallback)
+{
+    return QIcon::fromTheme(QString::fromLatin1(theme), QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(fallback)));
+}
+
+// Plain text is UTF-8 when it reads as such, else Windows-1252 as the report is written.
+QString decodePlainText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeCp1252(bytes);
+}
+
+Failure readFailure(const QString& name, const QFile& file)
+{
+    const QFileInfo info(name);
+    if (!info.exists())
+        return {53, QStringLiteral("Datei nicht gefunden: \"%1\"\r\n%2").arg(name, file.errorString())};
+    if (info.isDir())
+        return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
+    if (!info.isReadable())
+        return {70, QStringLiteral("Zugriff verweigert: \"%1\"\r\n%2").arg(name, file.errorString())};
+    return {75, QStringLiteral("Fehler beim Zugriff auf \"%1\"\r\n%2").arg(name, file.errorString())};
+}
+
+} // namespace
+
+frmRTF::frmRTF(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(frame)
+{
+    loadResources();
+    setObjectName(QStringLiteral("frmRTF"));
+    setWindowTitle(QStringLiteral("Schnellansicht/Drucken"));
+    createControls();
+    createMenus();
+}
+
+void frmRTF::createControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("line1"));
+    line1->setFrameShape(QFrame::HLine);
+    line1->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line1);
+
+    auto* bars = new QHBoxLayout;
+    bars->setSpacing(0);
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar2 = new QToolBar(this);
+    Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
+    for (QToolBar* bar : {Toolbar1, Toolbar2})
+        bar->setIconSize(QSize(20, 20));
+    bars->addWidget(Toolbar1);
+    bars->addWidget(Toolbar2);
+    bars->addStretch();
+    layout->addLayout(bars);
+
+    RichTextBox1 = new QTextEdit(this);
+    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setLineWrapMode(QTextEdit::NoWrap);
+    RichTextBox1->setAcceptRichText(true);
+    RichTextBox1->setTabChangesFocus(false);
+    layout->addWidget(RichTextBox1, 1);
+    RichTextBox1->installEventFilter(this);
+    RichTextBox1->viewport()->installEventFilter(this);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    statusText = new QLabel(QStringLiteral("Status:"));
+    statusText->setToolTip(QStringLiteral("Statusanzeige"));
+    statusTime = new QLabel;
+    statusTime->setToolTip(QStringLiteral("Computerzeit"));
+    statusDate = new QLabel;
+    statusDate->setToolTip(QStringLiteral("Datum"));
+    StatusBar1->addWidget(statusText, 1);
+    StatusBar1->addPermanentWidget(statusTime);
+    StatusBar1->addPermanentWidget(statusDate);
+    layout->addWidget(StatusBar1);
+    auto updateClock = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        statusTime->setText(QLocale().toString(now.time(), QStringLiteral("HH:mm")));
+        statusDate->setText(kurzesDatum(now.date()));
+    };
+    updateClock();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, updateClock);
+    clock->start(1000);
+}
+
+void frmRTF::createMenus()
+{
+    mnuFile = new QMenu(QStringLiteral("&Datei"), this);
+    mnuOpen = mnuFile->addAction(QStringLiteral("&Öffnen"), this, &frmRTF::mnuOpen_Click);
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave = mnuFile->addAction(QStringLiteral("&Speichern"), this, [this] { mnuSave_Click(); });
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    mnuSuchen = mnuFile->addAction(QStringLiteral("S&uchen"), this, [this] { TextSuchen(false); });
+    mnuSuchWeiter = mnuFile->addAction(QStringLiteral("&weitersuchen"), this, [this] { TextSuchen(true); });
+    mnuSuchWeiter->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuFile->addSeparator();
+    mnuPrint = mnuFile->addAction(QStringLiteral("&Drucken"), this, &frmRTF::mnuPrint_Click);
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("&Beenden"), this, [this] {
+        if (auto* w = frameWindow())
+            w->close();
+    });
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+
+    mnuFormat = new QMenu(QStringLiteral("&Format"), this);
+    mnuFont = mnuFormat->addAction(QStringLiteral("&Schrift"), this, &frmRTF::mnuFont_Click);
+    mnuFont->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuVorlage = mnuFormat->addMenu(QStringLiteral("&Formatvorlage"));
+    mnuStandard = mnuVorlage->addAction(QStringLiteral("&Standard"), this, [this] { applyTemplate(QStringLiteral("Courier New"), 10); });
+    mnuListing = mnuVorlage->addAction(QStringLiteral("&Listing"), this, [this] { applyTemplate(QStringLiteral("Courier New"), 8); });
+    mnuText = mnuVorlage->addAction(QStringLiteral("&Text"), this, [this] { applyTemplate(QStringLiteral("Arial"), 8); });
+
+    // A disabled bar between the menus, as a divider.
+    mnuhTrenn1 = new QAction(QStringLiteral("|"), this);
+    mnuhTrenn1->setEnabled(false);
+
+    mnuHelp = new QMenu(QStringLiteral("?"), this);
+    mnuHilfe = mnuHelp->addAction(QStringLiteral("&Hilfe"), this, &frmRTF::mnuHilfe_Click);
+    mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuInfo = mnuHelp->addAction(QStringLiteral("&Info"), this, &frmRTF::mnuInfo_Click);
+    mnuInfo->setShortcut(QKeySequence(Qt::Key_F2));
+
+    // The tool bars: a click is dispatched by the button's key.
+    struct Button {
+        QToolBar* bar;
+        const char* key;
+        const char* tip;
+        QIcon picture;
+        std::function<void()> action;
+    };
+    const Button buttons[] = {
+        {Toolbar1, "Open", "Öffnen *.RTF", icon("document-open", "open.svg"), [this] { mnuOpen_Click(); }},
+        {Toolbar1, "Save", "Speichern als RTF", icon("document-save", "save.svg"), [this] { mnuSave_Click(); }},
+        {Toolbar1, "Print", "Drucken", icon("document-print", "print.svg"), [this] { mnuPrint_Click(); }},
+        {Toolbar2, "Font", "Format: Schrift", icon("preferences-desktop-font", "font.svg"), [this] { mnuFont_Click(); }},
+        {Toolbar2, "Bold", "Format: Fett", icon("format-text-bold", "bold.svg"), [this] { setBold(); }},
+        {Toolbar2, "Kursiv", "Format: Kursiv", icon("format-text-italic", "italic.svg"), [this] { setKursiv(); }},
+        {Toolbar2, "Underline", "Format: Unterstreichen", icon("format-text-underline", "underline.svg"), [this] { setUnderline(); }},
+    };
+    for (const Button& b : buttons) {
+        QAction* a = b.bar->addAction(b.picture, QString::fromUtf8(b.tip));
+        a->setObjectName(QString::fromLatin1(b.key));
+        a->setToolTip(QString::fromUtf8(b.tip));
+        connect(a, &QAction::triggered, this, b.action);
+    }
+}
+
+QList<QAction*> frmRTF::ownMenus() const
+{
+    return {mnuFile->menuAction(), mnuFormat->menuAction(), mnuhTrenn1, mnuHelp->menuAction()};
+}
+
+QWidget* frmRTF::frameWindow() const
+{
+    return qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : const_cast<frmRTF*>(this);
+}
+
+QSizeF frmRTF::areaTwips() const
+{
+    QWidget* window = frameWindow();
+    if (window != this && window->parentWidget())
+        return QSizeF(toTwips(window->parentWidget()->width()), toTwips(window->parentWidget()->height()));
+    const QScreen* screen = this->screen();
+    const QSize size = screen ? screen->size() : QSize(1024, 768);
+    return QSizeF(toTwips(size.width()), toTwips(size.height()));
+}
+
+void frmRTF::Form_Load()
+{
+    placing = true;
+    FormBreite = 11670;
+    const QSizeF area = areaTwips();
+    QWidget* window = frameWindow();
+    window->setMinimumSize(tw(7080), tw(2510));
+    window->setGeometry(tw((area.width() - FormBreite) / 2), tw(area.height() * 0.07), tw(FormBreite),
+                        std::max(tw(area.height() * 0.85), tw(2510)));
+    Geaendert = false;
+    if (window != this)
+        window->installEventFilter(this);
+    placing = false;
+}
+
+void frmRTF::setFontName(const QString& name)
+{
+    QFont font = RichTextBox1->document()->defaultFont();
+    font.setFamilies({name});
+    RichTextBox1->document()->setDefaultFont(font);
+}
+
+void frmRTF::loadFile(const QString& name)
+{
+    QFile file(name);
+    if (name.isEmpty() || QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly))
+        throw readFailure(name, file);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw readFailure(name, file);
+    RichTextBox1->setUpdatesEnabled(false);
+    if (isRtf(bytes)) {
+        readRtf(bytes, *RichTextBox1->document());
+    } else {
+        RichTextBox1->setCurrentCharFormat(QTextCharFormat());
+        RichTextBox1->setPlainText(decodePlainText(bytes));
+    }
+    RichTextBox1->setUpdatesEnabled(true);
+    RichTextBox1->document()->setModified(false);
+    RichTextBox1->moveCursor(QTextCursor::Start);
+    fileName = name;
+}
+
+bool frmRTF::saveTo(const QString& path)
+{
+    QSaveFile file(path);
+    const QByteArray rtf = writeRtf(*RichTextBox1->document());
+    if (file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit()) {
+        RichTextBox1->document()->setModified(false);
+        return true;
+    }
+    // The text stays unsaved, and the user is told why.
+    ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden:\r\n%1\r\n%2").arg(path, file.errorString()),
+                   QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
+    return false;
+}
+
+bool frmRTF::keepEditsBeforeReplacing()
+{
+    if (!RichTextBox1->document()->isModified() || RichTextBox1->document()->isEmpty())
+        return false;
+    const auto answer = ui::messageBox(QStringLiteral("Soll der Text gespeichert werden ?"), QStringLiteral(" Text speichern ?"),
+                                       ui::Buttons::YesNo, ui::Icon::Question);
+    return answer == ui::Answer::Yes && !mnuSave_Click();
+}
+
+void frmRTF::mnuOpen_Click()
+{
+    if (keepEditsBeforeReplacing())
+        return;
+    const QString remembered = QDir::currentPath();
+    QWidget* window = frameWindow();
+    window->hide();
+    const auto chosen = ui::services().openFileName(this, {QStringLiteral("Öffnen"), remembered, QString(), filter});
+    if (chosen) {
+        try {
+            loadFile(*chosen);
+        } catch (const Failure& failure) {
+            ui::messageBox(failure.description, QStringLiteral(" Fehler  ") + QString::number(failure.number),
+                           ui::Buttons::Ok, ui::Icon::Exclamation);
+        }
+    }
+    QDir::setCurrent(remembered);
+    statusText->setText(fileName);
+    window->show();
+    RichTextBox1->setFocus();
+}
+
+bool frmRTF::mnuSave_Click()
+{
+    const QString remembered = QDir::currentPath();
+    const auto chosen = ui::services().saveFileName(this, {QStringLiteral("Speichern"), remembered, fileName, filter});
+    bool saved = false;
+    if (chosen) {
+        // Always RTF, whatever the name ends in.
+        saved = saveTo(*chosen);
+        if (saved)
+            Geaendert = false;
+    }
+    QDir::setCurrent(remembered);
+    return saved;
+}
+
+std::unique_ptr<QTextDocument> frmRTF::printedDocument() const
+{
+    const QTextCursor cursor = RichTextBox1->textCursor();
+    if (cursor.hasSelection()) {
+        auto document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(RichTextBox1->document()->defaultFont());
+        QTextCursor(document.get()).insertFragment(cursor.selection());
+        return document;
+    }
+    return std::unique_ptr<QTextDocument>(RichTextBox1->document()->clone());
+}
+
+void frmRTF::mnuPrint_Click()
+{
+    QPrinter printer;
+    if (!ui::services().choosePrinter(this, printer, RichTextBox1->textCursor().hasSelection()))
+        return;
+    // What is printed depends only on the selection.
+    printedDocument()->print(&printer);
+}
+
+void frmRTF::TextSuchen(bool Weiter)
+{
+    QString searched = RichTextBox1->textCursor().selectedText();
+    if (!Weiter)
+        searched = ui::services()
+                       .inputBox(QStringLiteral("Bitte Suchtext eingeben."), QStringLiteral("Suchen"), searched)
+                       .value_or(QString());
+    if (searched.isEmpty())
+        return;
+    // From the character after the selection's first one; case is ignored as the locale does.
+    const int from = RichTextBox1->textCursor().selectionStart() + 1;
+    const QString text = RichTextBox1->document()->toPlainText();
+    const qsizetype found = text.indexOf(searched, from, Qt::CaseInsensitive);
+    QTextCursor cursor = RichTextBox1->textCursor();
+    if (found >= 0) {
+        cursor.setPosition(int(found));
+        cursor.setPosition(int(found + searched.size()), QTextCursor::KeepAnchor);
+        RichTextBox1->setTextCursor(cursor);
+    } else {
+        cursor.setPosition(0);
+        RichTextBox1->setTextCursor(cursor);
+        ui::messageBox(QStringLiteral("Leider keine (weitere) Fundstelle"), QStringLiteral(" Suchen"), ui::Buttons::Ok,
+                       ui::Icon::Information);
+    }
+    RichTextBox1->setFocus();
+}
+
+void frmRTF::mnuFont_Click()
+{
+    ui::setBusyCursor(true);
+    ui::processEvents();
+    const QTextCharFormat current = RichTextBox1->currentCharFormat();
+    QFont preset(QStringLiteral("Courier New"), 10);
+    if (!current.fontFamilies().toStringList().isEmpty())
+        preset.setFamilies(current.fontFamilies().toStringList());
+    else
+        preset.setFamilies({RichTextBox1->document()->defaultFont().family()});
+    if (current.fontPointSize() > 0)
+        preset.setPointSizeF(current.fontPointSize());
+    preset.setBold(current.fontWeight() >= QFont::Bold);
+    preset.setItalic(current.fontItalic());
+    preset.setStrikeOut(current.fontStrikeOut());
+    preset.setUnderline(current.fontUnderline());
+    ui::setBusyCursor(false);
+    const auto chosen = ui::services().chooseFont(this, preset);
+    ui::processEvents();
+    if (!chosen)
+        return;
+    QTextCharFormat format;
+    format.setFontFamilies({chosen->family()});
+    if (chosen->pointSizeF() > 0)
+        format.setFontPointSize(chosen->pointSizeF());
+    format.setFontWeight(chosen->bold() ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chosen->italic());
+    format.setFontStrikeOut(chosen->strikeOut());
+    format.setFontUnderline(chosen->underline());
+    RichTextBox1->mergeCurrentCharFormat(format);
+}
+
+// The buttons only switch on; the font dialog switches off.
+void frmRTF::setBold()
+{
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Bold);
+    RichTextBox1->mergeCurrentCharFormat(f);
+}
+
+void frmRTF::setKursiv()
+{
+    QTextCharFormat f;
+    f.setFontItalic(true);
+    RichTextBox1->mergeCurrentCharFormat(f);
+}
+
+void frmRTF::setUnderline()
+{
+    QTextCharFormat f;
+    f.setFontUnderline(true);
+    RichTextBox1->mergeCurrentCharFormat(f);
+}
+
+void frmRTF::applyTemplate(const QString& family, double points)
+{
+    // The base font of the whole text: name and size change, bold, italic and colour stay.
+    QFont base = RichTextBox1->document()->defaultFont();
+    base.setFamilies({family});
+    base.setPointSizeF(points);
+    RichTextBox1->document()->setDefaultFont(base);
+    QTextCharFormat f;
+    f.setFontFamilies({family});
+    f.setFontPointSize(points);
+    QTextCursor all(RichTextBox1->document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(f);
+    QTextCharFormat typing = RichTextBox1->currentCharFormat();
+    typing.merge(f);
+    RichTextBox1->setCurrentCharFormat(typing);
+}
+
+void frmRTF::mnuHilfe_Click()
+{
+    const QStringList lines{
+        QStringLiteral("Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   "),
+        QStringLiteral("oder mit der Maus  läßt sich der Text verschieben und betrachten. "),
+        QString(),
+        QStringLiteral("Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   "),
+        QStringLiteral("bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   "),
+        QStringLiteral("gespeichert und gedruckt werden."),
+        QStringLiteral("Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden."),
+        QStringLiteral("Letzteres ist alles im Menü 'Datei' zu finden."),
+    };
+    ui::messageBox(lines.join(module1().CrLf), QStringLiteral(" Kurzhilfe"), ui::Buttons::Ok, ui::Icon::Information);
+}
+
+void frmRTF::mnuInfo_Click()
+{
+    const QString& CrLf = module1().CrLf;
+    const QString text = QStringLiteral(" ") + CrLf + version::beschreibung + CrLf + CrLf + QStringLiteral("Version ")
+                         + QStringLiteral("%1.%2.%3").arg(version::major).arg(version::minor).arg(version::revision) + CrLf
+                         + version::copyright + CrLf + CrLf + version::nutzungsHinweis + CrLf + QStringLiteral(" ");
+    ui::messageBox(text, QStringLiteral(" Info"), ui::Buttons::Ok, ui::Icon::Information);
+}
+
+void frmRTF::childActivated()
+{
+    statusText->setText(fileName);
+    QWidget* window = frameWindow();
+    if (window->isMinimized() || window->isMaximized())
+        return;
+    // The viewer is as wide as the line after the first line break from the third character
+    // on, at 126 twips a character; never narrower than 11670 twips.
+    const QString text = RichTextBox1->document()->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    const qsizetype p = text.indexOf(QStringLiteral("\r\n"), 2) + 1;
+    const qsizetype q = text.indexOf(QStringLiteral("\r\n"), std::max<qsizetype>(p + 1, 0)) + 1;
+    const qsizetype n = q - (p + 2);
+    // Very long lines are sized to the frame's width instead of overflowing the 16-bit width.
+    const double widest = std::max(11670.0, std::min(32767.0, areaTwips().width()));
+    const double wanted = 126.0 * double(n);
+    FormBreite = int16_t(wanted > 11670 ? std::min(wanted, widest) : 11670);
+    placing = true;
+    window->resize(tw(FormBreite), window->height());
+    placing = false;
+    windowResized();
+}
+
+void frmRTF::windowResized()
+{
+    QWidget* window = frameWindow();
+    if (window->isMinimized() || window == this)
+        return;
+    // Not further right than centred for the wanted width.
+    const int lmax = std::max(1, tw(std::nearbyint((areaTwips().width() - FormBreite) / 2)));
+    if (window->x() > lmax)
+        window->move(lmax, window->y());
+}
+
+void frmRTF::closeEvent(QCloseEvent* event)
+{
+    const auto answer = ui::messageBox(QStringLiteral("Schnellansicht wirklich schliessen ?"), QStringLiteral(" Beenden"),
+                                       ui::Buttons::YesNo, ui::Icon::Question);
+    if (answer != ui::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    if (!RichTextBox1->document()->isEmpty() && Geaendert) {
+        const auto save = ui::messageBox(QStringLiteral("Soll der Text gespeichert werden ?"),
+                                         QStringLiteral(" Text speichern ?"), ui::Buttons::YesNo, ui::Icon::Question);
+        if (save == ui::Answer::Yes) {
+            ui::processEvents();
+            // A save that did not happen keeps the viewer open: the text is not lost.
+            if (!mnuSave_Click()) {
+                event->ignore();
+                return;
+            }
+        }
+        Geaendert = false;
+    }
+    event->accept();
+}
+
+bool frmRTF::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == RichTextBox1->viewport() && event->type() == QEvent::MouseButtonPress)
+        Geaendert = true;
+    if (watched == RichTextBox1 && event->type() == QEvent::KeyPress) {
+        // A key that writes a character (Enter and Backspace too) may change the text.
+        if (!static_cast<QKeyEvent*>(event)->text().isEmpty())
+            Geaendert = true;
+    }
+    if (watched == frameWindow() && watched != this && event->type() == QEvent::Resize && !placing)
+        windowResized();
+    return QWidget::eventFilter(watched, event);
+}

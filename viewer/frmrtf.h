@@ -1,0 +1,82 @@
+#pragma once
+// The results viewer "Schnellansicht/Drucken": a small rich-text editor for the report and any
+// text or RTF file, with search, formatting, saving (always RTF) and printing.
+
+#include "platform/mdichild.h"
+
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTextEdit;
+class QToolBar;
+class QFrame;
+
+class frmRTF : public QWidget, public MdiChild {
+    Q_OBJECT
+public:
+    explicit frmRTF(FrameServices& frame, QWidget* parent = nullptr);
+
+    QToolBar *Toolbar1, *Toolbar2;
+    QFrame* line1;
+    QTextEdit* RichTextBox1;
+    QStatusBar* StatusBar1;
+    QLabel *statusText, *statusTime, *statusDate;
+    QMenu *mnuFile, *mnuFormat, *mnuVorlage, *mnuHelp;
+    QAction *mnuOpen, *mnuSave, *mnuSuchen, *mnuSuchWeiter, *mnuPrint, *mnuExit, *mnuFont, *mnuStandard, *mnuListing,
+        *mnuText, *mnuhTrenn1, *mnuHilfe, *mnuInfo;
+
+    // The text may have been changed: any click into it, any typed character.
+    bool Geaendert = false;
+    // The width the viewer wants, in twips.
+    int16_t FormBreite = 11670;
+    // The name or path of the loaded file, as it was given.
+    QString fileName;
+
+    // Sets the edit control's font name; size and style stay.
+    void setFontName(const QString& name);
+    // Loads a file: RTF content formatted, anything else as plain text. Throws a Failure with
+    // the system's description when the file cannot be read.
+    void loadFile(const QString& name);
+    // Before another file replaces edited text: offers to save it; false keeps the text.
+    bool mayReplaceText() { return !keepEditsBeforeReplacing(); }
+    // Writes the whole text as RTF; false (after telling the user why) when it could not.
+    bool saveTo(const QString& path);
+
+    void Form_Load();
+    void mnuOpen_Click();
+    bool mnuSave_Click();
+    void mnuPrint_Click();
+    void TextSuchen(bool Weiter);
+    void mnuFont_Click();
+    void setBold();
+    void setKursiv();
+    void setUnderline();
+    void applyTemplate(const QString& family, double points);
+    void mnuHilfe_Click();
+    void mnuInfo_Click();
+    // The text a print job gets: the selection, or the whole text.
+    std::unique_ptr<class QTextDocument> printedDocument() const;
+
+    void childActivated() override;
+    QList<QAction*> ownMenus() const override;
+
+    // The area the viewer is placed in (the frame's client area), in twips.
+    QSizeF areaTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    QWidget* frameWindow() const;
+    void windowResized();
+    // Asks whether edited text is to be saved before something replaces it; false: keep it.
+    bool keepEditsBeforeReplacing();
+
+    FrameServices& frame;
+    bool placing = false;
+};
