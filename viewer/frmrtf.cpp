@@ -477,10 +477,11 @@ void frmRTF::childActivated()
     const qsizetype p = text.indexOf(QStringLiteral("\r\n"), 2) + 1;
     const qsizetype q = text.indexOf(QStringLiteral("\r\n"), std::max<qsizetype>(p + 1, 0)) + 1;
     const qsizetype n = q - (p + 2);
-    // Very long lines are sized to the frame's width instead of overflowing the 16-bit width.
-    const double widest = std::max(11670.0, std::min(32767.0, areaTwips().width()));
     const double wanted = 126.0 * double(n);
-    FormBreite = int16_t(wanted > 11670 ? std::min(wanted, widest) : 11670);
+    if (wanted > 32767)  // beyond the 16-bit width: as wide as the frame allows
+        FormBreite = int16_t(std::clamp(areaTwips().width(), 11670.0, 32767.0));
+    else
+        FormBreite = int16_t(wanted > 11670 ? wanted : 11670);
     placing = true;
     window->resize(tw(FormBreite), window->height());
     placing = false;

@@ -174,6 +174,30 @@ private slots:
         delete frame;
     }
 
+    // The viewer refusing to close (its text is kept) keeps the program running.
+    void viewerThatKeepsItsTextKeepsTheFrameOpen()
+    {
+        QTemporaryDir dir;
+        QFile report(dir.filePath(QStringLiteral("Zentavik.txt")));
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("Bericht");
+        report.close();
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        bool quit = false;
+        frame.quit = [&quit] { quit = true; };
+        frame.show();
+        DateiAnzeigen(report.fileName(), frame);
+        QVERIFY(frame.existingViewer());
+        fake.answers = {ui::Answer::No};  // "Schnellansicht wirklich schliessen ?"
+        frame.mnuEnde_Click();
+        QVERIFY(frame.isVisible());
+        QVERIFY(!quit);
+        fake.answers = {ui::Answer::Yes};
+        frame.mnuEnde_Click();
+        QVERIFY(quit);
+        QVERIFY(!frame.isVisible());
+    }
+
     void menuShortcutsWinOverFieldKeys_data()
     {
         QTest::addColumn<int>("key");

@@ -1,0 +1,495 @@
+#include "common/failure.h"
+#include "platform/twips.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+#include "viewer/dateianzeigen.h"
+#include "viewer/frmrtf.h"
+#include "viewer/rtf/rtfreader.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+struct FakeFrame : FrameServices {
+    QString text;
+    void setStatus(const QString& t) override { text = t; }
+    QString status() const override { return text; }
+    bool closingForGood() const override { return false; }
+};
+
+// The viewer as a window of its own; the frame window is not needed to test it.
+struct Host : ViewerHost {
+    FakeFrame frame;
+    std::unique_ptr<frmRTF> viewer;
+    int created = 0;
+    frmRTF* existingViewer() override { return viewer.get(); }
+    frmRTF* createViewer() override
+    {
+        viewer = std::make_unique<frmRTF>(frame);
+        viewer->Form_Load();
+        ++created;
+        return viewer.get();
+    }
+    void showViewer(frmRTF* v) override
+    {
+        v->show();
+        v->childActivated();
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString lineOf(int characters) { return QString(characters, u'x'); }
+} // namespace
+
+class TestViewer : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    std::unique_ptr<FakeUi> fake;
+    std::unique_ptr<Host> host;
+
+    frmRTF& open(const QByteArray& content, const QString& name = QStringLiteral("Zentavik.txt"))
+    {
+        writeFile(dir.filePath(name), content);
+        DateiAnzeigen(dir.filePath(name), *host);
+        return *host->viewer;
+    }
+
+private slots:
+    void initTestCase() { useGermanLocale(); }
+    void init()
+    {
+        fake = std::make_unique<FakeUi>();
+        host = std::make_unique<Host>();
+    }
+    void cleanup()
+    {
+        if (host->viewer) {
+            host->viewer->Geaendert = false;
+            host->viewer->RichTextBox1->document()->setModified(false);
+        }
+        fake->answers = {ui::Answer::Yes};
+        host.reset();
+        fake.reset();
+    }
+
+    void opensTheReportInCourierNew()
+    {
+        frmRTF& v = open(QByteArray("\r\n   Zentavik nach Norbek \r\n\xaf\xaf\r\nL\xe4nge\r\n"));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("\n   Zentavik nach Norbek \n¯¯\nLänge\n"));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Courier New"));
+        QVERIFY(v.isVisible());
+        QCOMPARE(v.statusText->text(), dir.filePath(QStringLiteral("Zentavik.txt")));
+        QCOMPARE(v.windowTitle(), QStringLiteral("Schnellansicht/Drucken"));
+        QVERIFY(fake->messages.isEmpty());
+        QVERIFY(!v.Geaendert);
+    }
+
+    void rtfContentOpensFormattedWhateverItsName()
+    {
+        frmRTF& v = open(QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 plain {\\b fett}}"), QStringLiteral("bericht.txt"));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("plain fett"));
+        QTextCursor c(v.RichTextBox1->document());
+        c.setPosition(8);
+        QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));
+    }
+
+    void missingFileAsksAbortRetryIgnore_data()
+    {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("abort") << QList<int>{int(ui::Answer::Abort)} << false;
+        QTest::newRow("retry fails again, then abort") << QList<int>{int(ui::Answer::Retry), int(ui::Answer::Abort)} << false;
+        QTest::newRow("ignore shows the previous text") << QList<int>{int(ui::Answer::Ignore)} << true;
+    }
+    void missingFileAsksAbortRetryIgnore()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, shown);
+        frmRTF& v = open(QByteArray("vorher"));
+        v.hide();
+        for (int a : answers)
+            fake->answers.push_back(ui::Answer(a));
+        DateiAnzeigen(dir.filePath(QStringLiteral("fehlt.txt")), *host);
+        QCOMPARE(fake->messages.size(), answers.size());
+        for (const ShownMessage& m : fake->messages) {
+            QCOMPARE(m.title, QStringLiteral(" Fehler  53"));
+            QVERIFY(m.text.contains(QStringLiteral("fehlt.txt")));
+            QCOMPARE(m.buttons, ui::Buttons::AbortRetryIgnore);
+            QCOMPARE(m.icon, ui::Icon::Exclamation);
+        }
+        QCOMPARE(v.isVisible(), shown);
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("vorher"));
+        QCOMPARE(host->created, 1);
+    }
+
+    void unreadableFilesGetTheBox_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("number");
+        QTest::newRow("empty name") << "empty" << 53;
+        QTest::newRow("directory") << "directory" << 75;
+        QTest::newRow("no read permission") << "unreadable" << 70;
+    }
+    void unreadableFilesGetTheBox()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, number);
+        QString name;
+        if (kind == "directory") {
+            name = dir.filePath(QStringLiteral("ordner"));
+            QDir().mkpath(name);
+        } else if (kind == "unreadable") {
+            name = dir.filePath(QStringLiteral("gesperrt.txt"));
+            writeFile(name, "geheim");
+            QFile::setPermissions(name, QFileDevice::WriteOwner);
+            if (QFileInfo(name).isReadable())
+                QSKIP("running with rights that read every file");
+        }
+        fake->answers = {ui::Answer::Abort};
+        DateiAnzeigen(name, *host);
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler  ") + QString::number(number));
+    }
+
+    void widthFollowsTheMeasuredLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::newRow("100 characters") << QStringLiteral("\r\nKopf\r\n") + lineOf(100) + QStringLiteral("\r\nx") << 12600;
+        QTest::newRow("80 characters") << QStringLiteral("\r\nKopf\r\n") + lineOf(80) + QStringLiteral("\r\nx") << 11670;
+        QTest::newRow("no line break from the third character") << QStringLiteral("ab") + lineOf(300) << 11670;
+        QTest::newRow("last line without a break") << QStringLiteral("\r\nKopf\r\n") + lineOf(500) << 11670;
+        QTest::newRow("break at 300, nothing after") << lineOf(300) + QStringLiteral("\r\n") + lineOf(400) << 11670;
+    }
+    void widthFollowsTheMeasuredLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        frmRTF& v = open(text.toLatin1());
+        QCOMPARE(int(v.FormBreite), width);
+        QCOMPARE(v.width(), tw(width));
+        // The user's own width is replaced at the next activation.
+        v.resize(tw(9000), v.height());
+        v.childActivated();
+        QCOMPARE(v.width(), tw(width));
+    }
+
+    void overlongLineIsSizedSensibly()
+    {
+        frmRTF& v = open((QStringLiteral("\r\nKopf\r\n") + lineOf(1000) + QStringLiteral("\r\nx")).toLatin1());
+        QVERIFY(v.FormBreite >= 11670);
+        QVERIFY(v.FormBreite <= std::max(11670.0, v.areaTwips().width()) + 1);
+        QVERIFY(v.isVisible());
+    }
+
+    void reopeningKeepsTheWindowAndItsChangeFlag()
+    {
+        frmRTF& v = open(QByteArray("eins"));
+        v.Geaendert = true;
+        DateiAnzeigen(dir.filePath(QStringLiteral("Zentavik.txt")), *host);
+        QCOMPARE(host->created, 1);
+        QVERIFY(v.Geaendert);
+    }
+
+    void editedTextIsNotReplacedWithoutAsking()
+    {
+        frmRTF& v = open(QByteArray("eins"));
+        QTest::keyClicks(v.RichTextBox1, QStringLiteral("neu "));
+        fake->answers = {ui::Answer::Yes};  // save it: the dialog is cancelled, so nothing is replaced
+        DateiAnzeigen(dir.filePath(QStringLiteral("Zentavik.txt")), *host);
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Text speichern ?"));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("neu eins"));
+        fake->answers = {ui::Answer::No};
+        DateiAnzeigen(dir.filePath(QStringLiteral("Zentavik.txt")), *host);
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("eins"));
+    }
+
+    void changeFlag()
+    {
+        frmRTF& v = open(QByteArray("Text"));
+        QTest::keyClick(v.RichTextBox1, Qt::Key_Right);
+        QTest::keyClick(v.RichTextBox1, Qt::Key_End);
+        QVERIFY(!v.Geaendert);
+        QTest::mouseClick(v.RichTextBox1->viewport(), Qt::LeftButton);
+        QVERIFY(v.Geaendert);  // a click alone counts
+        v.Geaendert = false;
+        QTest::keyClick(v.RichTextBox1, Qt::Key_Return);
+        QVERIFY(v.Geaendert);
+    }
+
+    void closeQuery_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("No keeps the viewer") << "Text" << true << QList<int>{int(ui::Answer::No)} << false << 1;
+        QTest::newRow("Yes with empty text asks nothing more") << "" << true << QList<int>{int(ui::Answer::Yes)} << true << 1;
+        QTest::newRow("Yes, unchanged") << "Text" << false << QList<int>{int(ui::Answer::Yes)} << true << 1;
+        QTest::newRow("Yes, changed, not saved") << "Text" << true << QList<int>{int(ui::Answer::Yes), int(ui::Answer::No)} << true << 2;
+        QTest::newRow("Yes, changed, save cancelled keeps the viewer") << "Text" << true << QList<int>{int(ui::Answer::Yes), int(ui::Answer::Yes)} << false << 2;
+    }
+    void closeQuery()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, changed);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, closed);
+        QFETCH(int, questions);
+        frmRTF& v = open(text.toUtf8());
+        v.Geaendert = changed;
+        for (int a : answers)
+            fake->answers.push_back(ui::Answer(a));
+        QCOMPARE(v.close(), closed);
+        QCOMPARE(fake->messages.size(), questions);
+        QCOMPARE(fake->messages[0].text, QStringLiteral("Schnellansicht wirklich schliessen ?"));
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Beenden"));
+        if (questions > 1)
+            QCOMPARE(fake->messages[1].text, QStringLiteral("Soll der Text gespeichert werden ?"));
+    }
+
+    void savingWritesRtfThatReopensFormatted()
+    {
+        frmRTF& v = open(QByteArray("Länge Breite"));
+        QTextCursor c = v.RichTextBox1->textCursor();
+        c.setPosition(0);
+        c.setPosition(5, QTextCursor::KeepAnchor);
+        v.RichTextBox1->setTextCursor(c);
+        v.setBold();
+        v.setBold();  // pressing again leaves it bold
+        v.Geaendert = true;
+        const QString target = dir.filePath(QStringLiteral("gespeichert.txt"));
+        fake->fileNames = {target};
+        QVERIFY(v.mnuSave_Click());
+        QVERIFY(!v.Geaendert);
+        QCOMPARE(fake->fileRequests.last().fileName, dir.filePath(QStringLiteral("Zentavik.txt")));
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(isRtf(saved.readAll()));
+        fake->fileNames = {target};
+        v.mnuOpen_Click();
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("Länge Breite"));
+        QTextCursor check(v.RichTextBox1->document());
+        check.setPosition(3);
+        QCOMPARE(check.charFormat().fontWeight(), int(QFont::Bold));
+        check.setPosition(8);
+        QVERIFY(check.charFormat().fontWeight() != QFont::Bold);
+        QCOMPARE(v.statusText->text(), target);
+        QVERIFY(v.isVisible());
+    }
+
+    void failedSaveKeepsTheChangeFlag_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("a folder of that name") << "ordner";
+        QTest::newRow("a folder that does not exist") << "fehlt/x.rtf";
+        QTest::newRow("a read-only folder") << "gesperrt/x.rtf";
+    }
+    void failedSaveKeepsTheChangeFlag()
+    {
+        QFETCH(QString, target);
+        QDir(dir.path()).mkpath(QStringLiteral("ordner"));
+        QDir(dir.path()).mkpath(QStringLiteral("gesperrt"));
+        QFile::setPermissions(dir.filePath(QStringLiteral("gesperrt")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (target.startsWith(QStringLiteral("gesperrt")) && QFileInfo(dir.filePath(QStringLiteral("gesperrt"))).isWritable())
+            QSKIP("running with rights that write everywhere");
+        frmRTF& v = open(QByteArray("wichtig"));
+        v.Geaendert = true;
+        fake->fileNames = {dir.filePath(target), dir.filePath(target)};
+        QVERIFY(!v.mnuSave_Click());
+        QVERIFY(v.Geaendert);
+        QCOMPARE(fake->messages.last().title, QStringLiteral(" Fehler "));
+        // Closing now asks to save, the save fails again, and the viewer stays open with the text.
+        fake->answers = {ui::Answer::Yes, ui::Answer::Yes};
+        QVERIFY(!v.close());
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("wichtig"));
+        QVERIFY(v.Geaendert);
+    }
+
+    void cancelledOpenKeepsTheText()
+    {
+        frmRTF& v = open(QByteArray("alt"));
+        const QString cwd = QDir::currentPath();
+        v.mnuOpen_Click();
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("alt"));
+        QVERIFY(v.isVisible());
+        QCOMPARE(QDir::currentPath(), cwd);
+    }
+
+    void badFilesOpenWithoutHarm_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe\x00\x89PNG\r\n\x1a\n", 14);
+        QTest::newRow("malformed rtf") << QByteArray("{\\rtf1 {{{ \\'4");
+        QTest::newRow("deeply nested rtf") << QByteArray("{\\rtf1 ") + QByteArray(100000, '{') + "x";
+    }
+    void badFilesOpenWithoutHarm()
+    {
+        QFETCH(QByteArray, content);
+        frmRTF& v = open(content, QStringLiteral("kaputt.rtf"));
+        QVERIFY(v.isVisible());
+        QVERIFY(fake->messages.isEmpty());
+    }
+
+    void largeTextFileOpens()
+    {
+        QByteArray line = QByteArray(79, 'x') + "\r\n";
+        QByteArray big;
+        big.reserve(20 * 1024 * 1024);
+        while (big.size() < 20 * 1024 * 1024)
+            big += line;
+        frmRTF& v = open(big, QStringLiteral("gross.txt"));
+        QVERIFY(v.RichTextBox1->document()->characterCount() > 20'000'000);
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<int>("found");  // -1: not found
+        QTest::newRow("umlaut ignores case") << "Die LÄNGE ist" << 0 << "länge" << 4;
+        QTest::newRow("match at the caret is not found") << "länge und länge" << 0 << "länge" << 10;
+        QTest::newRow("only match at the caret") << "länge" << 0 << "Länge" << -1;
+        QTest::newRow("from the caret on") << "ab ab ab" << 4 << "ab" << 6;
+    }
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QString, searched);
+        QFETCH(int, found);
+        frmRTF& v = open(text.toUtf8());
+        QTextCursor c = v.RichTextBox1->textCursor();
+        c.setPosition(caret);
+        v.RichTextBox1->setTextCursor(c);
+        fake->inputs = {searched};
+        v.TextSuchen(false);
+        QCOMPARE(fake->inputPrompts.value(0), QStringLiteral("Bitte Suchtext eingeben."));
+        const QTextCursor after = v.RichTextBox1->textCursor();
+        if (found >= 0) {
+            QCOMPARE(after.selectionStart(), found);
+            QCOMPARE(after.selectedText().size(), searched.size());
+            QVERIFY(fake->messages.isEmpty());
+        } else {
+            QCOMPARE(after.position(), 0);
+            QVERIFY(!after.hasSelection());
+            QCOMPARE(fake->messages.value(0).text, QStringLiteral("Leider keine (weitere) Fundstelle"));
+            QCOMPARE(fake->messages.value(0).title, QStringLiteral(" Suchen"));
+        }
+    }
+
+    void searchNextWalksThroughTheMatches()
+    {
+        frmRTF& v = open(QByteArray("x Ab y ab z AB"));
+        fake->inputs = {QStringLiteral("ab")};
+        v.TextSuchen(false);
+        QCOMPARE(v.RichTextBox1->textCursor().selectionStart(), 2);
+        v.TextSuchen(true);
+        QCOMPARE(v.RichTextBox1->textCursor().selectionStart(), 7);
+        v.TextSuchen(true);
+        QCOMPARE(v.RichTextBox1->textCursor().selectionStart(), 12);
+        v.TextSuchen(true);
+        QCOMPARE(v.RichTextBox1->textCursor().position(), 0);
+        QCOMPARE(fake->messages.size(), 1);
+        // Nothing selected now: search-next does nothing and says nothing.
+        v.TextSuchen(true);
+        QCOMPARE(fake->messages.size(), 1);
+        // The input box offers the selection.
+        QTextCursor c = v.RichTextBox1->textCursor();
+        c.setPosition(5);
+        c.setPosition(6, QTextCursor::KeepAnchor);
+        v.RichTextBox1->setTextCursor(c);
+        v.TextSuchen(false);
+        QCOMPARE(fake->inputPresets.last(), QStringLiteral("y"));
+    }
+
+    void templates()
+    {
+        frmRTF& v = open(QByteArray("{\\rtf1 a{\\b b}}"));
+        v.applyTemplate(QStringLiteral("Courier New"), 8);
+        v.applyTemplate(QStringLiteral("Courier New"), 10);
+        QTextCursor c(v.RichTextBox1->document());
+        c.setPosition(2);
+        QCOMPARE(c.charFormat().fontPointSize(), 10.0);
+        QCOMPARE(c.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
+        QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));  // style stays
+        v.applyTemplate(QStringLiteral("Arial"), 8);
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Arial"));
+        QVERIFY(!v.Geaendert);
+    }
+
+    void fontDialogAppliesToTheSelection()
+    {
+        frmRTF& v = open(QByteArray("abc"));
+        v.RichTextBox1->selectAll();
+        QFont chosen(QStringLiteral("Arial"), 14);
+        chosen.setItalic(true);
+        fake->fonts = {chosen};
+        v.mnuFont_Click();
+        QTextCursor c(v.RichTextBox1->document());
+        c.setPosition(2);
+        QCOMPARE(c.charFormat().fontPointSize(), 14.0);
+        QVERIFY(c.charFormat().fontItalic());
+        QVERIFY(!fake->busy);
+        // Cancelled: nothing changes.
+        v.mnuFont_Click();
+        QCOMPARE(c.charFormat().fontPointSize(), 14.0);
+    }
+
+    void printsTheSelectionOnly()
+    {
+        frmRTF& v = open(QByteArray("Erste Zeile\r\nZweite Zeile"));
+        QCOMPARE(v.printedDocument()->toPlainText(), QStringLiteral("Erste Zeile\nZweite Zeile"));
+        QTextCursor c = v.RichTextBox1->textCursor();
+        c.setPosition(12);
+        c.setPosition(18, QTextCursor::KeepAnchor);
+        v.RichTextBox1->setTextCursor(c);
+        QCOMPARE(v.printedDocument()->toPlainText(), QStringLiteral("Zweite"));
+
+        const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+        fake->printer = [&pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        v.mnuPrint_Click();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess extract;
+        extract.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(extract.waitForFinished());
+        const QString printed = QString::fromUtf8(extract.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("Zweite")), qPrintable(printed));
+        QVERIFY(!printed.contains(QStringLiteral("Erste")));
+    }
+
+    void helpAndInfoBoxes()
+    {
+        frmRTF& v = open(QByteArray("x"));
+        v.mnuHilfe_Click();
+        v.mnuInfo_Click();
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Kurzhilfe"));
+        QVERIFY(fake->messages[0].text.startsWith(QStringLiteral("Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   \r\n")));
+        QCOMPARE(fake->messages[1].title, QStringLiteral(" Info"));
+        QVERIFY(fake->messages[1].text.contains(QStringLiteral("\r\nVersion 1.0.1\r\n")));
+    }
+};
+
+QTEST_MAIN(TestViewer)
+#include "test_viewer.moc"
