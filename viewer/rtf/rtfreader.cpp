@@ -44,6 +44,50 @@ int codePageOfCharset(int charset)
     }
 }
 
+// The control words the reader acts on.
+enum class Word {
+    Unknown, FontTable, ColourTable, SkippedDestination, Font, Charset, CodePage, Red, Green, Blue,
+    AnsiCodePage, DefaultFont, UnicodeSkip, Paragraph, Character, Plain, Bold, Italic, Underline,
+    UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
+};
+
+Word lookUp(const QByteArray& word)
+{
+    static const QHash<QByteArray, Word> words = [] {
+        QHash<QByteArray, Word> w{
+            {"fonttbl", Word::FontTable}, {"colortbl", Word::ColourTable}, {"f", Word::Font},
+            {"fcharset", Word::Charset}, {"cpg", Word::CodePage}, {"red", Word::Red}, {"green", Word::Green},
+            {"blue", Word::Blue}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont},
+            {"uc", Word::UnicodeSkip}, {"par", Word::Paragraph}, {"sect", Word::Paragraph}, {"page", Word::Paragraph},
+            {"plain", Word::Plain}, {"b", Word::Bold}, {"i", Word::Italic}, {"ulnone", Word::UnderlineNone},
+            {"strike", Word::Strike}, {"striked", Word::Strike}, {"fs", Word::FontSize}, {"cf", Word::Colour},
+            {"super", Word::Super}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
+        };
+        for (const char* u : {"ul", "uld", "uldb", "ulw", "ulth", "uldash"})
+            w.insert(u, Word::Underline);
+        for (const char* c : {"line", "tab", "emdash", "endash", "bullet", "lquote", "rquote", "ldblquote", "rdblquote"})
+            w.insert(c, Word::Character);
+        // Destinations whose content is no text of the document.
+        for (const char* d : {"stylesheet", "info", "pict", "object", "header", "footer", "headerl", "headerr",
+                              "headerf", "footerl", "footerr", "footerf", "footnote", "fldinst", "listtable",
+                              "listoverridetable", "revtbl", "rsidtbl", "generator", "xmlnstbl", "themedata",
+                              "colorschememapping", "latentstyles", "datastore", "filetbl", "pn", "pntext", "shp",
+                              "nonshppict", "bkmkstart", "bkmkend", "comment", "annotation", "atnid", "atnauthor",
+                              "docvar", "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title", "subject"})
+            w.insert(d, Word::SkippedDestination);
+        return w;
+    }();
+    return words.value(word, Word::Unknown);
+}
+
+QChar characterOf(const QByteArray& word)
+{
+    static const QHash<QByteArray, char16_t> characters{
+        {"line", 0x2028}, {"tab", u'\t'}, {"emdash", 0x2014}, {"endash", 0x2013}, {"bullet", 0x2022},
+        {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C}, {"rdblquote", 0x201D}};
+    return QChar(characters.value(word, u'?'));
+}
+
 class Reader {
 public:
     explicit Reader(QTextDocument& document) : cursor(&document) {}
@@ -109,7 +153,7 @@ public:
                     pendingSkip = current().unicodeSkip;
                 } else {
                     pendingSkip = 0;
-                    controlWord(t, firstInGroup);
+                    controlWord(t);
                 }
                 break;
             case RtfToken::End: break;
@@ -138,102 +182,92 @@ private:
         }
     }
 
-    void controlWord(const RtfToken& t, bool firstInGroup)
+    void controlWord(const RtfToken& t)
     {
-        const QByteArray& w = t.word;
         State& st = current();
         const int p = t.parameter;
         const bool on = !t.hasParameter || p != 0;
+        const Word word = lookUp(t.word);
 
-        // Destinations.
-        if (w == "fonttbl") { st.destination = Destination::FontTable; return; }
-        if (w == "colortbl") { st.destination = Destination::ColourTable; colours.clear(); colourPending = QColor(); return; }
-        static const char* skipped[] = {"stylesheet", "info", "pict", "object", "header", "footer", "headerl",
-                                        "headerr", "headerf", "footerl", "footerr", "footerf", "footnote",
-                                        "fldinst", "listtable", "listoverridetable", "revtbl",
-                                        "rsidtbl", "generator", "xmlnstbl", "themedata", "colorschememapping",
-                                        "latentstyles", "datastore", "filetbl", "pn", "pntext", "shp", "nonshppict",
-                                        "bkmkstart", "bkmkend", "comment", "annotation", "atnid", "atnauthor", "docvar",
-                                        "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title", "subject"};
-        for (const char* name : skipped) {
-            if (w == name) {
-                st.destination = Destination::Skip;
-                return;
-            }
+        switch (word) {
+        case Word::FontTable: st.destination = Destination::FontTable; return;
+        case Word::ColourTable:
+            st.destination = Destination::ColourTable;
+            colours.clear();
+            colourPending = QColor();
+            return;
+        case Word::SkippedDestination: st.destination = Destination::Skip; return;
+        default: break;
         }
-        (void)firstInGroup;
 
         if (st.destination == Destination::FontTable) {
-            if (w == "f" && t.hasParameter) { tableFont = p; fonts[p] = Font{}; }
-            else if (w == "fcharset" && t.hasParameter && fonts.contains(tableFont)) fonts[tableFont].codePage = codePageOfCharset(p);
-            else if (w == "cpg" && t.hasParameter && fonts.contains(tableFont)) fonts[tableFont].codePage = p;
+            if (!t.hasParameter)
+                return;
+            if (word == Word::Font) {
+                tableFont = p;
+                fonts[p] = Font{};
+            } else if (word == Word::Charset && fonts.contains(tableFont)) {
+                fonts[tableFont].codePage = codePageOfCharset(p);
+            } else if (word == Word::CodePage && fonts.contains(tableFont)) {
+                fonts[tableFont].codePage = p;
+            }
             return;
         }
         if (st.destination == Destination::ColourTable) {
             if (!colourPending.isValid())
                 colourPending = QColor(0, 0, 0);
             const int v = std::clamp(p, 0, 255);
-            if (w == "red") colourPending.setRed(v);
-            else if (w == "green") colourPending.setGreen(v);
-            else if (w == "blue") colourPending.setBlue(v);
+            if (word == Word::Red) colourPending.setRed(v);
+            else if (word == Word::Green) colourPending.setGreen(v);
+            else if (word == Word::Blue) colourPending.setBlue(v);
             return;
         }
         if (st.destination == Destination::Skip)
             return;
 
-        if (w == "ansicpg" && t.hasParameter) { documentCodePage = p; return; }
-        if (w == "deff" && t.hasParameter) { defaultFont = p; return; }
-        if (w == "uc" && t.hasParameter) { st.unicodeSkip = std::clamp(p, 0, 16); return; }
-
-        // Text.
-        if (w == "par" || w == "sect") { paragraph(); return; }
-        if (w == "line") { addChar(QChar(0x2028)); return; }
-        if (w == "tab") { addChar(u'\t'); return; }
-        if (w == "emdash") { addChar(QChar(0x2014)); return; }
-        if (w == "endash") { addChar(QChar(0x2013)); return; }
-        if (w == "bullet") { addChar(QChar(0x2022)); return; }
-        if (w == "lquote") { addChar(QChar(0x2018)); return; }
-        if (w == "rquote") { addChar(QChar(0x2019)); return; }
-        if (w == "ldblquote") { addChar(QChar(0x201C)); return; }
-        if (w == "rdblquote") { addChar(QChar(0x201D)); return; }
-        if (w == "page") { paragraph(); return; }
+        switch (word) {
+        case Word::AnsiCodePage: if (t.hasParameter) documentCodePage = p; return;
+        case Word::DefaultFont: if (t.hasParameter) defaultFont = p; return;
+        case Word::UnicodeSkip: if (t.hasParameter) st.unicodeSkip = std::clamp(p, 0, 16); return;
+        case Word::Paragraph: paragraph(); return;
+        case Word::Character: addChar(characterOf(t.word)); return;
+        case Word::Unknown: return;
+        default: break;
+        }
 
         // Character formats; a change ends the text run collected so far.
         flush();
         QTextCharFormat& f = st.format;
-        if (w == "plain") {
+        switch (word) {
+        case Word::Plain: {
             const QStringList families = f.fontFamilies().toStringList();
             f = QTextCharFormat();
             applyFont(st, defaultFont);
             if (!fonts.contains(defaultFont))
                 f.setFontFamilies(families);
-        } else if (w == "b") {
-            f.setFontWeight(on ? QFont::Bold : QFont::Normal);
-        } else if (w == "i") {
-            f.setFontItalic(on);
-        } else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "ulth" || w == "uldash") {
-            f.setFontUnderline(on);
-        } else if (w == "ulnone") {
-            f.setFontUnderline(false);
-        } else if (w == "strike" || w == "striked") {
-            f.setFontStrikeOut(on);
-        } else if (w == "fs" && t.hasParameter) {
+            break;
+        }
+        case Word::Bold: f.setFontWeight(on ? QFont::Bold : QFont::Normal); break;
+        case Word::Italic: f.setFontItalic(on); break;
+        case Word::Underline: f.setFontUnderline(on); break;
+        case Word::UnderlineNone: f.setFontUnderline(false); break;
+        case Word::Strike: f.setFontStrikeOut(on); break;
+        case Word::FontSize:
             // Half points; a size beyond reason is not applied.
-            if (p >= 2 && p <= 3276)
+            if (t.hasParameter && p >= 2 && p <= 3276)
                 f.setFontPointSize(p / 2.0);
-        } else if (w == "f" && t.hasParameter) {
-            applyFont(st, p);
-        } else if (w == "cf" && t.hasParameter) {
-            if (p > 0 && p < colours.size() && colours[p].isValid())
+            break;
+        case Word::Font: if (t.hasParameter) applyFont(st, p); break;
+        case Word::Colour:
+            if (t.hasParameter && p > 0 && p < colours.size() && colours[p].isValid())
                 f.setForeground(colours[p]);
             else
                 f.clearForeground();
-        } else if (w == "super") {
-            f.setVerticalAlignment(on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal);
-        } else if (w == "sub") {
-            f.setVerticalAlignment(on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal);
-        } else if (w == "nosupersub") {
-            f.setVerticalAlignment(QTextCharFormat::AlignNormal);
+            break;
+        case Word::Super: f.setVerticalAlignment(on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal); break;
+        case Word::Sub: f.setVerticalAlignment(on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal); break;
+        case Word::NoSuperSub: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
+        default: break;
         }
     }
 
@@ -349,7 +383,16 @@ bool isRtf(const QByteArray& data)
 void readRtf(const QByteArray& data, QTextDocument& document)
 {
     document.clear();
-    Reader reader(document);
-    reader.run(data);
-    reader.applyDefaultFont(document);
+    // One edit block without undo: the document lays itself out once, at the end.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    {
+        Reader reader(document);
+        QTextCursor block(&document);
+        block.beginEditBlock();
+        reader.run(data);
+        block.endEditBlock();
+        reader.applyDefaultFont(document);
+    }
+    document.setUndoRedoEnabled(undo);
 }
