@@ -59,11 +59,11 @@ float BandFrequenz(int range, float frequency)
     return frequency;
 }
 
-BandRow bandFuer(float f, const QString& outsideText)
+BandRow bandFuer(float f)
 {
     for (const auto& band : bandTable) {
         if (f >= band.from && f <= band.to)
             return {band.button, QString::fromUtf16(band.text)};
     }
-    return {AndereBand, outsideText};
+    return {AndereBand, QString()};
 }

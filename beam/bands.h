@@ -14,7 +14,7 @@ struct BandRow {
 };
 
 // The band row a design frequency lies in (both bounds belong to the band). Outside every
-// band the "andere" button and the text `outsideText` (formatted by the caller).
-BandRow bandFuer(float f, const QString& outsideText);
+// band the "andere" button and no text (the caller gives that its own).
+BandRow bandFuer(float f);
 
 inline constexpr int AndereBand = 10;

@@ -19,22 +19,33 @@ Berechnung::~Berechnung() = default;
 
 QString Berechnung::F(float value) const { return formatSingle(value, u"###0.0##", env.decimal); }
 
-void Berechnung::appendInfo(const QString& piece) { form.setInfo(form.info() + piece); }
+// The results text grows piece by piece; the form shows it after each piece.
+void Berechnung::appendInfo(const QString& piece)
+{
+    infoText += piece;
+    form.setInfo(infoText);
+}
 
 // Each output is stored in single precision, then its piece joins the results text.
 void Berechnung::output(float& target, double value, QStringView key, QStringView unit, bool lineEnd)
 {
     target = checked::single(value);
-    QString piece = key + F(target) + unit;
+    infoText += key;
+    appendSingle(infoText, target, u"###0.0##", env.decimal);
+    infoText += unit;
     if (lineEnd)
-        piece += env.module.CrLf;
-    appendInfo(piece);
+        infoText += env.module.CrLf;
+    form.setInfo(infoText);
 }
 
 std::vector<Step> Berechnung::calculationSteps()
 {
     return {
-        {"1", [this] { form.setInfo(QString()); return StepResult::Next; }},
+        {"1", [this] {
+             infoText.clear();
+             form.setInfo(infoText);
+             return StepResult::Next;
+         }},
         {"2", [this] {
              const float f = ZahlAusText(form.text1());
              // No usable frequency: the 6-m band's top end.
@@ -47,8 +58,10 @@ std::vector<Step> Berechnung::calculationSteps()
         {"6", [this] { v.VF = checked::single(1.0 - v.p / 100.0); return StepResult::Next; }},
         {"7", [this] { form.setText4(formatSingle(v.VF, u"0.0###", env.decimal)); return StepResult::Next; }},
         {"8", [this] {
+             v.band = bandFuer(v.f);
              // Outside every band the text is a value no step sets, formatted: 0,0.
-             v.band = bandFuer(v.f, formatSingle(0.0f, u"###0.0##", env.decimal));
+             if (v.band.button == AndereBand)
+                 v.band.bandText = formatSingle(0.0f, u"###0.0##", env.decimal);
              form.selectBand(v.band.button);
              return StepResult::Next;
          }},
@@ -79,7 +92,8 @@ std::vector<Step> Berechnung::calculationSteps()
              ui::beep();
              ui::processEvents();
              form.focusText7();
-             form.setInfo(QStringLiteral("Hinweis: Durchmesser zu gering!"));
+             infoText = QStringLiteral("Hinweis: Durchmesser zu gering!");
+             form.setInfo(infoText);
              return StepResult::EndRun;
          }},
         {"15", [this] {

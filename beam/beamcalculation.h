@@ -89,6 +89,7 @@ private:
     BeamValues v;
     bool bare = true;
     std::unique_ptr<QFile> report;
+    QString infoText;
 };
 
 // The failure handler of the beam calculation: the " Fehler " box with Abort, Retry, Ignore.

@@ -107,7 +107,7 @@ bool increment(std::string& digits)
     return false;
 }
 
-QString formatDigits(Digits d, bool negative, QStringView pattern, const QString& decimal)
+void appendDigits(QString& out, Digits d, bool negative, QStringView pattern, const QString& decimal)
 {
     const qsizetype split = pattern.indexOf(u';');
     Section section;
@@ -138,8 +138,8 @@ QString formatDigits(Digits d, bool negative, QStringView pattern, const QString
     // A value that rounds to zero shows no minus sign.
     const bool zero = wholeLength == 0 && d.fraction.find_first_not_of('0') == std::string::npos;
 
-    QString out;
-    out.reserve(section.prefix.size() + 1 + padding + wholeLength + decimal.size() + d.fraction.size() + section.suffix.size());
+    out.reserve(out.size() + section.prefix.size() + 1 + padding + wholeLength + decimal.size() + d.fraction.size()
+                + section.suffix.size());
     out += section.prefix;
     if (negative && !zero)
         out += u'-';
@@ -151,20 +151,29 @@ QString formatDigits(Digits d, bool negative, QStringView pattern, const QString
         out += QLatin1StringView(d.fraction.data(), qsizetype(d.fraction.size()));
     }
     out += section.suffix;
-    return out;
 }
 
 template <typename T>
-QString formatPattern(T value, QStringView pattern, const QString& decimal)
+void appendPattern(QString& out, T value, QStringView pattern, const QString& decimal)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("Fehler");
+    if (!std::isfinite(value)) {
+        out += QStringLiteral("Fehler");
+        return;
+    }
     Digits digits;
     if (value == 0)
         digits.whole.assign(1, '0');
     else
         digits = fixedDigits(scientificDigits(value));
-    return formatDigits(std::move(digits), std::signbit(value) && value != 0, pattern, decimal);
+    appendDigits(out, std::move(digits), std::signbit(value) && value != 0, pattern, decimal);
+}
+
+template <typename T>
+QString formatPattern(T value, QStringView pattern, const QString& decimal)
+{
+    QString out;
+    appendPattern(out, value, pattern, decimal);
+    return out;
 }
 
 // The general format with at most `significant` digits.
@@ -207,6 +216,11 @@ QString formatSingle(float value, QStringView pattern, const QString& decimal)
 QString formatDouble(double value, QStringView pattern, const QString& decimal)
 {
     return formatPattern(value, pattern, decimal);
+}
+
+void appendSingle(QString& out, float value, QStringView pattern, const QString& decimal)
+{
+    appendPattern(out, value, pattern, decimal);
 }
 
 QString generalSingle(float value, const QString& decimal) { return generalFormat(value, 7, decimal); }

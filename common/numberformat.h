@@ -16,6 +16,8 @@ QString localeDecimal();
 // 2.675f round the way they read, not the way their binary value lies.
 QString formatSingle(float value, QStringView pattern, const QString& decimal);
 QString formatDouble(double value, QStringView pattern, const QString& decimal);
+// The same, appended to a text.
+void appendSingle(QString& out, float value, QStringView pattern, const QString& decimal);
 
 // The general format: shortest text, at most 7 significant digits for single and 15 for
 // double precision, no trailing zeros, no grouping; exponent form only for very large or
