@@ -189,6 +189,7 @@ void frmHauptform::createControls()
     Combo1 = control<QComboBox>(Frame5, "Combo1");
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);  // typed numbers stay as typed, no material name is added
     Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
     Combo1->setMaxVisibleItems(25);
     place(Combo1, 150, 640, 3200, 345);
@@ -451,8 +452,9 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
                 Command1->click();
             return true;
         }
+        // An editable combo box takes the keys itself and hands them to its line edit.
         const bool numeric = watched == Text1 || watched == Text4 || watched == Text6 || watched == Text7
-                             || watched == Combo1->lineEdit();
+                             || watched == Combo1 || watched == Combo1->lineEdit();
         if (numeric && !key->text().isEmpty() && (key->text()[0].isPrint() || key->key() == Qt::Key_Backspace)) {
             const QChar typed = key->key() == Qt::Key_Backspace ? QChar(8) : key->text()[0];
             const bool accepted = TastenFilter(typed.unicode(), ZifferZeichen) != 0;
@@ -464,7 +466,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::KeyRelease:
-        if (watched == Combo1->lineEdit())
+        if (watched == Combo1 || watched == Combo1->lineEdit())
             Combo1_KeyUp();
         break;
     case QEvent::FocusOut: {

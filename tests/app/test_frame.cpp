@@ -188,6 +188,16 @@ private slots:
         frame.show();
         DateiAnzeigen(report.fileName(), frame);
         QVERIFY(frame.existingViewer());
+        auto menuTitles = [&frame] {
+            QStringList titles;
+            for (QAction* a : frame.menuBar()->actions())
+                titles << a->text();
+            return titles.join(u' ');
+        };
+        // The active viewer puts its own menus into the menu bar.
+        QCOMPARE(menuTitles(), QStringLiteral("&Datei &Format | ?"));
+        frame.mnuBerStromsAnt->trigger();
+        QCOMPARE(menuTitles(), QStringLiteral("&Datei &Berechnen &?"));
         fake.answers = {ui::Answer::No};  // "Schnellansicht wirklich schliessen ?"
         frame.mnuEnde_Click();
         QVERIFY(frame.isVisible());

@@ -173,6 +173,23 @@ private slots:
         QCOMPARE(form->Text6->text(), QStringLiteral("9"));
     }
 
+    void accessKeys()
+    {
+        focus(form->Text1);
+        QTest::keyClick(form.get(), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form->Text4);
+        // Buttons pressed by their access key click a moment later, as they show the press.
+        QTest::keyClick(form.get(), Qt::Key_M, Qt::AltModifier);
+        QTRY_VERIFY(form->option1(2)->isChecked());
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(form->option1(0)->isChecked());
+        QTRY_COMPARE(form->Text1->text(), QStringLiteral("50,09"));
+        QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form->Combo1);
+        QTest::keyClick(form.get(), Qt::Key_B, Qt::AltModifier);
+        QVERIFY(form->Frame2->isAncestorOf(QApplication::focusWidget()));
+    }
+
     void keyFilterInFrequency()
     {
         form->Label3->setText(QStringLiteral("14,495"));
@@ -324,6 +341,17 @@ private slots:
         QVERIFY(!form->Text7->isEnabled());
         QTest::keyClicks(edit, QStringLiteral("Luft"));
         QCOMPARE(edit->text(), QStringLiteral("1"));
+    }
+
+    // Typing goes to the combo box first when it has the focus.
+    void comboBoxFiltersKeysOnce()
+    {
+        focus(form->Combo1);
+        form->Combo1->lineEdit()->clear();
+        QTest::keyClicks(form->Combo1, QStringLiteral("x2,3"));
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("2,3"));
+        QCOMPARE(fake->beeps, 1);
+        QVERIFY(form->Text7->isEnabled());
     }
 
     void outerDiameterFollowsConductor_data()
