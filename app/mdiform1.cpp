@@ -159,7 +159,12 @@ frmHauptform& MDIForm1::hauptform()
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* form)
 {
-    QMdiSubWindow* window = area->addSubWindow(form);
+    // A form of fixed size can be minimised and closed, not maximised or resized.
+    const bool fixed = form->minimumSize() == form->maximumSize();
+    const Qt::WindowFlags flags = fixed ? Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                                        : Qt::SubWindow;
+    QMdiSubWindow* window = area->addSubWindow(form, flags);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
     loadOrder.append(window);

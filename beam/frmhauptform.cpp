@@ -58,6 +58,23 @@ T* control(QWidget* parent, const char* name)
     return w;
 }
 
+QLabel* label(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* l = control<QLabel>(parent, name);
+    l->setText(text);
+    l->setAlignment(alignment);
+    return l;
+}
+
+// A numeric field: how many characters may be typed, and its tooltip.
+QLineEdit* numberField(QWidget* parent, const char* name, int limit, const QString& tip = QString())
+{
+    auto* field = control<QLineEdit>(parent, name);
+    field->setProperty(typingLimit, limit);
+    field->setToolTip(tip);
+    return field;
+}
+
 void setTextColour(QWidget* w, const QColor& colour)
 {
     QPalette p = w->palette();
@@ -100,18 +117,14 @@ void frmHauptform::createControls()
     Frame3 = control<QGroupBox>(this, "Frame3");
     Frame3->setTitle(QStringLiteral("Resonanzfrequenzen [MHz]:"));
     place(Frame3, 60, 30, 4380, 1400);
-    Label1 = control<QLabel>(Frame3, "Label1");
-    Label1->setText(QStringLiteral("Gesamt Beam :"));
+    Label1 = label(Frame3, "Label1", QStringLiteral("Gesamt Beam :"));
     place(Label1, 150, 330, 2000, 285);
-    Text1 = control<QLineEdit>(Frame3, "Text1");
+    Text1 = numberField(Frame3, "Text1", 7);
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setProperty(typingLimit, 7);
     place(Text1, 2500, 290, 1200, 330);
-    Label2 = control<QLabel>(Frame3, "Label2");
-    Label2->setText(QStringLiteral("Eigenresonanz Dipol:"));
+    Label2 = label(Frame3, "Label2", QStringLiteral("Eigenresonanz Dipol:"));
     place(Label2, 150, 730, 2200, 285);
-    Label4 = control<QLabel>(Frame3, "Label4");
-    Label4->setText(QStringLiteral("Eigenresonanz Reflecktor:"));
+    Label4 = label(Frame3, "Label4", QStringLiteral("Eigenresonanz Reflecktor:"));
     place(Label4, 150, 1060, 2300, 285);
     for (QLabel** result : {&Label3, &Label5}) {
         *result = control<QLabel>(Frame3, result == &Label3 ? "Label3" : "Label5");
@@ -136,13 +149,9 @@ void frmHauptform::createControls()
         Option1->addButton(b, i);
     }
 
-    Label7 = control<QLabel>(this, "Label7");
-    Label7->setText(QStringLiteral("&Verkürzungsfaktor:"));
-    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label7 = label(this, "Label7", QStringLiteral("&Verkürzungsfaktor:"), Qt::AlignRight | Qt::AlignVCenter);
     place(Label7, 4500, 800, 1650, 315);
-    Text4 = control<QLineEdit>(this, "Text4");
-    Text4->setProperty(typingLimit, 7);
-    Text4->setToolTip(QStringLiteral(" aus Schlankheitsgrad u. Antennenhöhe "));
+    Text4 = numberField(this, "Text4", 7, QStringLiteral(" aus Schlankheitsgrad u. Antennenhöhe "));
     QFont bold = Text4->font();
     bold.setBold(true);
     Text4->setFont(bold);
@@ -183,8 +192,7 @@ void frmHauptform::createControls()
     Frame5->setTitle(QStringLiteral("Draht&isolierung:"));
     Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
     place(Frame5, 60, 2170, 8820, 1200);
-    Label8 = control<QLabel>(Frame5, "Label8");
-    Label8->setText(QStringLiteral("relative &Dielektrizitätszahl :"));
+    Label8 = label(Frame5, "Label8", QStringLiteral("relative &Dielektrizitätszahl :"));
     place(Label8, 150, 300, 3200, 285);
     Combo1 = control<QComboBox>(Frame5, "Combo1");
     Combo1->setEditable(true);
@@ -194,32 +202,23 @@ void frmHauptform::createControls()
     Combo1->setMaxVisibleItems(25);
     place(Combo1, 150, 640, 3200, 345);
     Label8->setBuddy(Combo1);
-    auto* Line3 = control<QFrame>(Frame5, "Line3");
-    Line3->setFrameShape(QFrame::VLine);
-    Line3->setFrameShadow(QFrame::Sunken);
-    place(Line3, 3600, 260, 30, 820);
-    auto* Line4 = control<QFrame>(Frame5, "Line4");
-    Line4->setFrameShape(QFrame::HLine);
-    Line4->setFrameShadow(QFrame::Sunken);
-    place(Line4, 3900, 560, 4700, 30);
-    Label9 = control<QLabel>(Frame5, "Label9");
-    Label9->setText(QStringLiteral("Durchmesser [mm]"));
+    // Decoration only: a line between material and diameters, one under the heading.
+    for (auto [name, shape, left, top, width, height] :
+         {std::tuple{"Line3", QFrame::VLine, 3600, 260, 30, 820}, std::tuple{"Line4", QFrame::HLine, 3900, 560, 4700, 30}}) {
+        auto* line = control<QFrame>(Frame5, name);
+        line->setFrameShape(shape);
+        line->setFrameShadow(QFrame::Sunken);
+        place(line, left, top, width, height);
+    }
+    Label9 = label(Frame5, "Label9", QStringLiteral("Durchmesser [mm]"));
     place(Label9, 3900, 260, 2400, 285);
-    Label10 = control<QLabel>(Frame5, "Label10");
-    Label10->setText(QStringLiteral("Aussen:"));
-    Label10->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label10 = label(Frame5, "Label10", QStringLiteral("Aussen:"), Qt::AlignRight | Qt::AlignVCenter);
     place(Label10, 3900, 640, 1000, 315);
-    Text6 = control<QLineEdit>(Frame5, "Text6");
-    Text6->setProperty(typingLimit, 5);
-    Text6->setToolTip(QStringLiteral(" Gesamtdurchmesser "));
+    Text6 = numberField(Frame5, "Text6", 5, QStringLiteral(" Gesamtdurchmesser "));
     place(Text6, 5000, 640, 900, 315);
-    Label11 = control<QLabel>(Frame5, "Label11");
-    Label11->setText(QStringLiteral("Leiter:"));
-    Label11->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label11 = label(Frame5, "Label11", QStringLiteral("Leiter:"), Qt::AlignRight | Qt::AlignVCenter);
     place(Label11, 6000, 640, 900, 315);
-    Text7 = control<QLineEdit>(Frame5, "Text7");
-    Text7->setProperty(typingLimit, 5);
-    Text7->setToolTip(QStringLiteral(" Drahtdurchmesser "));
+    Text7 = numberField(Frame5, "Text7", 5, QStringLiteral(" Drahtdurchmesser "));
     place(Text7, 7000, 640, 900, 315);
 
     Info = control<QLabel>(this, "Info");

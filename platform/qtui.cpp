@@ -97,28 +97,29 @@ void QtUi::setBusyCursor(bool busy)
 
 void QtUi::processEvents() { QCoreApplication::processEvents(); }
 
-std::optional<QString> QtUi::openFileName(QWidget* parent, const ui::FileDialogRequest& request)
+namespace {
+std::optional<QString> fileDialog(QWidget* parent, const ui::FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title, request.directory, qtFilter(request.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
+    // Opening needs an existing file; saving asks before it overwrites one.
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+} // namespace
+
+std::optional<QString> QtUi::openFileName(QWidget* parent, const ui::FileDialogRequest& request)
+{
+    return fileDialog(parent, request, QFileDialog::AcceptOpen);
+}
 
 std::optional<QString> QtUi::saveFileName(QWidget* parent, const ui::FileDialogRequest& request)
 {
-    QFileDialog dialog(parent, request.title, request.directory, qtFilter(request.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return fileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 bool QtUi::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly)
