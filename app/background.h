@@ -3,6 +3,7 @@
 // child windows.
 
 #include <QMdiArea>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 class DrawingArea : public QMdiArea {
@@ -11,12 +12,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QMdiArea::resizeEvent(event);
-        viewport()->update();
-    }
 
 private:
+    QSize pictureSize() const;
+    void renderPicture();
+
     QSvgRenderer drawing;
+    QPixmap picture;  // the drawing at the present size
+    bool renderPending = false;
 };
