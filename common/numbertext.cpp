@@ -7,39 +7,42 @@
 #include <cmath>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The longest leading number of a text with the blanks already removed, in the form
 // from_chars reads: "-12.5e3". Empty when there is no number.
-std::string leadingNumber(const QString& s)
+std::string leadingNumber(std::string_view s)
 {
     std::string out;
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
-        if (s[i] == u'-')
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
             out += '-';
         ++i;
     }
     bool digits = false;
-    while (i < n && isDigit(s[i])) { out += char(s[i].unicode()); ++i; digits = true; }
-    if (i < n && s[i] == u'.') {
+    while (i < n && isDigit(s[i])) { out += s[i++]; digits = true; }
+    if (i < n && s[i] == '.') {
         out += '.';
         ++i;
-        while (i < n && isDigit(s[i])) { out += char(s[i].unicode()); ++i; digits = true; }
+        while (i < n && isDigit(s[i])) { out += s[i++]; digits = true; }
     }
     if (!digits)
         return {};
     // An exponent letter counts only when a digit follows (after an optional sign).
-    if (i < n && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
-        qsizetype j = i + 1;
+    if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
         std::string exponent = "e";
-        if (j < n && (s[j] == u'+' || s[j] == u'-')) { exponent += char(s[j].unicode()); ++j; }
+        if (j < n && (s[j] == '+' || s[j] == '-'))
+            exponent += s[j++];
         if (j < n && isDigit(s[j])) {
-            while (j < n && isDigit(s[j])) { exponent += char(s[j].unicode()); ++j; }
+            while (j < n && isDigit(s[j]))
+                exponent += s[j++];
             out += exponent;
         }
     }
@@ -82,17 +85,24 @@ long long decimalExponent(const std::string& number)
 
 float ZahlAusText(const QString& text)
 {
-    QString s;
-    s.reserve(text.size());
+    // The characters a number can be made of, blanks left out and the first comma as the
+    // point; the first other character ends what can be read.
+    std::string s;
     bool commaReplaced = false;
     for (QChar c : text) {
-        if (c == u' ' || c == u'\t' || c == u'\n')
+        const char16_t u = c.unicode();
+        if (u == u' ' || u == u'\t' || u == u'\n')
             continue;
-        if (c == u',' && !commaReplaced) {
-            c = u'.';
+        if (u == u',' && !commaReplaced) {
+            s += '.';
             commaReplaced = true;
+            continue;
         }
-        s += c;
+        const bool numeric = (u >= u'0' && u <= u'9') || u == u'.' || u == u'+' || u == u'-' || u == u'e'
+                             || u == u'E' || u == u'd' || u == u'D';
+        if (!numeric)
+            break;
+        s += char(u);
     }
     const std::string number = leadingNumber(s);
     if (number.empty() || number == "-")
