@@ -1,6 +1,7 @@
 #include "app/mdiform1.h"
 #include "app/shortcutpriority.h"
 #include "beam/frmhauptform.h"
+#include "viewer/frmrtf.h"
 #include "platform/twips.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
@@ -206,6 +207,26 @@ private slots:
         frame.mnuEnde_Click();
         QVERIFY(quit);
         QVERIFY(!frame.isVisible());
+    }
+
+    void viewerStaysLeftOfItsCentredPlace()
+    {
+        QTemporaryDir dir;
+        QFile report(dir.filePath(QStringLiteral("Zentavik.txt")));
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("\r\nBericht\r\n");
+        report.close();
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.resize(tw(16000), tw(10000));
+        frame.show();
+        DateiAnzeigen(report.fileName(), frame);
+        QWidget* window = frame.existingViewer()->parentWidget();
+        const int centred = tw(std::nearbyint((toTwips(frame.mdiArea()->viewport()->width()) - 11670) / 2));
+        window->move(centred + 200, window->y());
+        window->resize(window->width() - 20, window->height());
+        QCOMPARE(window->x(), std::max(1, centred));
+        frame.existingViewer()->Geaendert = false;
+        fake.answers = {ui::Answer::Yes};
     }
 
     void menuShortcutsWinOverFieldKeys_data()

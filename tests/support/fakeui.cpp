@@ -16,11 +16,11 @@ ui::Answer fallback(ui::Buttons buttons)
 template <typename T>
 T take(std::deque<T>& queue, T otherwise)
 {
-    if (queue.empty())
-        return otherwise;
-    T value = queue.front();
-    queue.pop_front();
-    return value;
+    if (!queue.empty()) {
+        std::swap(otherwise, queue.front());
+        queue.pop_front();
+    }
+    return otherwise;
 }
 } // namespace
 

@@ -186,6 +186,13 @@ private slots:
         QCOMPARE(v.width(), tw(width));
     }
 
+    void cannotShrinkBelowItsLeastSize()
+    {
+        frmRTF& v = open(QByteArray("x"));
+        v.resize(10, 10);
+        QCOMPARE(v.size(), QSize(tw(7080), tw(2510)));
+    }
+
     void overlongLineIsSizedSensibly()
     {
         frmRTF& v = open((QStringLiteral("\r\nKopf\r\n") + lineOf(1000) + QStringLiteral("\r\nx")).toLatin1());
@@ -276,6 +283,8 @@ private slots:
         QVERIFY(v.mnuSave_Click());
         QVERIFY(!v.Geaendert);
         QCOMPARE(fake->fileRequests.last().fileName, dir.filePath(QStringLiteral("Zentavik.txt")));
+        QCOMPARE(fake->fileRequests.last().filter,
+                 QStringLiteral("Text File (*.Txt)|*.txt|Rich Text File (*.Rtf)|*.rtf|All Files (*.*)|*.*"));
         QFile saved(target);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(isRtf(saved.readAll()));
