@@ -48,7 +48,7 @@ std::vector<Step> Berechnung::calculationSteps()
          }},
         {"2", [this] {
              const float f = ZahlAusText(form.text1());
-             // No usable frequency: the 6-m band's top end.
+             // No usable frequency: 50,2 MHz in the 6-m band.
              v.f = f > 0 ? f : 50.2f;
              return StepResult::Next;
          }},

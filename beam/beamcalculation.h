@@ -30,7 +30,6 @@ public:
     virtual void setText4(const QString& text) = 0;
     virtual void setLabel3(const QString& text) = 0;
     virtual void setLabel5(const QString& text) = 0;
-    virtual QString info() = 0;
     virtual void setInfo(const QString& text) = 0;
     // Selects a band button as a click would: its handler runs when the selection changes.
     virtual void selectBand(int button) = 0;

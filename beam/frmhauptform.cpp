@@ -499,11 +499,9 @@ void frmHauptform::setText1(const QString& text) { Text1->setText(text); }
 void frmHauptform::setText4(const QString& text) { Text4->setText(text); }
 void frmHauptform::setLabel3(const QString& text) { Label3->setText(text); }
 void frmHauptform::setLabel5(const QString& text) { Label5->setText(text); }
-QString frmHauptform::info() { return Info->property("rawText").toString(); }
 void frmHauptform::setInfo(const QString& text)
 {
-    // The text keeps its CR LF line breaks; the label shows plain line feeds.
-    Info->setProperty("rawText", text);
+    // The label shows the CR LF line breaks as plain line feeds.
     Info->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 void frmHauptform::selectBand(int button)

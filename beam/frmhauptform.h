@@ -77,7 +77,6 @@ private:
     void setText4(const QString& text) override;
     void setLabel3(const QString& text) override;
     void setLabel5(const QString& text) override;
-    QString info() override;
     void setInfo(const QString& text) override;
     void selectBand(int button) override;
     void focusCombo1() override;

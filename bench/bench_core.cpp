@@ -22,7 +22,6 @@ struct BenchForm : BeamFormPort {
     void setText4(const QString& t) override { t4 = t; }
     void setLabel3(const QString&) override {}
     void setLabel5(const QString&) override {}
-    QString info() override { return infoText; }
     void setInfo(const QString& t) override { infoText = t; }
     void selectBand(int) override {}
     void focusCombo1() override {}

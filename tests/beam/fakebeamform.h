@@ -25,7 +25,6 @@ struct FakeBeamForm : BeamFormPort {
     void setText4(const QString& t) override { t4 = t; }
     void setLabel3(const QString& t) override { label3 = t; }
     void setLabel5(const QString& t) override { label5 = t; }
-    QString info() override { return infoText; }
     void setInfo(const QString& t) override { infoText = t; }
     void selectBand(int b) override
     {
