@@ -3,9 +3,9 @@
 #include "app/background.h"
 #include "beam/frmhauptform.h"
 #include "viewer/frmrtf.h"
-#include "common/datetext.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
+#include "platform/statuspanels.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -16,7 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 const QString section = QStringLiteral("Settings");
@@ -81,34 +80,11 @@ void MDIForm1::createMenus()
 
 void MDIForm1::createStatusBar()
 {
-    statusText = new QLabel(QStringLiteral("Status:"));
-    statusText->setObjectName(QStringLiteral("StatusBar1_Panel1"));
-    statusText->setToolTip(QStringLiteral("Statusanzeige"));
-    statusText->setMinimumWidth(tw(3175));
-    statusTime = new QLabel;
-    statusTime->setToolTip(QStringLiteral("Computerzeit"));
-    statusTime->setAlignment(Qt::AlignCenter);
-    statusTime->setMinimumWidth(tw(1852));
-    statusDate = new QLabel;
-    statusDate->setToolTip(QStringLiteral("Datum"));
-    statusDate->setAlignment(Qt::AlignCenter);
-    statusDate->setMinimumWidth(tw(1852));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->addWidget(statusText, 1);
-    statusBar()->addPermanentWidget(statusTime);
-    statusBar()->addPermanentWidget(statusDate);
-    updateClock();
-    // The clock and date panels keep themselves current.
-    auto* clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &MDIForm1::updateClock);
-    clock->start(1000);
-}
-
-void MDIForm1::updateClock()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    statusTime->setText(QLocale().toString(now.time(), QStringLiteral("HH:mm")));
-    statusDate->setText(kurzesDatum(now.date()));
+    const StatusPanels panels = addStatusPanels(statusBar());
+    statusText = panels.text;
+    statusTime = panels.time;
+    statusDate = panels.date;
 }
 
 void MDIForm1::setStatus(const QString& text) { statusText->setText(text); }

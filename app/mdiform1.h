@@ -60,7 +60,6 @@ private:
     void createStatusBar();
     void readSettings();
     void writeSettings();
-    void updateClock();
     void childActivated(QMdiSubWindow* window);
     void mnuDat_Open();
 

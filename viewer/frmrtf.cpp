@@ -1,10 +1,10 @@
 #include "viewer/frmrtf.h"
 
 #include "common/cp1252.h"
-#include "common/datetext.h"
 #include "common/failure.h"
 #include "common/module1.h"
 #include "common/version.h"
+#include "platform/statuspanels.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "resources/resources.h"
@@ -29,7 +29,6 @@
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -113,25 +112,11 @@ void frmRTF::createControls()
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusText = new QLabel(QStringLiteral("Status:"));
-    statusText->setToolTip(QStringLiteral("Statusanzeige"));
-    statusTime = new QLabel;
-    statusTime->setToolTip(QStringLiteral("Computerzeit"));
-    statusDate = new QLabel;
-    statusDate->setToolTip(QStringLiteral("Datum"));
-    StatusBar1->addWidget(statusText, 1);
-    StatusBar1->addPermanentWidget(statusTime);
-    StatusBar1->addPermanentWidget(statusDate);
+    const StatusPanels panels = addStatusPanels(StatusBar1);
+    statusText = panels.text;
+    statusTime = panels.time;
+    statusDate = panels.date;
     layout->addWidget(StatusBar1);
-    auto updateClock = [this] {
-        const QDateTime now = QDateTime::currentDateTime();
-        statusTime->setText(QLocale().toString(now.time(), QStringLiteral("HH:mm")));
-        statusDate->setText(kurzesDatum(now.date()));
-    };
-    updateClock();
-    auto* clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, updateClock);
-    clock->start(1000);
 }
 
 void frmRTF::createMenus()

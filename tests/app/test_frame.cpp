@@ -30,6 +30,14 @@ QString stored(const QString& key)
     return QSettings(iniPath(), QSettings::IniFormat).value(QStringLiteral("Settings/") + key).toString();
 }
 
+QString writeReport(const QTemporaryDir& dir, const QByteArray& content)
+{
+    QFile report(dir.filePath(QStringLiteral("Zentavik.txt")));
+    if (report.open(QIODevice::WriteOnly))
+        report.write(content);
+    return report.fileName();
+}
+
 // A child that records when it is asked to close.
 struct RecordingChild : QWidget {
     QStringList* log;
@@ -183,15 +191,12 @@ private slots:
     void viewerThatKeepsItsTextKeepsTheFrameOpen()
     {
         QTemporaryDir dir;
-        QFile report(dir.filePath(QStringLiteral("Zentavik.txt")));
-        QVERIFY(report.open(QIODevice::WriteOnly));
-        report.write("Bericht");
-        report.close();
+        const QString report = writeReport(dir, "Bericht");
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
         bool quit = false;
         frame.quit = [&quit] { quit = true; };
         frame.show();
-        DateiAnzeigen(report.fileName(), frame);
+        DateiAnzeigen(report, frame);
         QVERIFY(frame.existingViewer());
         auto menuTitles = [&frame] {
             QStringList titles;
@@ -216,14 +221,11 @@ private slots:
     void viewerStaysLeftOfItsCentredPlace()
     {
         QTemporaryDir dir;
-        QFile report(dir.filePath(QStringLiteral("Zentavik.txt")));
-        QVERIFY(report.open(QIODevice::WriteOnly));
-        report.write("\r\nBericht\r\n");
-        report.close();
+        const QString report = writeReport(dir, "\r\nBericht\r\n");
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
         frame.resize(tw(16000), tw(10000));
         frame.show();
-        DateiAnzeigen(report.fileName(), frame);
+        DateiAnzeigen(report, frame);
         QWidget* window = frame.existingViewer()->parentWidget();
         const int centred = tw(std::nearbyint((toTwips(frame.mdiArea()->viewport()->width()) - 11670) / 2));
         window->move(centred + 200, window->y());
