@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 const QColor hellrot(255, 0, 0);  // colour 12 of the 16-colour palette: a value out of range
@@ -381,9 +383,10 @@ void frmHauptform::VkSteller_Change(int value)
             VkStellerAlt = v;
         } else {
             // The text changed since the spinner last moved: one click moves one step from the text.
-            const int step = v - VkStellerAlt;
-            if (VkSteller->value() != c + step)
-                setSpinner(c + step);
+            // A step beyond either end of the scale stops at that end.
+            const int target = std::clamp(c + (v - VkStellerAlt), VkSteller->minimum(), VkSteller->maximum());
+            if (VkSteller->value() != target)
+                setSpinner(target);
             VkStellerAlt = v;
         }
     } catch (const Failure&) {

@@ -1,5 +1,8 @@
+#include "beam/bands.h"
 #include "beam/beamcalculation.h"
+#include "beam/report.h"
 #include "beam/insulation.h"
+#include "common/cp1252.h"
 #include "common/failure.h"
 #include "tests/beam/fakebeamform.h"
 #include "tests/support/fakeui.h"
@@ -260,6 +263,178 @@ private slots:
         QCOMPARE(fake.messages.size(), 1);
         QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Überlauf")));
         QCOMPARE(form.t1, QStringLiteral("1e39"));
+    }
+
+    // The frequency every band button fills in, for each whole MHz that belongs to the band.
+    void bandFrequencyTable_data()
+    {
+        QTest::addColumn<float>("frequency");
+        QTest::addColumn<float>("cw");
+        QTest::addColumn<float>("ssb");
+        QTest::addColumn<float>("middle");
+        QTest::newRow("1,8") << 1.8f << 1.82f << 1.86f << 1.857f;
+        QTest::newRow("3") << 3.0f << 3.5f << 3.7f << 3.65f;
+        QTest::newRow("3,5") << 3.5f << 3.5f << 3.7f << 3.65f;
+        QTest::newRow("6") << 6.0f << 7.02f << 7.12f << 7.1f;
+        QTest::newRow("7") << 7.0f << 7.02f << 7.12f << 7.1f;
+        QTest::newRow("10") << 10.0f << 10.1f << 10.13f << 10.125f;
+        QTest::newRow("14") << 14.0f << 14.0f << 14.25f << 14.2f;
+        QTest::newRow("18") << 18.0f << 18.068f << 18.13f << 18.118f;
+        QTest::newRow("21") << 21.0f << 21.0f << 21.25f << 21.225f;
+        QTest::newRow("24") << 24.0f << 24.89f << 24.95f << 24.94f;
+        QTest::newRow("25") << 25.0f << 24.89f << 24.95f << 24.94f;
+        QTest::newRow("28") << 28.0f << 28.0f << 28.6f << 28.5f;
+        QTest::newRow("29") << 29.0f << 28.0f << 28.6f << 28.5f;
+        QTest::newRow("30") << 30.0f << 28.0f << 28.6f << 28.5f;
+        QTest::newRow("50") << 50.0f << 50.09f << 50.15f << 50.5f;
+        // No band: the frequency stays.
+        QTest::newRow("1") << 1.0f << 1.0f << 1.0f << 1.0f;
+        QTest::newRow("5") << 5.0f << 5.0f << 5.0f << 5.0f;
+        QTest::newRow("8") << 8.0f << 8.0f << 8.0f << 8.0f;
+        QTest::newRow("9") << 9.0f << 9.0f << 9.0f << 9.0f;
+        QTest::newRow("11") << 11.0f << 11.0f << 11.0f << 11.0f;
+        QTest::newRow("13") << 13.0f << 13.0f << 13.0f << 13.0f;
+        QTest::newRow("15") << 15.0f << 15.0f << 15.0f << 15.0f;
+        QTest::newRow("17") << 17.0f << 17.0f << 17.0f << 17.0f;
+        QTest::newRow("19") << 19.0f << 19.0f << 19.0f << 19.0f;
+        QTest::newRow("22") << 22.0f << 22.0f << 22.0f << 22.0f;
+        QTest::newRow("26") << 26.0f << 26.0f << 26.0f << 26.0f;
+        QTest::newRow("31") << 31.0f << 31.0f << 31.0f << 31.0f;
+        QTest::newRow("49") << 49.0f << 49.0f << 49.0f << 49.0f;
+        QTest::newRow("51") << 51.0f << 51.0f << 51.0f << 51.0f;
+        QTest::newRow("0") << 0.0f << 0.0f << 0.0f << 0.0f;
+        QTest::newRow("negative 2") << -2.0f << -2.0f << -2.0f << -2.0f;
+        QTest::newRow("largest 16-bit index") << 32767.0f << 32767.0f << 32767.0f << 32767.0f;
+        QTest::newRow("beyond the 16-bit index") << 1e30f << 1e30f << 1e30f << 1e30f;
+        QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << std::numeric_limits<float>::infinity()
+                                  << std::numeric_limits<float>::infinity() << std::numeric_limits<float>::infinity();
+    }
+    void bandFrequencyTable()
+    {
+        QFETCH(float, frequency);
+        QFETCH(float, cw);
+        QFETCH(float, ssb);
+        QFETCH(float, middle);
+        QCOMPARE(BandFrequenz(1, frequency), cw);
+        QCOMPARE(BandFrequenz(2, frequency), ssb);
+        // Every other range is the band middle.
+        for (int range : {3, 0, -1, 4, 32767})
+            QCOMPARE(BandFrequenz(range, frequency), middle);
+    }
+
+    // The band index is the frequency rounded to whole MHz, halves to the even number.
+    void bandFrequencyRoundsHalvesToEven_data()
+    {
+        QTest::addColumn<float>("frequency");
+        QTest::addColumn<float>("cw");
+        QTest::newRow("0,5 gives 0") << 0.5f << 0.5f;
+        QTest::newRow("1,5 gives 2") << 1.5f << 1.82f;
+        QTest::newRow("2,5 gives 2") << 2.5f << 1.82f;
+        QTest::newRow("2,51 gives 3") << 2.51f << 3.5f;
+        QTest::newRow("3,5 gives 4") << 3.5f << 3.5f;
+        QTest::newRow("4,5 gives 4") << 4.5f << 3.5f;
+        QTest::newRow("4,51 gives 5") << 4.51f << 4.51f;
+        QTest::newRow("5,5 gives 6") << 5.5f << 7.02f;
+        QTest::newRow("5,49 gives 5") << 5.49f << 5.49f;
+        QTest::newRow("7,49 gives 7") << 7.49f << 7.02f;
+        QTest::newRow("7,5 gives 8") << 7.5f << 7.5f;
+        QTest::newRow("9,5 gives 10") << 9.5f << 10.1f;
+        QTest::newRow("10,5 gives 10") << 10.5f << 10.1f;
+        QTest::newRow("13,5 gives 14") << 13.5f << 14.0f;
+        QTest::newRow("14,5 gives 14") << 14.5f << 14.0f;
+        QTest::newRow("17,5 gives 18") << 17.5f << 18.068f;
+        QTest::newRow("18,5 gives 18") << 18.5f << 18.068f;
+        QTest::newRow("20,5 gives 20") << 20.5f << 20.5f;
+        QTest::newRow("21,5 gives 22") << 21.5f << 21.5f;
+        QTest::newRow("23,5 gives 24") << 23.5f << 24.89f;
+        QTest::newRow("24,89 gives 25") << 24.89f << 24.89f;
+        QTest::newRow("25,5 gives 26") << 25.5f << 25.5f;
+        QTest::newRow("27,5 gives 28") << 27.5f << 28.0f;
+        QTest::newRow("28,5 gives 28") << 28.5f << 28.0f;
+        QTest::newRow("29,5 gives 30") << 29.5f << 28.0f;
+        QTest::newRow("30,5 gives 30") << 30.5f << 28.0f;
+        QTest::newRow("30,51 gives 31") << 30.51f << 30.51f;
+        QTest::newRow("49,5 gives 50") << 49.5f << 50.09f;
+        QTest::newRow("50,5 gives 50") << 50.5f << 50.09f;
+        QTest::newRow("50,51 gives 51") << 50.51f << 50.51f;
+        QTest::newRow("-1,5 gives -2") << -1.5f << -1.5f;
+    }
+    void bandFrequencyRoundsHalvesToEven()
+    {
+        QFETCH(float, frequency);
+        QFETCH(float, cw);
+        QCOMPARE(BandFrequenz(1, frequency), cw);
+    }
+
+    // Both edges of every band belong to it; the value just beyond does not. The report
+    // names the band, or "0,0" outside every band.
+    void bandEdges_data()
+    {
+        QTest::addColumn<QString>("text1");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("bandText");
+        const struct {
+            const char *below, *from, *to, *above;
+            int button;
+            const char* text;
+        } bands[] = {
+            {"1,8", "1,81", "2", "2,01", 0, "1,8"},          {"3,49", "3,5", "3,8", "3,81", 1, "3,5"},
+            {"6,99", "7", "7,2", "7,21", 2, " 7"},          {"10,09", "10,1", "10,15", "10,16", 3, "10"},
+            {"13,99", "14", "14,35", "14,36", 4, "14"},      {"18,067", "18,068", "18,168", "18,169", 5, "18"},
+            {"20,99", "21", "21,45", "21,46", 6, "21"},      {"24,88", "24,89", "24,99", "25", 7, "24"},
+            {"27,99", "28", "29,7", "29,71", 8, "28"},       {"49,99", "50", "52", "52,01", 9, "50"},
+        };
+        for (const auto& b : bands) {
+            const QString text = QString::fromUtf8(b.text);
+            QTest::addRow("%s below", b.text) << b.below << AndereBand << "0,0";
+            QTest::addRow("%s lower edge", b.text) << b.from << b.button << text;
+            QTest::addRow("%s upper edge", b.text) << b.to << b.button << text;
+            QTest::addRow("%s above", b.text) << b.above << AndereBand << "0,0";
+        }
+    }
+    void bandEdges()
+    {
+        QFETCH(QString, text1);
+        QFETCH(int, button);
+        QFETCH(QString, bandText);
+        FakeUi fake;
+        FakeBeamForm form;
+        form.t1 = text1;
+        form.range = 1;
+        QCOMPARE(run(form), RunEnd::Completed);
+        QCOMPARE(form.band, button);
+        QFile file(QStringLiteral("Zentavik.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = decodeCp1252(file.readAll()).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.value(3), QStringLiteral("Antenne berechnet für SSB-Band: ") + bandText + QStringLiteral(" MHz"));
+    }
+
+    // Air, typed or chosen, is bare wire: no shortening and no insulation line in the report.
+    void airIsBareWire_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<bool>("insulated");
+        QTest::newRow("air from the list") << "1,00059 Luft" << false;
+        QTest::newRow("air typed") << "1,00059" << false;
+        QTest::newRow("vacuum") << "1,0   Vakuum" << false;
+        QTest::newRow("just above air") << "1,0006" << true;
+    }
+    void airIsBareWire()
+    {
+        QFETCH(QString, combo);
+        QFETCH(bool, insulated);
+        FakeUi fake;
+        FakeBeamForm form;
+        form.c1 = combo;
+        form.t6 = QStringLiteral("2");
+        form.t7 = QStringLiteral("1,5");
+        QCOMPARE(run(form), RunEnd::Completed);
+        QCOMPARE(module.ZusatzVerkuerzung > 0, insulated);
+        QFile file(QStringLiteral("Zentavik.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString report = decodeCp1252(file.readAll());
+        QCOMPARE(report.contains(QStringLiteral("Drahtisolierung")), insulated);
+        QCOMPARE(report.split(QStringLiteral("\r\n")).value(8) == separatorLine(), !insulated);
     }
 };
 

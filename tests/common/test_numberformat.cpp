@@ -128,6 +128,39 @@ private slots:
         QVERIFY(!formatSingle(std::numeric_limits<float>::infinity(), u"0.0", QStringLiteral(",")).contains(QStringLiteral("inf")));
         QVERIFY(!formatSingle(std::nanf(""), u"0.0", QStringLiteral(",")).contains(QStringLiteral("nan")));
     }
+
+    // Where the general format switches to the exponent form, and that it never shows more
+    // digits than the precision holds.
+    void generalFormatAtTheExponentSwitch_data()
+    {
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("largest without exponent") << true << 9999999.0 << "9999999";
+        QTest::newRow("ten million") << true << 10000000.0 << "1E+07";
+        QTest::newRow("rounds up into the exponent form") << true << 9999999.5 << "1E+07";
+        QTest::newRow("eight digits cut to seven") << true << 12345678.0 << "1,234568E+07";
+        QTest::newRow("single holds 123456792") << true << 123456789.0 << "1,234568E+08";
+        QTest::newRow("2 to the 24 plus 1") << true << 16777217.0 << "1,677722E+07";
+        QTest::newRow("negative ten million") << true << -10000000.0 << "-1E+07";
+        QTest::newRow("seven digits with a fraction") << true << 1234567.9 << "1234568";
+        QTest::newRow("no digits beyond the seventh") << true << 123456.78 << "123456,8";
+        QTest::newRow("smallest without exponent") << true << 0.00001 << "0,00001";
+        QTest::newRow("below it") << true << 0.000001 << "1E-06";
+        QTest::newRow("double: fifteen nines") << false << 999999999999999.0 << "999999999999999";
+        QTest::newRow("double: 1E+15") << false << 1e15 << "1E+15";
+        QTest::newRow("double: sixteen digits cut") << false << 1234567890123456.0 << "1,23456789012346E+15";
+        QTest::newRow("double: 0.1 as typed") << false << 0.1 << "0,1";
+        QTest::newRow("double: single 0.1 shows its digits") << false << double(0.1f) << "0,100000001490116";
+    }
+    void generalFormatAtTheExponentSwitch()
+    {
+        QFETCH(bool, single);
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        const QString text = single ? generalSingle(float(value), QStringLiteral(",")) : generalDouble(value, QStringLiteral(","));
+        QCOMPARE(text, expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNumberFormat)

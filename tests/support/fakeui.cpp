@@ -26,7 +26,7 @@ T take(std::deque<T>& queue, T otherwise)
 
 ui::Answer FakeUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
 {
-    messages.append({text, title, buttons, icon});
+    messages.append({text, title, buttons, icon, busy});
     return take(answers, fallback(buttons));
 }
 

@@ -12,6 +12,7 @@ struct ShownMessage {
     QString text, title;
     ui::Buttons buttons;
     ui::Icon icon;
+    bool busy = false;  // the busy cursor was on while the box was shown
 };
 
 class FakeUi final : public ui::Services {

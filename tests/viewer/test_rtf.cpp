@@ -187,6 +187,91 @@ private slots:
             QCOMPARE(again.toPlainText(), doc.toPlainText());
         }
     }
+
+    // \fsN counts half points: odd values keep their half point, also through saving.
+    void halfPointSizes_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<double>("points");  // 0: not applied
+        QTest::newRow("fs21") << QByteArray("\\fs21") << 10.5;
+        QTest::newRow("fs17") << QByteArray("\\fs17") << 8.5;
+        QTest::newRow("fs20") << QByteArray("\\fs20") << 10.0;
+        QTest::newRow("smallest") << QByteArray("\\fs2") << 1.0;
+        QTest::newRow("below the smallest") << QByteArray("\\fs1") << 0.0;
+        QTest::newRow("largest") << QByteArray("\\fs3276") << 1638.0;
+        QTest::newRow("beyond the largest") << QByteArray("\\fs3277") << 0.0;
+        QTest::newRow("no parameter") << QByteArray("\\fs") << 0.0;
+    }
+    void halfPointSizes()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(double, points);
+        QTextDocument doc;
+        doc.setDefaultFont(QFont(QStringLiteral("Courier New"), 12));
+        readRtf("{\\rtf1 a{" + word + " x}b}", doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("axb"));
+        QCOMPARE(formatAt(doc, 1).fontPointSize(), points);
+        QCOMPARE(formatAt(doc, 0).fontPointSize(), 0.0);
+        if (points == 0)
+            return;
+        const QByteArray saved = writeRtf(doc);
+        QVERIFY2(saved.contains(QByteArray("\\fs" + QByteArray::number(qRound(points * 2)) + ' ')), saved.constData());
+        QTextDocument back;
+        readRtf(saved, back);
+        QCOMPARE(formatAt(back, 1).fontPointSize(), points);
+        // Text without a size of its own is written in the document's size.
+        QCOMPARE(formatAt(back, 0).fontPointSize(), 12.0);
+    }
+
+    // Bytes from 0x80 on are read in the code page of the text's font, or of the document.
+    void codePageBytes_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0x80 in a Cyrillic font")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'80\\'81\\'c0\\'7e}") << QStringLiteral("ЂЃА~");
+        QTest::newRow("0x80 with the font's code page")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\cpg1251 Arial;}}\\f0 \\'80}") << QStringLiteral("Ђ");
+        QTest::newRow("0x80 in the document's code page") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'80}") << QStringLiteral("Ђ");
+        QTest::newRow("0x80 in a Western font")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset204 Arial;}}\\f0 \\'80{\\f1 \\'80}\\'80}")
+            << QStringLiteral("€Ђ€");
+        QTest::newRow("Greek") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset161 Arial;}}\\f0 \\'e1}") << QStringLiteral("α");
+        QTest::newRow("Central European") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Arial;}}\\f0 \\'9a}") << QStringLiteral("š");
+        QTest::newRow("unknown charset is Western") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset77 Arial;}}\\f0 \\'80}") << QStringLiteral("€");
+    }
+    void codePageBytes()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QCOMPARE(doc.toPlainText(), text);
+    }
+
+    // Groups that word processors put into a font entry are not part of the font's name.
+    void fontEntriesWithGroups_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("panose") << QByteArray("{\\f1\\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}")
+                                << QStringLiteral("Times New Roman");
+        QTest::newRow("alternative name") << QByteArray("{\\f1\\fswiss{\\*\\falt Helvetica}Arial;}") << QStringLiteral("Arial");
+        QTest::newRow("both") << QByteArray("{\\f1\\fmodern{\\*\\panose 02070309020205020404}{\\*\\falt Courier}Liberation Mono;}")
+                              << QStringLiteral("Liberation Mono");
+        QTest::newRow("blanks around the name") << QByteArray("{\\f1  Arial ;}") << QStringLiteral("Arial");
+    }
+    void fontEntriesWithGroups()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, name);
+        QTextDocument doc;
+        readRtf("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial Black;}" + entry + "}\\f1 x{\\f0 y}}", doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("xy"));
+        QCOMPARE(family(formatAt(doc, 0)), name);
+        QCOMPARE(family(formatAt(doc, 1)), QStringLiteral("Arial Black"));
+        QCOMPARE(doc.defaultFont().family(), name);
+    }
 };
 
 QTEST_MAIN(TestRtf)
