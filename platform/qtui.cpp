@@ -95,7 +95,10 @@ void QtUi::setBusyCursor(bool busy)
     }
 }
 
-void QtUi::processEvents() { QCoreApplication::processEvents(); }
+// Lets the window repaint and timers run, but keeps the user's queued clicks and keys for
+// later: handlers call this in the middle of a click (a control gaining the focus from a mouse
+// press), and a release handled before its press would leave a scroll bar repeating.
+void QtUi::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 namespace {
 std::optional<QString> fileDialog(QWidget* parent, const ui::FileDialogRequest& request, QFileDialog::AcceptMode mode)
