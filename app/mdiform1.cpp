@@ -171,9 +171,18 @@ void MDIForm1::showChild(QWidget* form)
 {
     QWidget* window = form->parentWidget();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window)) {
+        // A hidden window may still count as the area's active one; showing it again makes it
+        // the active child all the same, and its activation runs every time.
+        const bool becomesActive = !sub->isVisible() || area->activeSubWindow() != sub;
+        bool announced = false;
+        const auto watch = connect(area, &QMdiArea::subWindowActivated, this,
+                                   [sub, &announced](QMdiSubWindow* active) { announced |= active == sub; });
         sub->show();
         sub->raise();
         area->setActiveSubWindow(sub);
+        disconnect(watch);
+        if (becomesActive && !announced)
+            childActivated(sub);
         // Keyboard users start in the form's first field.
         if (!form->isAncestorOf(QApplication::focusWidget())) {
             QWidget* w = form->nextInFocusChain();

@@ -1,0 +1,90 @@
+// The frame and the beam form as a user drives them: hiding and reopening the form, the keys of
+// a multiple-document window, access keys, the stored window size.
+#include "app/mdiform1.h"
+#include "app/shortcutpriority.h"
+#include "beam/frmhauptform.h"
+#include "platform/twips.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QString iniPath() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName(); }
+
+// A frame shown and active, as the program starts it.
+struct ShownFrame {
+    MDIForm1 frame{SettingsStore(QStringLiteral("Zentavik"))};
+    MenuShortcutsFirst priority{frame.menuBar(), nullptr};
+    ShownFrame()
+    {
+        frame.quit = [] {};
+        qApp->installEventFilter(&priority);
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+    }
+    ~ShownFrame() { qApp->removeEventFilter(&priority); }
+};
+} // namespace
+
+class TestFrameUse : public QObject {
+    Q_OBJECT
+    FakeUi fake;
+
+private slots:
+    void initTestCase() { useGermanLocale(); }
+    void init() { QFile::remove(iniPath()); }
+
+    // Every opening of the hidden form runs its activation again.
+    void reopeningTheHiddenFormActivatesIt_data()
+    {
+        QTest::addColumn<QString>("how");  // how the form is hidden
+        QTest::newRow("close box") << "close";
+        QTest::newRow("another child then close box") << "other";
+    }
+    void reopeningTheHiddenFormActivatesIt()
+    {
+        QFETCH(QString, how);
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.mnuBerStromsAnt->trigger();
+        frmHauptform& form = frame.hauptform();
+        QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
+        if (how == "other") {
+            auto* other = new QWidget;
+            frame.showChild(frame.addChild(other)->widget());
+        }
+        form.parentWidget()->close();
+        QVERIFY(!form.parentWidget()->isVisible());
+        QCOMPARE(frame.status(), QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+        // Another form hands over a factor while the beam form is hidden.
+        form.Text4->setText(QStringLiteral("0,9502"));
+        frame.mnuBerStromsAnt->trigger();
+        QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
+        QCOMPARE(form.VkSteller->value(), 50);
+        QCOMPARE(form.Text4->text(), QStringLiteral("0,95"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The settings file of this test lives in a folder of its own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestFrameUse test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_frameuse.moc"
