@@ -2,6 +2,7 @@
 
 #include "app/shortcutpriority.h"
 #include "common/module1.h"
+#include "platform/germantexts.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,6 +20,7 @@ bool normalFileExists(const QString& name)
 Program Main(QApplication& app)
 {
     Program program;
+    program.qtTexts = installGermanQtTexts();
     program.frame = std::make_unique<MDIForm1>(SettingsStore(QStringLiteral("Zentavik")));
     auto priority = std::make_unique<MenuShortcutsFirst>(program.frame->menuBar(), nullptr);
     app.installEventFilter(priority.get());

@@ -3,11 +3,14 @@
 
 #include "app/mdiform1.h"
 
+#include <QTranslator>
+
 #include <memory>
 
 class QApplication;
 
 struct Program {
+    std::unique_ptr<QTranslator> qtTexts;  // Qt's own texts in German
     std::unique_ptr<MDIForm1> frame;
     std::unique_ptr<QObject> shortcutPriority;
 };

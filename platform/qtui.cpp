@@ -1,6 +1,7 @@
 #include "platform/qtui.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -8,6 +9,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
 
 namespace {
 
@@ -40,6 +44,20 @@ QString qtFilter(const QString& filter)
     return entries.join(QStringLiteral(";;"));
 }
 
+// Lays out the buttons in the order the program's messages name them (Ja Nein; Abbrechen
+// Wiederholen Ignorieren) whatever order the desktop prefers, so a user who learnt where
+// "Wiederholen" stands finds it there again.
+class ButtonOrderAsNamed final : public QProxyStyle {
+public:
+    ButtonOrderAsNamed() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* data) const override
+    {
+        if (hint == SH_DialogButtonLayout)
+            return QDialogButtonBox::WinLayout;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 } // namespace
 
 ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
@@ -47,28 +65,38 @@ ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Butto
     QMessageBox box(toIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
     // Texts use CR LF line breaks; the box wants plain line feeds.
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QList<std::pair<QAbstractButton*, ui::Answer>> answers;
     switch (buttons) {
-    case ui::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case ui::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case ui::Buttons::AbortRetryIgnore:
-        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+    case ui::Buttons::Ok: answers = {{box.addButton(QMessageBox::Ok), ui::Answer::Ok}}; break;
+    case ui::Buttons::YesNo:
+        answers = {{box.addButton(QMessageBox::Yes), ui::Answer::Yes}, {box.addButton(QMessageBox::No), ui::Answer::No}};
         break;
+    case ui::Buttons::AbortRetryIgnore: {
+        // Qt would sort these by their roles (Abbrechen last); all three of one role keep
+        // the order Abbrechen, Wiederholen, Ignorieren. Enter and Escape both abort.
+        for (auto [name, answer] : {std::pair{"Abort", ui::Answer::Abort}, std::pair{"Retry", ui::Answer::Retry},
+                                    std::pair{"Ignore", ui::Answer::Ignore}})
+            answers.append({box.addButton(QCoreApplication::translate("QPlatformTheme", name), QMessageBox::ActionRole), answer});
+        box.setDefaultButton(static_cast<QPushButton*>(answers.first().first));
+        box.setEscapeButton(answers.first().first);
+        break;
+    }
+    }
+    if (auto* buttonBox = box.findChild<QDialogButtonBox*>()) {
+        auto* order = new ButtonOrderAsNamed;
+        order->setParent(&box);
+        buttonBox->setStyle(order);
     }
     // The busy cursor must not hide that the box waits for an answer.
     const bool wasBusy = busyDepth > 0;
     if (wasBusy)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int answer = box.exec();
+    box.exec();
     if (wasBusy)
         QGuiApplication::restoreOverrideCursor();
-    switch (answer) {
-    case QMessageBox::Yes: return ui::Answer::Yes;
-    case QMessageBox::No: return ui::Answer::No;
-    case QMessageBox::Abort: return ui::Answer::Abort;
-    case QMessageBox::Retry: return ui::Answer::Retry;
-    case QMessageBox::Ignore: return ui::Answer::Ignore;
-    case QMessageBox::Ok: return ui::Answer::Ok;
-    }
+    for (const auto& [button, answer] : answers)
+        if (box.clickedButton() == button)
+            return answer;
     // Closing the box with Escape or its close box is the careful answer.
     return buttons == ui::Buttons::YesNo ? ui::Answer::No : buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::Abort;
 }
