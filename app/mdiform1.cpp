@@ -2,6 +2,7 @@
 
 #include "app/background.h"
 #include "beam/frmhauptform.h"
+#include "vf/frmvk.h"
 #include "viewer/frmrtf.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
@@ -65,7 +66,9 @@ void MDIForm1::createMenus()
     mnuBerZusDipol = mnuBer->addAction(QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
     mnuBerZusDipol->setVisible(false);
     mnuBerZusDipol->setEnabled(false);
+    connect(mnuVk, &QAction::triggered, this, &MDIForm1::mnuVk_Click);
     connect(mnuBerStromsAnt, &QAction::triggered, this, [this] { showChild(&hauptform()); });
+    connect(mnuPruning, &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
     mnuHilfe = mnuHelp->addAction(QStringLiteral("&Hilfe"));
@@ -128,9 +131,44 @@ frmHauptform& MDIForm1::hauptform()
     if (!beamForm) {
         beamForm = new frmHauptform(*this);
         beamForm->dateiAnzeigen = [this](const QString& name) { DateiAnzeigen(name, *this); };
+        beamForm->vkRechner = [this]() -> VkRechnerZustand* { return &vkRechner(); };
         addChild(beamForm);
     }
     return *beamForm;
+}
+
+frmVk& MDIForm1::vkRechner()
+{
+    if (!vkForm) {
+        vkForm = new frmVk(*this, [this]() -> frmHauptform& { return hauptform(); }, frmVk::Rolle::Verkuerzungsfaktor);
+        // Closing unloads the calculator but keeps the window object and its last result.
+        addChild(vkForm)->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    if (!vkForm->loaded()) {
+        vkForm->ensureLoaded();
+        // Loaded again: it closes among the last.
+        auto* window = qobject_cast<QMdiSubWindow*>(vkForm->parentWidget());
+        loadOrder.removeAll(window);
+        loadOrder.append(window);
+    }
+    return *vkForm;
+}
+
+void MDIForm1::mnuVk_Click()
+{
+    frmVk& form = vkRechner();
+    form.Label10->hide();
+    form.Label11->hide();
+    form.show();
+    showChild(&form);
+}
+
+frmVk* MDIForm1::mnuPruning_Click()
+{
+    auto* form = new frmVk(*this, [this]() -> frmHauptform& { return hauptform(); }, frmVk::Rolle::Pruning);
+    addChild(form);
+    showChild(form);
+    return form;
 }
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* form)
@@ -144,6 +182,7 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
     loadOrder.append(window);
+    window->installEventFilter(this);
     connect(window, &QObject::destroyed, this, [this, window] {
         loadOrder.removeAll(window);
     });
@@ -152,6 +191,8 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
             beamForm = nullptr;
         if (form == static_cast<QWidget*>(viewer))
             viewer = nullptr;
+        if (form == static_cast<QWidget*>(vkForm))
+            vkForm = nullptr;
     });
     window->hide();
     return window;
@@ -205,6 +246,18 @@ void MDIForm1::childActivated(QMdiSubWindow* window)
     }
     if (child)
         child->childActivated();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // A child that only hides when closed leaves no active child behind, and the area reports
+    // no change: its menus must leave the menu bar all the same.
+    if (event->type() == QEvent::Hide && qobject_cast<QMdiSubWindow*>(watched)) {
+        QMdiSubWindow* active = area->activeSubWindow();
+        if (!active || active == watched || !active->isVisible())
+            childActivated(nullptr);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIForm1::changeEvent(QEvent* event)

@@ -16,6 +16,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class frmHauptform;
+class frmVk;
 
 class MDIForm1 : public QMainWindow, public FrameServices, public ViewerHost {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
 
     // The beam input form, created (and loaded, unshown) on first use.
     frmHauptform& hauptform();
+    // The one velocity-factor calculator, created and loaded (unshown, tag "-") when it does not
+    // exist or was closed. Its state is what the ground correction reads.
+    frmVk& vkRechner();
     // Shows a form as a child window and activates it.
     void showChild(QWidget* form);
     // Adds a form as a child window, in load order, without showing it.
@@ -47,6 +51,9 @@ public:
     QLabel *statusText, *statusTime, *statusDate;
 
     void mnuEnde_Click();
+    void mnuVk_Click();
+    // Opens one more pruning window and returns it.
+    frmVk* mnuPruning_Click();
     // Ends the program after "&Beenden"; tests put their own here.
     std::function<void()> quit;
 
@@ -54,6 +61,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenus();
@@ -68,6 +76,7 @@ private:
     QList<QAction*> frameMenus;
     QList<QMdiSubWindow*> loadOrder;
     frmHauptform* beamForm = nullptr;
+    frmVk* vkForm = nullptr;
     frmRTF* viewer = nullptr;
     bool finalClosing = false;
     bool shownOnce = false;
