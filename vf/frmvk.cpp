@@ -129,8 +129,10 @@ void frmVk::createControls()
     Label5 = result(Frame1, "Label5", QStringLiteral(" % "));
     place(Label5, 2420, 660, 1195, 315);
     // The group's bold title is not meant for the captions inside it.
-    Label6->setFont(font());
-    Label4->setFont(font());
+    QFont normal = font();
+    normal.setBold(false);
+    Label6->setFont(normal);
+    Label4->setFont(normal);
 
     Label8 = label(this, "Label8", QStringLiteral("voraussichtlicher Verkürzungsfaktor:"), QStringLiteral(" Vk "));
     Label8->setWordWrap(true);
