@@ -9,9 +9,12 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
+
+#include <algorithm>
 
 namespace {
 
@@ -170,4 +173,38 @@ std::optional<QFont> QtUi::chooseFont(QWidget* parent, const QFont& preset)
     if (!ok)
         return std::nullopt;
     return font;
+}
+
+namespace {
+class ProgressWindow final : public ui::Progress {
+public:
+    ProgressWindow(QWidget* parent, const QString& label) : dialog(label, QStringLiteral("Abbrechen"), 0, steps, parent)
+    {
+        dialog.setWindowTitle(QStringLiteral(" Laden"));
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setMinimumDuration(1000);
+        dialog.setAutoReset(false);
+        dialog.setAutoClose(false);
+        dialog.setValue(0);
+    }
+    bool update(qint64 done, qint64 total) override
+    {
+        const int value = total > 0 ? int(std::clamp<qint64>(done * steps / total, 0, steps - 1)) : 0;
+        if (value != dialog.value())
+            dialog.setValue(value);
+        // Once shown, the window stays usable while the task runs.
+        if (dialog.isVisible())
+            QCoreApplication::processEvents();
+        return !dialog.wasCanceled();
+    }
+
+private:
+    static constexpr int steps = 1000;
+    QProgressDialog dialog;
+};
+} // namespace
+
+std::unique_ptr<ui::Progress> QtUi::startProgress(QWidget* parent, const QString& label)
+{
+    return std::make_unique<ProgressWindow>(parent, label);
 }

@@ -14,6 +14,7 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) override;
+    std::unique_ptr<ui::Progress> startProgress(QWidget* parent, const QString& label) override;
 
 private:
     int busyDepth = 0;

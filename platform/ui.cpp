@@ -5,6 +5,11 @@
 namespace ui {
 namespace {
 
+class NoProgress final : public Progress {
+public:
+    bool update(qint64, qint64) override { return true; }
+};
+
 class SilentServices final : public Services {
 public:
     Answer messageBox(const QString&, const QString&, Buttons buttons, Icon) override
@@ -30,6 +35,8 @@ SilentServices silent;
 Services* current = &silent;
 
 } // namespace
+
+std::unique_ptr<Progress> Services::startProgress(QWidget*, const QString&) { return std::make_unique<NoProgress>(); }
 
 Services& services() { return *current; }
 void install(Services* services) { current = services ? services : &silent; }

@@ -4,6 +4,7 @@
 // tests can answer every dialog without a screen.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -23,6 +24,15 @@ struct FileDialogRequest {
     QString filter;     // "Text File (*.Txt)|*.txt|..." as the forms write it
 };
 
+// The progress of a long task, in a window with "Abbrechen" that shows only when the task
+// takes longer than a second.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // False once the user cancelled.
+    virtual bool update(qint64 done, qint64 total) = 0;
+};
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -39,6 +49,8 @@ public:
     // Lets the user choose a printer; false when cancelled. The printer is set up on true.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) = 0;
+    // A progress window for a task; the default one shows nothing and never cancels.
+    virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
 };
 
 // The services in use. Until install() is called a silent set answers every question

@@ -11,6 +11,7 @@
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -27,7 +29,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -43,14 +48,51 @@ QIcon icon(const char* theme, const char* fallback)
     return QIcon::fromTheme(QString::fromLatin1(theme), QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(fallback)));
 }
 
-// Plain text is UTF-8 when it reads as such, else Windows-1252 as the report is written.
+// Files larger than this are refused: laying them out would keep the viewer busy for minutes.
+constexpr qint64 largestFile = 20 * 1024 * 1024;
+
+QString megabytes(qint64 bytes)
+{
+    return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
+}
+
+// Plain text with a byte-order mark is read in its encoding; otherwise it is UTF-8 when it
+// reads as such, else Windows-1252 as the report is written.
 QString decodePlainText(const QByteArray& bytes)
 {
+    if (const auto encoding = QStringConverter::encodingForData(bytes)) {
+        if (*encoding != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
+            QStringDecoder decoder(*encoding);
+            return decoder(bytes);
+        }
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
     return decodeCp1252(bytes);
+}
+
+// Inserts plain text piece by piece, so that progress can be shown and the load cancelled.
+bool readPlainText(QString text, QTextDocument& document, ui::Progress& progress)
+{
+    // Line ends as one character, so that no piece ends between CR and LF.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    document.setUndoRedoEnabled(false);
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    constexpr qsizetype piece = 256 * 1024;
+    bool finished = true;
+    for (qsizetype i = 0; i < text.size(); i += piece) {
+        cursor.insertText(text.mid(i, piece));
+        if (!progress.update(i + piece, text.size())) {
+            finished = false;
+            break;
+        }
+    }
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(true);
+    return finished;
 }
 
 Failure readFailure(const QString& name, const QFile& file)
@@ -74,6 +116,7 @@ frmRTF::frmRTF(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(f
     setWindowTitle(QStringLiteral("Schnellansicht/Drucken"));
     createControls();
     createMenus();
+    baseFont = RichTextBox1->document()->defaultFont();
 }
 
 void frmRTF::createControls()
@@ -206,7 +249,7 @@ QSizeF frmRTF::areaTwips() const
 void frmRTF::Form_Load()
 {
     placing = true;
-    FormBreite = 11670;
+    FormBreite = wantedWidth(0);
     const QSizeF area = areaTwips();
     QWidget* window = frameWindow();
     window->setMinimumSize(tw(7080), tw(2510));
@@ -220,6 +263,7 @@ void frmRTF::Form_Load()
 
 void frmRTF::setFontName(const QString& name)
 {
+    baseFont.setFamilies({name});
     QFont font = RichTextBox1->document()->defaultFont();
     font.setFamilies({name});
     RichTextBox1->document()->setDefaultFont(font);
@@ -230,19 +274,35 @@ void frmRTF::loadFile(const QString& name)
     QFile file(name);
     if (name.isEmpty() || QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly))
         throw readFailure(name, file);
+    if (file.size() > largestFile)
+        throw Failure{7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nDie Schnellansicht zeigt Dateien bis %3.")
+                             .arg(name, megabytes(file.size()), megabytes(largestFile))};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw readFailure(name, file);
-    RichTextBox1->setUpdatesEnabled(false);
+
+    // The file is read into a document of its own: a cancelled load keeps the text shown.
+    const auto progress = ui::services().startProgress(this, QStringLiteral("\"%1\" wird geladen ...").arg(QFileInfo(name).fileName()));
+    auto document = std::make_unique<QTextDocument>();
+    // Plain text shows in the viewer's own font, whatever an RTF file before it used.
+    document->setDefaultFont(baseFont);
+    RtfReadResult content;
+    bool finished = true;
     if (isRtf(bytes)) {
-        readRtf(bytes, *RichTextBox1->document());
+        content = readRtf(bytes, *document, [&](qint64 done, qint64 total) { return progress->update(done, total); });
+        finished = !content.cancelled;
     } else {
-        RichTextBox1->setCurrentCharFormat(QTextCharFormat());
-        RichTextBox1->setPlainText(decodePlainText(bytes));
+        finished = readPlainText(decodePlainText(bytes), *document, *progress);
     }
-    RichTextBox1->setUpdatesEnabled(true);
-    RichTextBox1->document()->setModified(false);
+    if (!finished)
+        return;
+    document->setModified(false);
+    // The editor deletes its previous document when it was the editor's child.
+    document->setParent(RichTextBox1);
+    RichTextBox1->setDocument(document.release());
+    RichTextBox1->setCurrentCharFormat(QTextCharFormat());
     RichTextBox1->moveCursor(QTextCursor::Start);
+    loadedContent = content;
     fileName = name;
 }
 
@@ -341,6 +401,10 @@ void frmRTF::TextSuchen(bool Weiter)
     const QString text = RichTextBox1->document()->toPlainText();
     const qsizetype found = text.indexOf(searched, from, Qt::CaseInsensitive);
     QTextCursor cursor = RichTextBox1->textCursor();
+    if (found >= 0 && !layOutTo(int(found))) {
+        RichTextBox1->setFocus();
+        return;
+    }
     if (found >= 0) {
         cursor.setPosition(int(found));
         cursor.setPosition(int(found + searched.size()), QTextCursor::KeepAnchor);
@@ -410,6 +474,8 @@ void frmRTF::setUnderline()
 
 void frmRTF::applyTemplate(const QString& family, double points)
 {
+    baseFont.setFamilies({family});
+    baseFont.setPointSizeF(points);
     // The base font of the whole text: name and size change, bold, italic and colour stay.
     QFont base = RichTextBox1->document()->defaultFont();
     base.setFamilies({family});
@@ -462,15 +528,54 @@ void frmRTF::childActivated()
     const qsizetype p = text.indexOf(QStringLiteral("\r\n"), 2) + 1;
     const qsizetype q = text.indexOf(QStringLiteral("\r\n"), std::max<qsizetype>(p + 1, 0)) + 1;
     const qsizetype n = q - (p + 2);
-    const double wanted = 126.0 * double(n);
-    if (wanted > 32767)  // beyond the 16-bit width: as wide as the frame allows
-        FormBreite = int16_t(std::clamp(areaTwips().width(), 11670.0, 32767.0));
-    else
-        FormBreite = int16_t(wanted > 11670 ? wanted : 11670);
+    FormBreite = wantedWidth(n);
     placing = true;
     window->resize(tw(FormBreite), window->height());
     placing = false;
     windowResized();
+}
+
+bool frmRTF::layOutTo(int position)
+{
+    // The editor lays a long text out bit by bit while it waits for input; jumping far ahead
+    // would lay out everything before the target at once and freeze the window meanwhile.
+    QTextDocument* document = RichTextBox1->document();
+    const QTextBlock target = document->findBlock(std::max(position, 0));
+    const auto laidOut = [](const QTextBlock& block) { return !block.isValid() || (block.layout() && block.layout()->lineCount() > 0); };
+    if (laidOut(target))
+        return true;
+    // The first block not laid out yet: blocks are laid out in order.
+    int low = 0, high = target.blockNumber();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (laidOut(document->findBlockByNumber(middle)))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    constexpr int blocksAtOnce = 2000;
+    const int last = target.blockNumber();
+    // Only a long way ahead is worth a progress window.
+    if (last - low < blocksAtOnce)
+        return true;
+    const auto progress = ui::services().startProgress(this, QStringLiteral("Der Text wird aufgebaut ..."));
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+    for (int number = low; number < last;) {
+        number = std::min(number + blocksAtOnce, last);
+        layout->blockBoundingRect(document->findBlockByNumber(number));
+        if (!progress->update(number - low, last - low))
+            return false;
+    }
+    return true;
+}
+
+int16_t frmRTF::wantedWidth(qsizetype characters) const
+{
+    const double wanted = std::max(126.0 * double(characters), 11670.0);
+    // Never wider than the frame's client area, so that the title buttons stay in reach;
+    // never beyond the 16-bit width either.
+    const double area = std::max(areaTwips().width(), 7080.0);
+    return int16_t(std::min({wanted, area, 32767.0}));
 }
 
 void frmRTF::windowResized()
@@ -513,9 +618,14 @@ bool frmRTF::eventFilter(QObject* watched, QEvent* event)
     if (watched == RichTextBox1->viewport() && event->type() == QEvent::MouseButtonPress)
         Geaendert = true;
     if (watched == RichTextBox1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
         // A key that writes a character (Enter and Backspace too) may change the text.
-        if (!static_cast<QKeyEvent*>(event)->text().isEmpty())
+        if (!key->text().isEmpty())
             Geaendert = true;
+        // The end of a long text is reached with progress shown, or not at all when cancelled.
+        if (key->key() == Qt::Key_End && (key->modifiers() & Qt::ControlModifier)
+            && !layOutTo(RichTextBox1->document()->characterCount() - 1))
+            return true;
     }
     if (watched == frameWindow() && watched != this && event->type() == QEvent::Resize && !placing)
         windowResized();

@@ -3,7 +3,9 @@
 // text or RTF file, with search, formatting, saving (always RTF) and printing.
 
 #include "platform/mdichild.h"
+#include "viewer/rtf/rtfreader.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QLabel;
@@ -33,11 +35,16 @@ public:
     int16_t FormBreite = 11670;
     // The name or path of the loaded file, as it was given.
     QString fileName;
+    // What the loaded file held that the viewer shows only in part.
+    RtfReadResult loadedContent;
+    // The edit control's own font: plain text shows in it; the opener and the templates set it.
+    QFont baseFont;
 
     // Sets the edit control's font name; size and style stay.
     void setFontName(const QString& name);
     // Loads a file: RTF content formatted, anything else as plain text. Throws a Failure with
-    // the system's description when the file cannot be read.
+    // the system's description when the file cannot be read, or is too large to show. A load
+    // that takes longer than a second shows its progress; cancelling it keeps the text.
     void loadFile(const QString& name);
     // Before another file replaces edited text: offers to save it; false keeps the text.
     bool mayReplaceText() { return !keepEditsBeforeReplacing(); }
@@ -74,6 +81,11 @@ private:
     void createMenus();
     QWidget* frameWindow() const;
     void windowResized();
+    // Lays the text out up to a position, with progress shown when that takes long; false
+    // when the user cancelled.
+    bool layOutTo(int position);
+    // The width for a measured line of that many characters, in twips.
+    int16_t wantedWidth(qsizetype characters) const;
     // Asks whether edited text is to be saved before something replaces it; false: keep it.
     bool keepEditsBeforeReplacing();
 

@@ -50,3 +50,24 @@ std::optional<QString> FakeUi::saveFileName(QWidget*, const ui::FileDialogReques
 }
 
 std::optional<QFont> FakeUi::chooseFont(QWidget*, const QFont&) { return take(fonts, std::optional<QFont>()); }
+
+namespace {
+class FakeProgress final : public ui::Progress {
+public:
+    explicit FakeProgress(FakeUi& ui) : ui(ui) {}
+    bool update(qint64, qint64) override
+    {
+        ++ui.progressUpdates;
+        return ui.cancelProgressAfter < 0 || ui.progressUpdates <= ui.cancelProgressAfter;
+    }
+
+private:
+    FakeUi& ui;
+};
+} // namespace
+
+std::unique_ptr<ui::Progress> FakeUi::startProgress(QWidget*, const QString& label)
+{
+    progressLabels.append(label);
+    return std::make_unique<FakeProgress>(*this);
+}

@@ -25,6 +25,9 @@ public:
     std::deque<std::optional<QString>> fileNames;     // open and save dialogs
     std::deque<std::optional<QFont>> fonts;           // font dialog
     std::function<bool(QPrinter&)> printer;           // print dialog; none: cancelled
+    int cancelProgressAfter = -1;                     // progress updates before "Abbrechen"; -1: never
+    int progressUpdates = 0;
+    QList<QString> progressLabels;
 
     QList<ShownMessage> messages;
     QList<QString> inputPrompts, inputPresets;
@@ -43,4 +46,5 @@ public:
     std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest& request) override;
     bool choosePrinter(QWidget*, QPrinter& p, bool) override { return printer ? printer(p) : false; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override;
+    std::unique_ptr<ui::Progress> startProgress(QWidget*, const QString& label) override;
 };

@@ -1,7 +1,9 @@
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,6 +19,28 @@ QTextCharFormat formatAt(QTextDocument& doc, int position)
     return c.charFormat();
 }
 QString family(const QTextCharFormat& f) { return f.fontFamilies().toStringList().value(0); }
+
+// A small picture as RTF picture data.
+QByteArray pictureHex(const char* format, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(200, 40, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes.toHex();
+}
+
+QList<QTextImageFormat> imagesOf(const QTextDocument& doc)
+{
+    QList<QTextImageFormat> images;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                images << it.fragment().charFormat().toImageFormat();
+    return images;
+}
 } // namespace
 
 class TestRtf : public QObject {
@@ -46,7 +70,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("code page byte") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 L\\'e4nge \\'80}") << QStringLiteral("Länge €");
         QTest::newRow("unicode with replacement") << QByteArray("{\\rtf1\\uc1 a\\u8364?b}") << QStringLiteral("a€b");
-        QTest::newRow("negative unicode") << QByteArray("{\\rtf1\\uc1 \\u-3913?}") << QString(QChar(char16_t(65536 - 3913)));
+        QTest::newRow("negative unicode") << QByteArray("{\\rtf1\\uc1 \\u-24?}") << QString(QChar(char16_t(65536 - 24)));
         QTest::newRow("two replacement characters") << QByteArray("{\\rtf1{\\uc2 \\u937\\'4f\\'6d!}}") << QStringLiteral("Ω!");
         QTest::newRow("paragraphs, line and tab") << QByteArray("{\\rtf1 a\\par b\\line c\\tab d}") << QStringLiteral("a\nb\nc\td");
         QTest::newRow("escaped braces") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << QStringLiteral("{x}\\");
@@ -143,6 +167,174 @@ private slots:
         QCOMPARE(g.foreground().color(), QColor(0, 128, 0));
         // Writing again gives the same bytes.
         QCOMPARE(writeRtf(back), rtf);
+    }
+
+    // Documents as other word processors write them; what is read survives writing and
+    // reading again.
+    void readsRtfFromOtherPrograms_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("table cells and rows")
+            << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl Feiertag\\cell Freitag\\cell\\row"
+                          "\\trowd\\cellx1000\\cellx2000\\pard\\intbl 1\\cell 2\\cell\\row\\pard danach\\par}")
+            << QStringLiteral("Feiertag\tFreitag\n1\t2\ndanach\n");
+        QTest::newRow("empty cells keep their columns")
+            << QByteArray("{\\rtf1\\trowd\\cellx1\\cellx2\\cellx3\\pard\\intbl\\cell b\\cell\\cell\\row a\\cell\\cell c\\cell\\row}")
+            << QStringLiteral("\tb\na\t\tc\n");
+        QTest::newRow("hidden text") << QByteArray("{\\rtf1 a{\\v versteckt\\par}b\\v c\\v0 d\\v e\\plain f}") << QStringLiteral("abdf");
+        QTest::newRow("index and contents entries")
+            << QByteArray("{\\rtf1 Wort{\\xe {Wort}}{\\*\\xe Eintrag}{\\tc Kapitel}{\\tcn x} Ende}") << QStringLiteral("Wort Ende");
+        QTest::newRow("list text kept")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\*\\listtable{\\list x}}"
+                          "{\\listtext\\f1 \\'b7\\tab}Punkt\\par{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}Zahl}")
+            << QStringLiteral("•\tPunkt\n1.\tZahl");
+        QTest::newRow("symbol bullet in unicode")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fnil\\fcharset2 Symbol;}}{\\f1 \\u-3913?} x \\u-3913?}") << QStringLiteral("• x •");
+        QTest::newRow("symbol font letters") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 l}/2 = 5 {\\f1 W}}") << QStringLiteral("λ/2 = 5 Ω");
+        QTest::newRow("footnote mark and text")
+            << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Anmerkung\\par zwei}.\\par Weiter"
+                          "{\\super\\chftn}{\\*\\footnote\\ftnalt\\chftn  Endnote}}")
+            << QStringLiteral("Text1.\nWeiter2\n\n1 Anmerkung zwei\n2 Endnote");
+        QTest::newRow("footnote separators skipped")
+            << QByteArray("{\\rtf1{\\ftnsep \\pard\\plain{\\chftnsep \\par}}Text}") << QStringLiteral("Text");
+        QTest::newRow("code page 932") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b \\'95\\'5c}") << QStringLiteral("日本 表");
+        QTest::newRow("code page 936") << QByteArray("{\\rtf1\\ansi\\ansicpg936 \\'d6\\'d0\\'ce\\'c4}") << QStringLiteral("中文");
+        QTest::newRow("code page 949") << QByteArray("{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'b9}") << QStringLiteral("한국");
+        QTest::newRow("code page 950") << QByteArray("{\\rtf1\\ansi\\ansicpg950 \\'a4\\'a4\\'a4\\'e5}") << QStringLiteral("中文");
+        QTest::newRow("double-byte font charset")
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset128 MS Mincho;}}\\f0 \\'e4 {\\f1 \\'93\\'fa}}")
+            << QStringLiteral("ä 日");
+        QTest::newRow("document code page for a font without charset")
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 \\'c0\\'e1}") << QStringLiteral("Аб");
+        QTest::newRow("mac character set") << QByteArray("{\\rtf1\\mac L\\'8an \\'a5}") << QStringLiteral("Län •");
+        QTest::newRow("pc character set") << QByteArray("{\\rtf1\\pc L\\'84nge}") << QStringLiteral("Länge");
+        QTest::newRow("bytes after the closing brace") << QByteArray("{\\rtf1 a}\r\n\0\0garbage}", 22) << QStringLiteral("a");
+        QTest::newRow("embedded object shows its result")
+            << QByteArray("{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}{\\result b}}c}") << QStringLiteral("abc");
+    }
+    void readsRtfFromOtherPrograms()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QCOMPARE(doc.toPlainText(), text);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        QCOMPARE(back.toPlainText(), text);
+    }
+
+    void defaultFontAndSize_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("\\deff names the second font")
+            << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}Text}") << "Times New Roman";
+        QTest::newRow("\\deff0 by default") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}Text}") << "Arial";
+        QTest::newRow("no font table keeps the family") << QByteArray("{\\rtf1 Text}") << "Courier New";
+    }
+    void defaultFontAndSize()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, expected);
+        QTextDocument doc;
+        doc.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
+        readRtf(rtf, doc);
+        QCOMPARE(doc.defaultFont().family(), expected);
+        QCOMPARE(doc.defaultFont().pointSizeF(), 12.0);
+        // Text without \f and \fs shows in the default font.
+        QVERIFY(!formatAt(doc, 0).hasProperty(QTextFormat::FontPointSize));
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        const QTextCharFormat f = formatAt(back, 0);
+        QCOMPARE(f.fontPointSize() > 0 ? f.fontPointSize() : back.defaultFont().pointSizeF(), 12.0);
+        QCOMPARE(family(f).isEmpty() ? back.defaultFont().family() : family(f), expected);
+    }
+
+    void picturesAreShownAndWrittenBack_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png") << QByteArray("pngblip") << QByteArray("PNG");
+        QTest::newRow("jpeg") << QByteArray("jpegblip") << QByteArray("JPEG");
+    }
+    void picturesAreShownAndWrittenBack()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, format);
+        const QByteArray hex = pictureHex(format.constData(), 8, 4);
+        // 300 by 150 twips: 20 by 10 pixels of the document.
+        const QByteArray rtf = "{\\rtf1 a{\\*\\shppict{\\pict\\" + kind + "\\picw8\\pich4\\picwgoal300\\pichgoal150\r\n" + hex
+                               + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}b}";
+        QTextDocument doc;
+        const RtfReadResult result = readRtf(rtf, doc);
+        QVERIFY(!result.otherPictures);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("a") + QChar::ObjectReplacementCharacter + QStringLiteral("b"));
+        QList<QTextImageFormat> images = imagesOf(doc);
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(images[0].width(), 20.0);
+        QCOMPARE(images[0].height(), 10.0);
+        QVERIFY(!doc.resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>().isNull());
+
+        const QByteArray written = writeRtf(doc);
+        QVERIFY(written.contains(QByteArray("\\pict\\").append(kind)));
+        QVERIFY(written.contains(hex.left(64)));
+        QTextDocument back;
+        readRtf(written, back);
+        QCOMPARE(back.toPlainText(), doc.toPlainText());
+        images = imagesOf(back);
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(images[0].width(), 20.0);
+    }
+
+    // What the writer cannot keep is reported, so that saving can say what is lost.
+    void reportsWhatIsShownOnlyInPart_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("nothing") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\b Text\\par}") << "";
+        QTest::newRow("table") << QByteArray("{\\rtf1\\trowd\\cellx1\\intbl a\\cell\\row}") << "tables";
+        QTest::newRow("list") << QByteArray("{\\rtf1{\\listtext 1.\\tab}a}") << "lists";
+        QTest::newRow("footnote") << QByteArray("{\\rtf1 a{\\footnote b}}") << "footnotes";
+        QTest::newRow("metafile picture") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 0102}}") << "otherPictures";
+        QTest::newRow("broken png") << QByteArray("{\\rtf1 a{\\pict\\pngblip 0102}}") << "otherPictures";
+        QTest::newRow("object") << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01}}}") << "objects";
+        QTest::newRow("drawing") << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst x}}}") << "objects";
+    }
+    void reportsWhatIsShownOnlyInPart()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, found);
+        QTextDocument doc;
+        const RtfReadResult r = readRtf(rtf, doc);
+        QStringList flags;
+        if (r.tables) flags << "tables";
+        if (r.lists) flags << "lists";
+        if (r.footnotes) flags << "footnotes";
+        if (r.otherPictures) flags << "otherPictures";
+        if (r.objects) flags << "objects";
+        QCOMPARE(flags.join(u','), found);
+        QVERIFY(!r.cancelled);
+    }
+
+    void progressIsReportedAndMayStop()
+    {
+        QByteArray rtf = "{\\rtf1 ";
+        while (rtf.size() < 1024 * 1024)
+            rtf += "Zeile mit {\\b fett} und \\'e4\\par\r\n";
+        rtf += "}";
+        QList<qint64> seen;
+        QTextDocument doc;
+        RtfReadResult r = readRtf(rtf, doc, [&](qint64 done, qint64 total) {
+            seen << done;
+            return total == rtf.size();
+        });
+        QVERIFY(!r.cancelled);
+        QVERIFY(seen.size() >= 3);
+        QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+        r = readRtf(rtf, doc, [](qint64, qint64) { return false; });
+        QVERIFY(r.cancelled);
     }
 
     void malformedInputNeverFails_data()

@@ -7,6 +7,8 @@
 #include "viewer/rtf/rtfreader.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -39,6 +41,31 @@ struct Host : ViewerHost {
     void showViewer(frmRTF* v) override
     {
         v->show();
+        v->childActivated();
+    }
+};
+
+// The viewer in a frame's client area of a given width, as the program shows it.
+struct MdiHost : ViewerHost {
+    FakeFrame frame;
+    QMdiArea area;
+    frmRTF* viewer = nullptr;
+    explicit MdiHost(int width)
+    {
+        area.resize(width, 900);
+        area.show();
+    }
+    frmRTF* existingViewer() override { return viewer; }
+    frmRTF* createViewer() override
+    {
+        viewer = new frmRTF(frame);
+        area.addSubWindow(viewer);
+        viewer->Form_Load();
+        return viewer;
+    }
+    void showViewer(frmRTF* v) override
+    {
+        v->parentWidget()->show();
         v->childActivated();
     }
 };
@@ -177,13 +204,40 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, width);
-        frmRTF& v = open(text.toLatin1());
+        MdiHost wide(1400);
+        const QString name = dir.filePath(QStringLiteral("breite.txt"));
+        writeFile(name, text.toLatin1());
+        DateiAnzeigen(name, wide);
+        frmRTF& v = *wide.viewer;
+        QWidget* window = v.parentWidget();
         QCOMPARE(int(v.FormBreite), width);
-        QCOMPARE(v.width(), tw(width));
+        QCOMPARE(window->width(), tw(width));
         // The user's own width is replaced at the next activation.
-        v.resize(tw(9000), v.height());
+        window->resize(tw(9000), window->height());
         v.childActivated();
-        QCOMPARE(v.width(), tw(width));
+        QCOMPARE(window->width(), tw(width));
+    }
+
+    // A long line never makes the viewer wider than the frame: its title buttons stay in reach.
+    void neverWiderThanTheFrame_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::newRow("100 characters") << 100;
+        QTest::newRow("80 characters") << 80;
+        QTest::newRow("1000 characters") << 1000;
+    }
+    void neverWiderThanTheFrame()
+    {
+        QFETCH(int, characters);
+        MdiHost narrow(600);
+        const QString name = dir.filePath(QStringLiteral("lang.txt"));
+        writeFile(name, (QStringLiteral("\r\nKopf\r\n") + lineOf(characters) + QStringLiteral("\r\nx")).toLatin1());
+        DateiAnzeigen(name, narrow);
+        QWidget* window = narrow.viewer->parentWidget();
+        const int client = window->parentWidget()->width();
+        QVERIFY2(window->width() <= client, qPrintable(QStringLiteral("%1 > %2").arg(window->width()).arg(client)));
+        QVERIFY(window->x() >= 0);
+        QVERIFY(window->width() >= client - 2);
     }
 
     void cannotShrinkBelowItsLeastSize()
@@ -358,10 +412,129 @@ private slots:
         QByteArray line = QByteArray(79, 'x') + "\r\n";
         QByteArray big;
         big.reserve(20 * 1024 * 1024);
-        while (big.size() < 20 * 1024 * 1024)
+        while (big.size() + line.size() <= 20 * 1024 * 1024)
             big += line;
         frmRTF& v = open(big, QStringLiteral("gross.txt"));
         QVERIFY(v.RichTextBox1->document()->characterCount() > 20'000'000);
+        QVERIFY(fake->messages.isEmpty());
+        QVERIFY(fake->progressUpdates > 10);
+    }
+
+    // Jumping to the end of a long text that is not laid out yet shows progress and may be
+    // cancelled; the window is never frozen meanwhile.
+    void ctrlEndInALongTextShowsProgress_data()
+    {
+        QTest::addColumn<int>("cancelAfter");
+        QTest::newRow("waited for") << -1;
+        QTest::newRow("cancelled") << 1;
+    }
+    void ctrlEndInALongTextShowsProgress()
+    {
+        QFETCH(int, cancelAfter);
+        QByteArray big;
+        while (big.size() < 2 * 1024 * 1024)
+            big += QByteArray(79, 'x') + "\r\n";
+        frmRTF& v = open(big + "Ende", QStringLiteral("lang.txt"));
+        fake->progressUpdates = 0;
+        fake->cancelProgressAfter = cancelAfter;
+        QTest::keyClick(v.RichTextBox1, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(fake->progressUpdates > 1);
+        const int end = v.RichTextBox1->document()->characterCount() - 1;
+        QCOMPARE(v.RichTextBox1->textCursor().position(), cancelAfter < 0 ? end : 0);
+        // Laid out now: the next jump is immediate.
+        fake->progressUpdates = 0;
+        fake->cancelProgressAfter = -1;
+        QTest::keyClick(v.RichTextBox1, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(v.RichTextBox1->textCursor().position(), end);
+        if (cancelAfter < 0)
+            QCOMPARE(fake->progressUpdates, 0);
+        // Search finds text at the end the same way.
+        QTest::keyClick(v.RichTextBox1, Qt::Key_Home, Qt::ControlModifier);
+        fake->inputs = {QStringLiteral("ende")};
+        v.TextSuchen(false);
+        QCOMPARE(v.RichTextBox1->textCursor().selectedText(), QStringLiteral("Ende"));
+    }
+
+    // A file too large to show is refused with its size; the text shown stays.
+    void tooLargeFileIsRefused()
+    {
+        frmRTF& v = open(QByteArray("vorher"));
+        const QString name = dir.filePath(QStringLiteral("riesig.rtf"));
+        QFile big(name);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write("{\\rtf1 ");
+        QVERIFY(big.resize(21 * 1024 * 1024));
+        big.close();
+        fake->answers = {ui::Answer::Ignore};
+        DateiAnzeigen(name, *host);
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler  7"));
+        QVERIFY2(fake->messages[0].text.contains(QStringLiteral("21,0 MB")), qPrintable(fake->messages[0].text));
+        QVERIFY(fake->messages[0].text.contains(QStringLiteral("20,0 MB")));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("vorher"));
+        QVERIFY(v.isVisible());
+    }
+
+    // Cancelling a long load keeps the text that was shown, and its file name.
+    void cancelledLoadKeepsTheText_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray text, rtf = "{\\rtf1 ";
+        while (text.size() < 2 * 1024 * 1024)
+            text += "Zeile\r\n";
+        while (rtf.size() < 2 * 1024 * 1024)
+            rtf += "{\\b Zeile}\\par\r\n";
+        QTest::newRow("text") << text;
+        QTest::newRow("rtf") << rtf + "}";
+    }
+    void cancelledLoadKeepsTheText()
+    {
+        QFETCH(QByteArray, content);
+        frmRTF& v = open(QByteArray("vorher"));
+        const QString before = v.fileName;
+        writeFile(dir.filePath(QStringLiteral("lang.rtf")), content);
+        fake->progressUpdates = 0;
+        fake->cancelProgressAfter = 2;
+        DateiAnzeigen(dir.filePath(QStringLiteral("lang.rtf")), *host);
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("vorher"));
+        QCOMPARE(v.fileName, before);
+        QVERIFY(fake->messages.isEmpty());
+        fake->cancelProgressAfter = -1;
+        DateiAnzeigen(dir.filePath(QStringLiteral("lang.rtf")), *host);
+        QVERIFY(v.RichTextBox1->toPlainText().startsWith(QStringLiteral("Zeile\nZeile")));
+    }
+
+    // Plain text shows in the viewer's font, whatever file was shown before it.
+    void textAfterRtfShowsInCourierNew()
+    {
+        frmRTF& v = open(QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 Times New Roman;}}\\fs28 Text}"), QStringLiteral("vorher.rtf"));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Times New Roman"));
+        const QFont before = v.baseFont;
+        fake->fileNames = {dir.filePath(QStringLiteral("Zentavik.txt"))};
+        writeFile(dir.filePath(QStringLiteral("Zentavik.txt")), "Spalte  Spalte");
+        v.mnuOpen_Click();
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("Spalte  Spalte"));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Courier New"));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().pointSizeF(), before.pointSizeF());
+        QTextCursor c(v.RichTextBox1->document());
+        c.setPosition(1);
+        QVERIFY(c.charFormat().fontFamilies().toStringList().isEmpty());
+    }
+
+    void textEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEL\0\xE4\0n\0g\0e\0\r\0\n\0\xAC\x20", 18);
+        QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0L\0\xE4\0n\0g\0e\0\r\0\n\x20\xAC", 18);
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBFL\xC3\xA4nge\r\n\xE2\x82\xAC");
+        QTest::newRow("UTF-8") << QByteArray("L\xC3\xA4nge\r\n\xE2\x82\xAC");
+        QTest::newRow("Windows-1252") << QByteArray("L\xE4nge\r\n\x80");
+    }
+    void textEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        frmRTF& v = open(bytes, QStringLiteral("text.txt"));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("Länge\n€"));
     }
 
     void search_data()

@@ -1,53 +1,41 @@
 #include "viewer/rtf/rtfreader.h"
 
 #include "common/cp1252.h"
+#include "viewer/rtf/rtfcodepages.h"
+#include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftokenizer.h"
 
 #include <QColor>
 #include <QHash>
-#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-enum class Destination { Text, Skip, FontTable, ColourTable };
+enum class Destination { Text, Skip, FontTable, ColourTable, Picture, Footnote };
 
 struct State {
     Destination destination = Destination::Text;
     QTextCharFormat format;
-    int font = -1;
+    int font = -1;        // -1: the document's default font
     int unicodeSkip = 1;  // characters that stand in for each \uN
-    bool underline = false;
+    bool hidden = false;
 };
 
 struct Font {
     QString name;
-    int codePage = 1252;
+    int codePage = 0;  // 0: the document's code page
+    SymbolFont symbol = SymbolFont::None;
 };
-
-// Code pages that RTF names through \fcharsetN.
-int codePageOfCharset(int charset)
-{
-    switch (charset) {
-    case 0: return 1252;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 238: return 1250;
-    default: return 1252;
-    }
-}
 
 // The control words the reader acts on.
 enum class Word {
-    Unknown, FontTable, ColourTable, SkippedDestination, Font, Charset, CodePage, Red, Green, Blue,
-    AnsiCodePage, DefaultFont, UnicodeSkip, Paragraph, Character, Plain, Bold, Italic, Underline,
+    Unknown, FontTable, ColourTable, SkippedDestination, Picture, PictureKeeper, Footnote, ListText, Font,
+    Charset, CodePage, Red, Green, Blue, AnsiCodePage, DocumentCharacterSet, DefaultFont, UnicodeSkip,
+    Paragraph, Character, Cell, Row, FootnoteMark, Object, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
 };
 
@@ -55,25 +43,33 @@ Word lookUp(const QByteArray& word)
 {
     static const QHash<QByteArray, Word> words = [] {
         QHash<QByteArray, Word> w{
-            {"fonttbl", Word::FontTable}, {"colortbl", Word::ColourTable}, {"f", Word::Font},
-            {"fcharset", Word::Charset}, {"cpg", Word::CodePage}, {"red", Word::Red}, {"green", Word::Green},
-            {"blue", Word::Blue}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont},
-            {"uc", Word::UnicodeSkip}, {"par", Word::Paragraph}, {"sect", Word::Paragraph}, {"page", Word::Paragraph},
-            {"plain", Word::Plain}, {"b", Word::Bold}, {"i", Word::Italic}, {"ulnone", Word::UnderlineNone},
-            {"strike", Word::Strike}, {"striked", Word::Strike}, {"fs", Word::FontSize}, {"cf", Word::Colour},
-            {"super", Word::Super}, {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
+            {"fonttbl", Word::FontTable}, {"colortbl", Word::ColourTable}, {"pict", Word::Picture},
+            {"shppict", Word::PictureKeeper}, {"footnote", Word::Footnote}, {"listtext", Word::ListText},
+            {"pntext", Word::ListText}, {"f", Word::Font}, {"fcharset", Word::Charset}, {"cpg", Word::CodePage},
+            {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue}, {"ansicpg", Word::AnsiCodePage},
+            {"ansi", Word::DocumentCharacterSet}, {"mac", Word::DocumentCharacterSet},
+            {"pc", Word::DocumentCharacterSet}, {"pca", Word::DocumentCharacterSet}, {"deff", Word::DefaultFont},
+            {"uc", Word::UnicodeSkip}, {"par", Word::Paragraph}, {"sect", Word::Paragraph},
+            {"page", Word::Paragraph}, {"cell", Word::Cell}, {"nestcell", Word::Cell}, {"row", Word::Row},
+            {"chftn", Word::FootnoteMark}, {"object", Word::Object}, {"shp", Word::Drawing}, {"do", Word::Drawing},
+            {"plain", Word::Plain}, {"v", Word::Hidden}, {"webhidden", Word::Hidden}, {"b", Word::Bold},
+            {"i", Word::Italic}, {"ulnone", Word::UnderlineNone}, {"strike", Word::Strike},
+            {"striked", Word::Strike}, {"fs", Word::FontSize}, {"cf", Word::Colour}, {"super", Word::Super},
+            {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
         };
         for (const char* u : {"ul", "uld", "uldb", "ulw", "ulth", "uldash"})
             w.insert(u, Word::Underline);
         for (const char* c : {"line", "tab", "emdash", "endash", "bullet", "lquote", "rquote", "ldblquote", "rdblquote"})
             w.insert(c, Word::Character);
-        // Destinations whose content is no text of the document.
-        for (const char* d : {"stylesheet", "info", "pict", "object", "header", "footer", "headerl", "headerr",
-                              "headerf", "footerl", "footerr", "footerf", "footnote", "fldinst", "listtable",
-                              "listoverridetable", "revtbl", "rsidtbl", "generator", "xmlnstbl", "themedata",
-                              "colorschememapping", "latentstyles", "datastore", "filetbl", "pn", "pntext", "shp",
-                              "nonshppict", "bkmkstart", "bkmkend", "comment", "annotation", "atnid", "atnauthor",
-                              "docvar", "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title", "subject"})
+        // Destinations whose content is no text of the document: index and contents entries,
+        // footnote separators, the alternative picture for old readers, and the like.
+        for (const char* d : {"stylesheet", "info", "header", "footer", "headerl", "headerr", "headerf", "footerl",
+                              "footerr", "footerf", "fldinst", "listtable", "listoverridetable", "revtbl", "rsidtbl",
+                              "generator", "xmlnstbl", "themedata", "colorschememapping", "latentstyles", "datastore",
+                              "filetbl", "pn", "nonshppict", "bkmkstart", "bkmkend", "comment", "annotation", "atnid",
+                              "atnauthor", "docvar", "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title",
+                              "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
+                              "aftncn", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
             w.insert(d, Word::SkippedDestination);
         return w;
     }();
@@ -90,16 +86,25 @@ QChar characterOf(const QByteArray& word)
 
 class Reader {
 public:
-    explicit Reader(QTextDocument& document) : cursor(&document) {}
+    explicit Reader(QTextDocument& document) : document(document), cursor(&document) {}
 
-    void run(const QByteArray& data)
+    RtfReadResult run(const QByteArray& data, const RtfProgress& progress)
     {
         RtfTokenizer tokens(data);
         states.push_back(State{});
-        states.back().format.setFontFamilies({defaultFamily()});
         int pendingSkip = 0;  // characters still to drop after a \uN
         bool afterGroupStart = false;
+        // Progress is reported every quarter megabyte.
+        constexpr qsizetype reportEvery = 256 * 1024;
+        qsizetype nextReport = reportEvery;
         for (RtfToken t = tokens.next(); t.kind != RtfToken::End; t = tokens.next()) {
+            if (progress && tokens.position() >= nextReport) {
+                nextReport = tokens.position() + reportEvery;
+                if (!progress(tokens.position(), data.size())) {
+                    result.cancelled = true;
+                    return result;
+                }
+            }
             const bool firstInGroup = afterGroupStart;
             afterGroupStart = false;
             switch (t.kind) {
@@ -111,10 +116,16 @@ public:
                 break;
             case RtfToken::GroupEnd:
                 flush();
-                // An unbalanced closing brace never removes the document's own state.
-                if (states.size() > 1)
-                    states.pop_back();
+                if (current().destination == Destination::Picture && parent().destination != Destination::Picture)
+                    finishPicture();
                 pendingSkip = 0;
+                // An unbalanced closing brace never removes the document's own state; the
+                // brace that closes the document ends it, whatever bytes follow.
+                if (states.size() > 1) {
+                    states.pop_back();
+                    if (states.size() == 1)
+                        return finish();
+                }
                 break;
             case RtfToken::Text:
                 for (char c : t.word) {
@@ -135,6 +146,8 @@ public:
                 if (t.symbol == '*') {
                     if (firstInGroup || current().destination == Destination::Text)
                         current().destination = Destination::Skip;
+                    // The word after \* names the destination, as if it opened the group.
+                    afterGroupStart = firstInGroup;
                 } else if (pendingSkip > 0) {
                     --pendingSkip;
                 } else {
@@ -143,33 +156,52 @@ public:
                 break;
             case RtfToken::ControlWord:
                 if (t.word == "bin") {
-                    tokens.skipBytes(t.hasParameter ? t.parameter : 0);
+                    const qint64 count = t.hasParameter ? t.parameter : 0;
+                    if (current().destination == Destination::Picture)
+                        picture.data += tokens.takeBytes(count);
+                    else
+                        tokens.skipBytes(count);
                 } else if (t.word == "u" && t.hasParameter) {
-                    int code = t.parameter;
-                    if (code < 0)
-                        code += 65536;
-                    if (current().destination == Destination::Text && code > 0 && code <= 0xFFFF)
-                        addChar(QChar(char16_t(code)));
+                    unicode(t.parameter);
                     pendingSkip = current().unicodeSkip;
                 } else {
                     pendingSkip = 0;
-                    controlWord(t);
+                    controlWord(t, firstInGroup);
                 }
                 break;
             case RtfToken::End: break;
             }
         }
-        flush();
+        return finish();
     }
 
 private:
     State& current() { return states.back(); }
+    const State& parent() const { return states.size() > 1 ? states[states.size() - 2] : states.back(); }
 
-    QString defaultFamily() const { return QStringLiteral("Courier New"); }
+    RtfReadResult finish()
+    {
+        flush();
+        appendFootnotes();
+        // The document's base font is the one \deff names, in 12 points unless it says otherwise.
+        QFont base = document.defaultFont();
+        if (const Font* font = fontAt(defaultFont); font && !font->name.isEmpty())
+            base.setFamilies({font->name});
+        base.setPointSizeF(12);
+        document.setDefaultFont(base);
+        return result;
+    }
+
+    const Font* fontAt(int index) const
+    {
+        const auto it = fonts.constFind(index);
+        return it == fonts.constEnd() ? nullptr : &*it;
+    }
+    const Font* currentFont() const { return fontAt(states.back().font >= 0 ? states.back().font : defaultFont); }
 
     void controlSymbol(char s)
     {
-        if (current().destination != Destination::Text)
+        if (current().destination != Destination::Text && current().destination != Destination::Footnote)
             return;
         switch (s) {
         case '\\': case '{': case '}': addChar(QChar(s)); break;
@@ -182,7 +214,32 @@ private:
         }
     }
 
-    void controlWord(const RtfToken& t)
+    void unicode(int code)
+    {
+        if (code < 0)
+            code += 65536;
+        if (code <= 0 || code > 0xFFFF)
+            return;
+        // Word processors write the characters of symbol fonts in a private range.
+        if (code >= 0xF020 && code <= 0xF0FF) {
+            const Font* font = currentFont();
+            char16_t mapped = font ? symbolFontCharacter(font->symbol, uchar(code - 0xF000)) : 0;
+            if (mapped == 0 && code == 0xF0B7)
+                mapped = u'•';
+            if (mapped != 0)
+                code = mapped;
+        }
+        addChar(QChar(char16_t(code)));
+    }
+
+    // A destination that \* marked as skippable but that the reader knows is read after all,
+    // when the group around it is text.
+    bool keepDestination() const
+    {
+        return parent().destination == Destination::Text || parent().destination == Destination::Footnote;
+    }
+
+    void controlWord(const RtfToken& t, bool firstInGroup)
     {
         State& st = current();
         const int p = t.parameter;
@@ -197,6 +254,34 @@ private:
             colourPending = QColor();
             return;
         case Word::SkippedDestination: st.destination = Destination::Skip; return;
+        case Word::Picture:
+            if (st.destination == Destination::Text || (st.destination == Destination::Skip && firstInGroup && keepDestination())) {
+                st.destination = Destination::Picture;
+                picture = RtfPicture{};
+            } else {
+                st.destination = Destination::Skip;
+            }
+            return;
+        case Word::PictureKeeper:
+            if (firstInGroup && keepDestination())
+                st.destination = parent().destination;
+            return;
+        case Word::Footnote:
+            if (firstInGroup && parent().destination == Destination::Text) {
+                flush();
+                st.destination = Destination::Footnote;
+                footnotes.append(QString());
+                result.footnotes = true;
+            } else {
+                st.destination = Destination::Skip;
+            }
+            return;
+        case Word::ListText:
+            if (firstInGroup && keepDestination()) {
+                st.destination = parent().destination;
+                result.lists = true;
+            }
+            return;
         default: break;
         }
 
@@ -206,10 +291,13 @@ private:
             if (word == Word::Font) {
                 tableFont = p;
                 fonts[p] = Font{};
-            } else if (word == Word::Charset && fonts.contains(tableFont)) {
-                fonts[tableFont].codePage = codePageOfCharset(p);
-            } else if (word == Word::CodePage && fonts.contains(tableFont)) {
-                fonts[tableFont].codePage = p;
+            } else if (Font* font = tableFont >= 0 && fonts.contains(tableFont) ? &fonts[tableFont] : nullptr) {
+                if (word == Word::Charset) {
+                    if (font->codePage == 0)
+                        font->codePage = codePageOfCharset(p);
+                } else if (word == Word::CodePage) {
+                    font->codePage = p;
+                }
             }
             return;
         }
@@ -222,15 +310,47 @@ private:
             else if (word == Word::Blue) colourPending.setBlue(v);
             return;
         }
+        if (st.destination == Destination::Picture) {
+            picture.controlWord(t.word, t.hasParameter, p);
+            return;
+        }
         if (st.destination == Destination::Skip)
             return;
 
         switch (word) {
-        case Word::AnsiCodePage: if (t.hasParameter) documentCodePage = p; return;
+        case Word::AnsiCodePage: if (t.hasParameter && p > 0) documentCodePage = p; return;
+        case Word::DocumentCharacterSet:
+            documentCodePage = t.word == "mac" ? 10000 : t.word == "pc" ? 437 : t.word == "pca" ? 850 : 1252;
+            return;
         case Word::DefaultFont: if (t.hasParameter) defaultFont = p; return;
         case Word::UnicodeSkip: if (t.hasParameter) st.unicodeSkip = std::clamp(p, 0, 16); return;
         case Word::Paragraph: paragraph(); return;
         case Word::Character: addChar(characterOf(t.word)); return;
+        case Word::Cell:
+            if (st.destination == Destination::Text && !st.hidden) {
+                ++pendingCells;
+                result.tables = true;
+            } else {
+                addChar(u' ');
+            }
+            return;
+        case Word::Row:
+            if (st.destination == Destination::Text && !st.hidden) {
+                pendingCells = 0;
+                paragraph();
+            }
+            return;
+        case Word::FootnoteMark:
+            if (st.destination == Destination::Text)
+                ++footnoteNumber;
+            for (QChar c : QString::number(std::max(footnoteNumber, 1)))
+                addChar(c);
+            return;
+        case Word::Object: result.objects = true; return;
+        case Word::Drawing:
+            result.objects = true;
+            st.destination = Destination::Skip;
+            return;
         case Word::Unknown: return;
         default: break;
         }
@@ -239,14 +359,12 @@ private:
         flush();
         QTextCharFormat& f = st.format;
         switch (word) {
-        case Word::Plain: {
-            const QStringList families = f.fontFamilies().toStringList();
+        case Word::Plain:
             f = QTextCharFormat();
+            st.hidden = false;
             applyFont(st, defaultFont);
-            if (!fonts.contains(defaultFont))
-                f.setFontFamilies(families);
             break;
-        }
+        case Word::Hidden: st.hidden = on; break;
         case Word::Bold: f.setFontWeight(on ? QFont::Bold : QFont::Normal); break;
         case Word::Italic: f.setFontItalic(on); break;
         case Word::Underline: f.setFontUnderline(on); break;
@@ -274,48 +392,66 @@ private:
     void applyFont(State& st, int index)
     {
         st.font = index;
-        if (fonts.contains(index) && !fonts[index].name.isEmpty())
-            st.format.setFontFamilies({fonts[index].name});
+        if (const Font* font = fontAt(index); font && !font->name.isEmpty())
+            st.format.setFontFamilies(QStringList{font->name});
     }
 
     void addByte(unsigned char b)
     {
         State& st = current();
-        if (st.destination == Destination::FontTable) {
-            if (b == ';') {
-                if (fonts.contains(tableFont))
-                    fonts[tableFont].name = fonts[tableFont].name.trimmed();
-            } else if (fonts.contains(tableFont)) {
-                fonts[tableFont].name += QChar(fromCp1252(b));
+        switch (st.destination) {
+        case Destination::FontTable:
+            if (Font* font = fonts.contains(tableFont) ? &fonts[tableFont] : nullptr) {
+                if (b == ';') {
+                    font->name = font->name.trimmed();
+                    font->symbol = symbolFontOf(font->name);
+                } else {
+                    font->name += QChar(fromCp1252(b));
+                }
             }
             return;
-        }
-        if (st.destination == Destination::ColourTable) {
+        case Destination::ColourTable:
             if (b == ';') {
                 colours.append(colourPending);
                 colourPending = QColor();
             }
             return;
+        case Destination::Picture: picture.addHexDigit(char(b)); return;
+        case Destination::Skip: return;
+        case Destination::Text:
+        case Destination::Footnote: break;
         }
-        if (st.destination != Destination::Text)
+        const Font* font = currentFont();
+        if (font && font->symbol != SymbolFont::None) {
+            if (const char16_t c = symbolFontCharacter(font->symbol, b); c != 0) {
+                addChar(QChar(c));
+                return;
+            }
+        }
+        const int codePage = font && font->codePage > 0 ? font->codePage : documentCodePage;
+        if (codePage == 1252 || (b < 0x80 && !isDoubleByte(codePage))) {
+            addChar(QChar(fromCp1252(b)));
             return;
-        const int codePage = fonts.contains(st.font) ? fonts[st.font].codePage : documentCodePage;
-        addChar(decodeByte(b, codePage));
+        }
+        for (QChar c : decoderFor(codePage).decode(b))
+            addChar(c);
     }
 
-    QChar decodeByte(unsigned char b, int codePage)
+    static bool isDoubleByte(int codePage)
     {
-        if (b < 0x80 || codePage == 1252 || codePage == 0)
-            return QChar(fromCp1252(b));
-        auto it = decoders.find(codePage);
-        if (it == decoders.end()) {
-            const QByteArray name = "windows-" + QByteArray::number(codePage);
-            it = decoders.insert(codePage, std::make_shared<QStringDecoder>(name.constData()));
-        }
-        if (!(*it)->isValid())
-            return QChar(fromCp1252(b));
-        const QString s = (**it)(QByteArray(1, char(b)));
-        return s.isEmpty() ? QChar(u'?') : s[0];
+        return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
+    }
+
+    CodePageDecoder& decoderFor(int codePage)
+    {
+        auto& decoder = decoders[codePage];
+        if (!decoder)
+            decoder = std::make_unique<CodePageDecoder>(codePage);
+        // A character cannot continue across a change of code page.
+        if (lastDecoder && lastDecoder != decoder.get())
+            lastDecoder->reset();
+        lastDecoder = decoder.get();
+        return *decoder;
     }
 
     void addChar(QChar c)
@@ -323,22 +459,18 @@ private:
         // Control characters other than the tab are no text.
         if (c.unicode() < 0x20 && c != u'\t')
             return;
-        if (current().destination == Destination::Text)
+        const State& st = current();
+        if (st.hidden)
+            return;
+        if (st.destination == Destination::Text) {
+            // The cells of a table row are separated by tabs.
+            for (; pendingCells > 0; --pendingCells)
+                pendingText += u'\t';
             pendingText += c;
-    }
-
-public:
-    // The document's base font is the one \deff names.
-    void applyDefaultFont(QTextDocument& document) const
-    {
-        if (fonts.contains(defaultFont) && !fonts[defaultFont].name.isEmpty()) {
-            QFont font = document.defaultFont();
-            font.setFamilies({fonts[defaultFont].name});
-            document.setDefaultFont(font);
+        } else if (st.destination == Destination::Footnote && !footnotes.isEmpty()) {
+            footnotes.last() += c;
         }
     }
-
-private:
 
     void flush()
     {
@@ -350,19 +482,54 @@ private:
 
     void paragraph()
     {
-        if (current().destination != Destination::Text)
+        const State& st = current();
+        if (st.hidden)
+            return;
+        if (st.destination == Destination::Footnote) {
+            addChar(u' ');
+            return;
+        }
+        if (st.destination != Destination::Text)
             return;
         flush();
-        cursor.insertBlock(QTextBlockFormat(), current().format);
+        cursor.insertBlock(QTextBlockFormat(), st.format);
     }
 
+    void finishPicture()
+    {
+        flush();
+        if (!picture.insertInto(document, cursor, ++pictureCount))
+            result.otherPictures = true;
+    }
+
+    // The footnotes' texts, each a paragraph of its own, after the text.
+    void appendFootnotes()
+    {
+        if (footnotes.isEmpty())
+            return;
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        for (const QString& text : std::as_const(footnotes)) {
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.insertText(text.simplified(), QTextCharFormat());
+        }
+    }
+
+    QTextDocument& document;
     QTextCursor cursor;
+    RtfReadResult result;
     std::vector<State> states;
     QHash<int, Font> fonts;
     QList<QColor> colours;
     QColor colourPending;
-    QHash<int, std::shared_ptr<QStringDecoder>> decoders;
+    std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
+    CodePageDecoder* lastDecoder = nullptr;
     QString pendingText;  // text of the current run, inserted when the format changes
+    QStringList footnotes;
+    RtfPicture picture;
+    int pictureCount = 0;
+    int pendingCells = 0;  // cells ended since the last text of the row
+    int footnoteNumber = 0;
     int tableFont = -1;
     int defaultFont = 0;
     int documentCodePage = 1252;
@@ -380,19 +547,20 @@ bool isRtf(const QByteArray& data)
     return data.mid(i, 5) == "{\\rtf";
 }
 
-void readRtf(const QByteArray& data, QTextDocument& document)
+RtfReadResult readRtf(const QByteArray& data, QTextDocument& document, const RtfProgress& progress)
 {
     document.clear();
     // One edit block without undo: the document lays itself out once, at the end.
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
+    RtfReadResult result;
     {
         Reader reader(document);
         QTextCursor block(&document);
         block.beginEditBlock();
-        reader.run(data);
+        result = reader.run(data, progress);
         block.endEditBlock();
-        reader.applyDefaultFont(document);
     }
     document.setUndoRedoEnabled(undo);
+    return result;
 }

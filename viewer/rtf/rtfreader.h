@@ -1,15 +1,34 @@
 #pragma once
 // Reads RTF as word processors write it into a QTextDocument: groups, font and colour
-// tables, \'hh in the document's code page, \uN with \ucN, paragraphs, line breaks, tabs and
-// the character formats. Destinations it does not know, pictures and objects are skipped.
-// Malformed input (unbalanced braces, cut-off escapes, deep nesting) never fails.
+// tables, \'hh in the code page of the font or the document (double-byte ones included),
+// \uN with \ucN, paragraphs, line breaks, tabs, the character formats, table rows as
+// tab-separated cells, list numbers, footnotes (their marks in the text, their texts at
+// the end) and PNG and JPEG pictures. Hidden text, index and contents entries, destinations
+// it does not know and other pictures are skipped. Malformed input (unbalanced braces,
+// cut-off escapes, deep nesting) never fails.
 
 #include <QByteArray>
+
+#include <functional>
 
 class QTextDocument;
 
 // True when the bytes are an RTF document, whatever the file is called.
 bool isRtf(const QByteArray& data);
 
-// Replaces the document's content.
-void readRtf(const QByteArray& data, QTextDocument& document);
+// What a document held that the viewer shows only in part, and whether reading stopped.
+struct RtfReadResult {
+    bool tables = false;          // shown as tab-separated cells
+    bool lists = false;           // numbers and bullets kept as text
+    bool footnotes = false;       // texts gathered at the end of the document
+    bool otherPictures = false;   // pictures in formats other than PNG and JPEG, not shown
+    bool objects = false;         // embedded objects and drawings, not shown
+    bool cancelled = false;       // the progress callback asked to stop
+};
+
+// Called now and then with the bytes read so far and the total; false stops reading.
+using RtfProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// Replaces the document's content. The document's default font becomes the one \deff
+// names (keeping the family it had when the document names none) in 12 points.
+RtfReadResult readRtf(const QByteArray& data, QTextDocument& document, const RtfProgress& progress = {});

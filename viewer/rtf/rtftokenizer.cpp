@@ -20,6 +20,13 @@ void RtfTokenizer::skipBytes(int64_t count)
     pos = qsizetype(std::min<int64_t>(data.size(), pos + std::max<int64_t>(0, count)));
 }
 
+QByteArray RtfTokenizer::takeBytes(int64_t count)
+{
+    const qsizetype start = pos;
+    skipBytes(count);
+    return data.mid(start, pos - start);
+}
+
 RtfToken RtfTokenizer::next()
 {
     RtfToken t;

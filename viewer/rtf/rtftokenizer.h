@@ -19,8 +19,10 @@ class RtfTokenizer {
 public:
     explicit RtfTokenizer(const QByteArray& data) : data(data) {}
     RtfToken next();
-    // Skips raw bytes (after \binN).
+    // Skips or takes raw bytes (after \binN).
     void skipBytes(int64_t count);
+    QByteArray takeBytes(int64_t count);
+    qsizetype position() const { return pos; }
     bool atEnd() const { return pos >= data.size(); }
 
 private:

@@ -1,6 +1,7 @@
 #include "viewer/rtf/rtfwriter.h"
 
 #include "common/cp1252.h"
+#include "viewer/rtf/rtfpicture.h"
 
 #include <QColor>
 #include <QStringList>
@@ -56,6 +57,31 @@ void appendEscaped(QByteArray& out, const QString& text)
     }
 }
 
+// Each picture of a fragment (adjacent pictures may share one) as a \pict group.
+void appendPictures(QByteArray& out, const QTextFragment& fragment, const QTextDocument& document)
+{
+    const QTextImageFormat format = fragment.charFormat().toImageFormat();
+    QByteArray kind;
+    const QByteArray bytes = pictureForWriting(format, document, kind);
+    if (bytes.isEmpty())
+        return;
+    const QByteArray hex = bytes.toHex();
+    for (QChar c : fragment.text()) {
+        if (c != QChar::ObjectReplacementCharacter)
+            continue;
+        out += "{\\pict\\" + kind;
+        // The document's pixels are 1/96 inch, 15 twips.
+        if (format.width() > 0)
+            out += "\\picwgoal" + QByteArray::number(std::lround(format.width() * 15));
+        if (format.height() > 0)
+            out += "\\pichgoal" + QByteArray::number(std::lround(format.height() * 15));
+        out += "\r\n";
+        for (qsizetype i = 0; i < hex.size(); i += 128)
+            out += hex.mid(i, 128) + "\r\n";
+        out += '}';
+    }
+}
+
 } // namespace
 
 QByteArray writeRtf(const QTextDocument& document)
@@ -94,6 +120,10 @@ QByteArray writeRtf(const QTextDocument& document)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
+            if (f.isImageFormat()) {
+                appendPictures(out, fragment, document);
+                continue;
+            }
             out += "{\\plain\\f" + QByteArray::number(fonts.indexOf(familyOf(f, document)));
             out += "\\fs" + QByteArray::number(std::lround(sizeOf(f, document) * 2));
             if (f.fontWeight() >= QFont::Bold) out += "\\b";
