@@ -430,7 +430,8 @@ private slots:
             << QStringLiteral("€Ђ€");
         QTest::newRow("Greek") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset161 Arial;}}\\f0 \\'e1}") << QStringLiteral("α");
         QTest::newRow("Central European") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Arial;}}\\f0 \\'9a}") << QStringLiteral("š");
-        QTest::newRow("unknown charset is Western") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset77 Arial;}}\\f0 \\'80}") << QStringLiteral("€");
+        QTest::newRow("unknown charset is Western") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset99 Arial;}}\\f0 \\'80}") << QStringLiteral("€");
+        QTest::newRow("Mac charset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset77 Arial;}}\\f0 \\'80}") << QStringLiteral("Ä");
     }
     void codePageBytes()
     {
