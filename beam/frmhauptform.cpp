@@ -7,6 +7,7 @@
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 #include "common/version.h"
+#include "platform/accessiblenames.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 
@@ -103,6 +104,7 @@ frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent) : QWidget(pare
     connect(Command2, &QPushButton::clicked, this, &frmHauptform::Command2_Click);
 
     Form_Load();
+    nameControls();
 }
 
 QRadioButton* frmHauptform::option1(int i) const { return static_cast<QRadioButton*>(Option1->button(i)); }
@@ -267,9 +269,36 @@ void frmHauptform::Form_Load()
     setSpinner(0);
     for (int i = 0; i < AndereBand; ++i)
         option2(i)->setText(general(lies(option2(i)->text()).value_or(0)));
-    Label3->clear();
-    Label5->clear();
+    clearResonances();
     setDiameterControlsEnabled(false);
+}
+
+void frmHauptform::nameControls()
+{
+    // Fields are read by their captions, result labels with them.
+    nameByCaption(Label1, Text1);
+    nameByCaption(Label7, Text4);
+    nameByCaption(Label8, Combo1);
+    nameByCaption(Label10, Text6);
+    nameByCaption(Label11, Text7);
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
+    Label2->setBuddy(Label3);
+    Label4->setBuddy(Label5);
+    readWithCaption(Label3, Label2->text(), QStringLiteral("MHz"));
+    readWithCaption(Label5, Label4->text(), QStringLiteral("MHz"));
+    readWithCaption(Info, QStringLiteral("Info"));
+    for (QGroupBox* group : {Frame1, Frame2, Frame3, Frame5})
+        group->setAccessibleName(spokenCaption(group->title()));
+
+    // The spinner's value is the shortening in thousandths, what it sets is the factor.
+    VkSteller->setAccessibleName(QStringLiteral("Verkürzungsfaktor-Steller"));
+    VkSteller->setAccessibleDescription(
+        QStringLiteral("ändert den Verkürzungsfaktor in Schritten von 0,001; Wert: Verkürzung in Promille"));
+
+    // A band button alone says only "14"; with its group it says "Band 14".
+    for (int i = 0; i < AndereBand; ++i)
+        option2(i)->setAccessibleName(QStringLiteral("Band ") + option2(i)->text());
+    option2(AndereBand)->setAccessibleName(QStringLiteral("anderes Band"));
 }
 
 void frmHauptform::childActivated()
@@ -307,8 +336,8 @@ void frmHauptform::setSpinner(int position)
 
 void frmHauptform::clearResonances()
 {
-    Label3->clear();
-    Label5->clear();
+    showResult(Label3, QString());
+    showResult(Label5, QString());
 }
 
 void frmHauptform::setDiameterControlsEnabled(bool enabled)
@@ -423,6 +452,8 @@ void frmHauptform::Text7_Change()
 void frmHauptform::Command1_Click()
 {
     ui::setBusyCursor(true);
+    // The results text grows piece by piece; a screen reader hears it once, finished.
+    const HeldResult wholeResult(Info);
     Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
                                    QDate::currentDate(), version::copyright});
     calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
@@ -500,12 +531,12 @@ QString frmHauptform::text7() { return Text7->text(); }
 int frmHauptform::selectedRange() { return Option1->checkedId(); }
 void frmHauptform::setText1(const QString& text) { Text1->setText(text); }
 void frmHauptform::setText4(const QString& text) { Text4->setText(text); }
-void frmHauptform::setLabel3(const QString& text) { Label3->setText(text); }
-void frmHauptform::setLabel5(const QString& text) { Label5->setText(text); }
+void frmHauptform::setLabel3(const QString& text) { showResult(Label3, text); }
+void frmHauptform::setLabel5(const QString& text) { showResult(Label5, text); }
 void frmHauptform::setInfo(const QString& text)
 {
     // The label shows the CR LF line breaks as plain line feeds.
-    Info->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    showResult(Info, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 void frmHauptform::selectBand(int button)
 {

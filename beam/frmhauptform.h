@@ -52,6 +52,7 @@ protected:
 private:
     void createControls();
     void Form_Load();
+    void nameControls();
     void Option1_Click(int index);
     void Option2_Click(int index);
     void Text4_Change();

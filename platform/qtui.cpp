@@ -69,6 +69,9 @@ ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Butto
     // Texts use CR LF line breaks; the box wants plain line feeds.
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QList<std::pair<QAbstractButton*, ui::Answer>> answers;
+    // A screen reader reads the box by its title (without the framing blanks) and the message.
+    box.setAccessibleName(title.trimmed());
+    box.setAccessibleDescription(box.text());
     switch (buttons) {
     case ui::Buttons::Ok: answers = {{box.addButton(QMessageBox::Ok), ui::Answer::Ok}}; break;
     case ui::Buttons::YesNo:

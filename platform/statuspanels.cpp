@@ -1,6 +1,7 @@
 #include "platform/statuspanels.h"
 
 #include "common/datetext.h"
+#include "platform/accessiblenames.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -24,13 +25,20 @@ StatusPanels addStatusPanels(QStatusBar* bar)
                    panel(QString(), QStringLiteral("Datum"), 1852)};
     p.time->setAlignment(Qt::AlignCenter);
     p.date->setAlignment(Qt::AlignCenter);
+    // The clock and the date are read with what they show: "Computerzeit: 11:42".
+    readWithCaption(p.time, p.time->toolTip());
+    readWithCaption(p.date, p.date->toolTip());
+    bar->setAccessibleName(QStringLiteral("Statusleiste"));
     bar->addWidget(p.text, 1);
     bar->addPermanentWidget(p.time);
     bar->addPermanentWidget(p.date);
     auto update = [p] {
         const QDateTime now = QDateTime::currentDateTime();
-        p.time->setText(QLocale().toString(now.time(), QStringLiteral("HH:mm")));
-        p.date->setText(kurzesDatum(now.date()));
+        // An unchanged text sends nothing, so a screen reader hears of the clock once a minute at most.
+        for (auto [panel, text] : {std::pair{p.time, QLocale().toString(now.time(), QStringLiteral("HH:mm"))},
+                                   std::pair{p.date, kurzesDatum(now.date())}})
+            if (panel->text() != text)
+                showResult(panel, text);
     };
     update();
     auto* clock = new QTimer(bar);

@@ -117,6 +117,21 @@ frmRTF::frmRTF(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(f
     createControls();
     createMenus();
     baseFont = RichTextBox1->document()->defaultFont();
+    nameControls();
+}
+
+void frmRTF::nameControls()
+{
+    RichTextBox1->setAccessibleName(QStringLiteral("Dateiinhalt"));
+    // The tool bar buttons show only pictures; a screen reader says what each does.
+    const std::pair<const char*, const char16_t*> spoken[] = {
+        {"Open", u"Öffnen"}, {"Save", u"Speichern"}, {"Print", u"Drucken"}, {"Font", u"Schrift"},
+        {"Bold", u"Fett"}, {"Kursiv", u"Kursiv"}, {"Underline", u"Unterstrichen"}};
+    for (QToolBar* bar : {Toolbar1, Toolbar2})
+        for (QAction* action : bar->actions())
+            for (const auto& [key, name] : spoken)
+                if (action->objectName() == QLatin1String(key))
+                    bar->widgetForAction(action)->setAccessibleName(QString::fromUtf16(name));
 }
 
 void frmRTF::createControls()

@@ -79,6 +79,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void nameControls();
     QWidget* frameWindow() const;
     void windowResized();
     // Lays the text out up to a position, with progress shown when that takes long; false

@@ -1,0 +1,381 @@
+// What a screen reader finds in each window: a name (and the tooltip as description) for every
+// control a keyboard user can reach, results read with their captions, and one whole
+// announcement of the results text per calculation.
+
+#include "app/mdiform1.h"
+#include "beam/frmhauptform.h"
+#include "platform/qtui.h"
+#include "tests/support/accessibilityprobe.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+#include "viewer/frmrtf.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+struct FakeFrame : FrameServices {
+    QString text;
+    void setStatus(const QString& t) override { text = t; }
+    QString status() const override { return text; }
+    bool closingForGood() const override { return true; }
+};
+
+// The controls of a window that Tab or an access key reaches: focusable ones, and group
+// boxes whose title has an access key.
+QStringList reachableControls(QWidget* window)
+{
+    QStringList names;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || w->focusProxy())
+            continue;
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        if ((w->focusPolicy() & Qt::TabFocus) || (group && group->title().contains(u'&')))
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+QWidget* child(QWidget* window, const QString& name)
+{
+    auto* w = window->findChild<QWidget*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+// What a screen reader calls a control. On Linux a combo box's name is its text; the caption
+// that labels it (its buddy) names it instead.
+QString heardName(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (iface && iface->role() == QAccessible::ComboBox) {
+        const auto labels = iface->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return accessibleName(w);
+}
+
+void addNameColumns()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+}
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        useGermanLocale();
+        QDir::setCurrent(dir.path());
+    }
+
+    // Each control of the beam form, with what a listener hears.
+    void beamFormNames_data()
+    {
+        addNameColumns();
+        auto row = [](const char* control, const QString& name, const QString& description = QString()) {
+            QTest::newRow(control) << QString::fromLatin1(control) << name << description;
+        };
+        row("Text1", "Gesamt Beam");
+        row("Text4", "Verkürzungsfaktor", " aus Schlankheitsgrad u. Antennenhöhe ");
+        row("VkSteller", "Verkürzungsfaktor-Steller",
+            "ändert den Verkürzungsfaktor in Schritten von 0,001; Wert: Verkürzung in Promille");
+        row("Option1_0", "CW-Bereich");
+        row("Option1_1", "SSB-Bereich");
+        row("Option1_2", "Bandmitte");
+        row("Command1", "Rechnen", " Berechnung durchführen  ");
+        row("Command2", "Anzeigen", " Ergebnisse anzeigen ");
+        row("Combo1", "relative Dielektrizitätszahl", " Isolier-Material ");
+        row("Text6", "Aussen", " Gesamtdurchmesser ");
+        row("Text7", "Leiter", " Drahtdurchmesser ");
+        const char* bands[] = {"1,8", "3,5", "7", "10", "14", "18", "21", "24", "28", "50"};
+        for (int i = 0; i < 10; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("Option2_%1").arg(i)))
+                << QStringLiteral("Option2_%1").arg(i) << QStringLiteral("Band ") + QString::fromLatin1(bands[i]) << QString();
+        row("Option2_10", "anderes Band");
+        row("Frame1", "Resonanz im Band für");
+        row("Frame2", "Antenne berechnen für Band [MHz]");
+        row("Frame5", "Drahtisolierung", "für zusätzlichen Verkürzungsfaktor bei isoliertem Draht");
+        // Results: read with their captions; empty before the first calculation.
+        row("Frame3", "Resonanzfrequenzen [MHz]");
+        row("Label3", "Eigenresonanz Dipol");
+        row("Label5", "Eigenresonanz Reflecktor");
+        row("Info", "Info: Hinweis:");
+    }
+    void beamFormNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        FakeFrame frame;
+        frmHauptform form(frame);
+        QWidget* w = child(&form, control);
+        QCOMPARE(heardName(w), name);
+        QCOMPARE(accessibleDescription(w), description);
+    }
+
+    // A control added to the form without a row above would go unnamed.
+    void beamFormTableCoversEveryReachableControl()
+    {
+        FakeFrame frame;
+        frmHauptform form(frame);
+        QStringList expected{"Command1", "Command2", "Combo1", "Frame1", "Frame2", "Frame5", "Text1", "Text4",
+                             "Text6", "Text7", "VkSteller", "Option1_0", "Option1_1", "Option1_2"};
+        for (int i = 0; i <= 10; ++i)
+            expected << QStringLiteral("Option2_%1").arg(i);
+        expected.sort();
+        QCOMPARE(reachableControls(&form), expected);
+        // The editable part of the box is read like the box.
+        QCOMPARE(accessibleName(form.Combo1->lineEdit()), QStringLiteral("relative Dielektrizitätszahl"));
+    }
+
+    void resultsAreReadWithTheirCaptions()
+    {
+        FakeUi fake;
+        FakeFrame frame;
+        frmHauptform form(frame);
+        form.Text1->setText(QStringLiteral("14,2"));
+        form.Command1->click();
+        QVERIFY(!form.Label3->text().isEmpty());
+        QCOMPARE(accessibleName(form.Label3), QStringLiteral("Eigenresonanz Dipol: ") + form.Label3->text() + QStringLiteral(" MHz"));
+        QCOMPARE(accessibleName(form.Label5), QStringLiteral("Eigenresonanz Reflecktor: ") + form.Label5->text() + QStringLiteral(" MHz"));
+        QCOMPARE(accessibleName(form.Info), QStringLiteral("Info: ") + form.Info->text().trimmed());
+        // A band button clears the resonances, and their names with them.
+        form.option2(4)->click();
+        QCOMPARE(accessibleName(form.Label3), QStringLiteral("Eigenresonanz Dipol"));
+        QCOMPARE(accessibleName(form.Label5), QStringLiteral("Eigenresonanz Reflecktor"));
+    }
+
+    // One calculation, however it ends, tells a screen reader its results text once, whole.
+    void calculationAnnouncesInfoOnce_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("insulation");
+        QTest::addColumn<QString>("conductor");
+        QTest::addColumn<int>("answer");  // to a failure box or a question, if one comes
+        QTest::addColumn<QString>("infoStart");
+        QTest::addColumn<QString>("infoEnd");
+        QTest::addColumn<int>("boxes");  // message boxes shown on the way
+        QTest::newRow("complete run") << "14,2" << "1,00059 Luft" << "3,57" << int(ui::Answer::Abort)
+                                      << "Berechnet für die Resonanzfrequenz = 14,2 MHz" << "'Zentavik.txt' vor." << 0;
+        QTest::newRow("diameter check ends it") << "14,2" << "2,3 PE" << "0" << int(ui::Answer::Abort)
+                                                << "Hinweis: Durchmesser zu gering!" << "zu gering!" << 0;
+        QTest::newRow("insulation question answered No") << "14,2" << "25" << "1" << int(ui::Answer::No) << "" << "" << 1;
+        // The first length overflows single precision: the text so far is told.
+        QTest::newRow("failure answered Abort") << "0," + QString(36, u'0') + "1" << "1,00059 Luft" << "3,57" << int(ui::Answer::Abort)
+                                                << "Berechnet für die Resonanzfrequenz = " << "MHz /" << 1;
+    }
+    void calculationAnnouncesInfoOnce()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, insulation);
+        QFETCH(QString, conductor);
+        QFETCH(int, answer);
+        QFETCH(QString, infoStart);
+        QFETCH(QString, infoEnd);
+        QFETCH(int, boxes);
+        FakeUi fake;
+        fake.answers = {ui::Answer(answer), ui::Answer(answer), ui::Answer(answer)};
+        FakeFrame frame;
+        frmHauptform form(frame);
+        form.Text1->setText(frequency);
+        form.Combo1->setEditText(insulation);
+        form.Text6->setText(QStringLiteral("6"));
+        form.Text7->setText(conductor);
+
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        form.Command1->click();
+
+        const QString info = form.Info->text().trimmed();
+        QVERIFY2(info.isEmpty() ? infoStart.isEmpty() : info.startsWith(infoStart) && info.endsWith(infoEnd), qPrintable(info));
+        QCOMPARE(fake.messages.size(), boxes);
+        const auto announced = probe.of(form.Info, QAccessible::NameChanged);
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced[0].name, info.isEmpty() ? QStringLiteral("Info") : QStringLiteral("Info: ") + info);
+        // Nothing else about the label reached the screen reader while the text grew.
+        for (const auto& update : probe.updates)
+            if (update.object == form.Info)
+                QCOMPARE(update.type, QAccessible::NameChanged);
+    }
+
+    // A hint written outside a calculation is told at once.
+    void hintOutsideACalculationIsToldAtOnce()
+    {
+        FakeUi fake;
+        FakeFrame frame;
+        frmHauptform form(frame);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text4->setFocus(Qt::TabFocusReason);
+        form.Text4->setText(QStringLiteral("5"));
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        form.Text1->setFocus(Qt::TabFocusReason);
+        const auto announced = probe.of(form.Info, QAccessible::NameChanged);
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced[0].name, QStringLiteral("Info: Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
+        QCOMPARE(fake.beeps, 1);
+    }
+
+    void frameNames_data()
+    {
+        addNameColumns();
+        QTest::newRow("status bar") << "StatusBar1" << "Statusleiste" << "";
+        QTest::newRow("menu Datei") << "menu 0" << "Datei" << "";
+        QTest::newRow("menu Berechnen") << "menu 1" << "Berechnen" << "";
+    }
+    void frameNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        MDIForm1 frame(SettingsStore(QStringLiteral("ZentavikTest")));
+        QAccessibleInterface* iface = nullptr;
+        if (control.startsWith(QLatin1String("menu "))) {
+            iface = QAccessible::queryAccessibleInterface(frame.menuBar())->child(control.mid(5).toInt());
+        } else {
+            iface = QAccessible::queryAccessibleInterface(child(&frame, control));
+        }
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(iface->text(QAccessible::Description), description);
+    }
+
+    // Status panels say what they show: the status text itself, clock and date with their captions.
+    void statusPanelsAreNamed()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("ZentavikTest")));
+        frame.show();
+        QCOMPARE(accessibleName(frame.statusText), QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+        QCOMPARE(accessibleDescription(frame.statusText), QStringLiteral("Statusanzeige"));
+        QCOMPARE(accessibleName(frame.statusTime), QStringLiteral("Computerzeit: ") + frame.statusTime->text());
+        QCOMPARE(accessibleName(frame.statusDate), QStringLiteral("Datum: ") + frame.statusDate->text());
+        frame.setStatus(QStringLiteral("Status: Berechnung eines Zentavik"));
+        QCOMPARE(accessibleName(frame.statusText), QStringLiteral("Status: Berechnung eines Zentavik"));
+    }
+
+    void viewerNames_data()
+    {
+        addNameColumns();
+        QTest::newRow("text area") << "RichTextBox1" << "Dateiinhalt" << "";
+        QTest::newRow("status bar") << "StatusBar1" << "Statusleiste" << "";
+        QTest::newRow("open") << "Open" << "Öffnen" << "Öffnen *.RTF";
+        QTest::newRow("save") << "Save" << "Speichern" << "Speichern als RTF";
+        QTest::newRow("print") << "Print" << "Drucken" << "Drucken";
+        QTest::newRow("font") << "Font" << "Schrift" << "Format: Schrift";
+        QTest::newRow("bold") << "Bold" << "Fett" << "Format: Fett";
+        QTest::newRow("italic") << "Kursiv" << "Kursiv" << "Format: Kursiv";
+        QTest::newRow("underline") << "Underline" << "Unterstrichen" << "Format: Unterstreichen";
+    }
+    void viewerNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        FakeFrame frame;
+        frmRTF viewer(frame);
+        QWidget* w = viewer.findChild<QWidget*>(control);
+        // A tool bar button is found by its action's key.
+        for (QToolBar* bar : {viewer.Toolbar1, viewer.Toolbar2})
+            for (QAction* a : bar->actions())
+                if (a->objectName() == control)
+                    w = bar->widgetForAction(a);
+        QVERIFY(w);
+        QCOMPARE(accessibleName(w), name);
+        QCOMPARE(accessibleDescription(w), description);
+    }
+
+    void viewerTableCoversEveryReachableControl()
+    {
+        FakeFrame frame;
+        frmRTF viewer(frame);
+        QCOMPARE(reachableControls(&viewer), QStringList{QStringLiteral("RichTextBox1")});
+    }
+
+    // The viewer's text is read line by line: caret moves and selections reach a screen reader.
+    void viewerCaretAndSelectionAreTold()
+    {
+        FakeUi fake;
+        FakeFrame frame;
+        frmRTF viewer(frame);
+        viewer.RichTextBox1->setPlainText(QStringLiteral("LgD=10,2 m\nLgR=10,6 m\nA=2,6 m"));
+        viewer.show();
+        QApplication::setActiveWindow(&viewer);
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        viewer.RichTextBox1->setFocus();
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        QTest::keyClick(viewer.RichTextBox1, Qt::Key_Down);
+        QCOMPARE(probe.of(viewer.RichTextBox1, QAccessible::TextCaretMoved).size(), 1);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(viewer.RichTextBox1)->textInterface();
+        QVERIFY(text);
+        int start = 0, end = 0;
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(),
+                 QStringLiteral("LgR=10,6 m"));
+        QTest::keyClick(viewer.RichTextBox1, Qt::Key_End, Qt::ShiftModifier);
+        QVERIFY(!probe.of(viewer.RichTextBox1, QAccessible::TextSelectionChanged).isEmpty());
+        QCOMPARE(text->selectionCount(), 1);
+        text->selection(0, &start, &end);
+        QCOMPARE(text->text(start, end), QStringLiteral("LgR=10,6 m"));
+    }
+
+    // A message box is read by its title and its message.
+    void messageBoxesExposeTitleAndText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("question") << "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?"
+                                  << " Schlechtes Isoliermaterial ?" << int(ui::Buttons::YesNo)
+                                  << "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
+        QTest::newRow("failure with CR LF") << "Fehler 11\r\nDivision durch Null" << " Fehler " << int(ui::Buttons::AbortRetryIgnore)
+                                            << "Fehler 11\nDivision durch Null";
+    }
+    void messageBoxesExposeTitleAndText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(int, buttons);
+        QFETCH(QString, description);
+        QString name, read;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            name = accessibleName(box);
+            read = accessibleDescription(box);
+            box->reject();
+        });
+        QtUi().messageBox(text, title, ui::Buttons(buttons), ui::Icon::Question);
+        QCOMPARE(name, title.trimmed());
+        QCOMPARE(read, description);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
