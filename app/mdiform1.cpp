@@ -6,6 +6,7 @@
 #include "viewer/frmrtf.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
+#include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
 #include "platform/twips.h"
 
@@ -71,6 +72,7 @@ void MDIForm1::createMenus()
     connect(mnuPruning, &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
+    nameMenu(mnuHelp, QStringLiteral("Hilfe"));
     mnuHilfe = mnuHelp->addAction(QStringLiteral("&Hilfe"));
     mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
     mnuInfo = mnuHelp->addAction(QStringLiteral("&Info"));

@@ -282,8 +282,8 @@ void frmHauptform::nameControls()
     nameByCaption(Label10, Text6);
     nameByCaption(Label11, Text7);
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
-    Label2->setBuddy(Label3);
-    Label4->setBuddy(Label5);
+    nameByCaption(Label2, Label3);
+    nameByCaption(Label4, Label5);
     readWithCaption(Label3, Label2->text(), QStringLiteral("MHz"));
     readWithCaption(Label5, Label4->text(), QStringLiteral("MHz"));
     readWithCaption(Info, QStringLiteral("Info"));

@@ -4,6 +4,7 @@
 #include "common/failure.h"
 #include "common/module1.h"
 #include "common/version.h"
+#include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
@@ -123,6 +124,7 @@ frmRTF::frmRTF(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(f
 void frmRTF::nameControls()
 {
     RichTextBox1->setAccessibleName(QStringLiteral("Dateiinhalt"));
+    nameMenu(mnuHelp, QStringLiteral("Hilfe"));
     // The tool bar buttons show only pictures; a screen reader says what each does.
     const std::pair<const char*, const char16_t*> spoken[] = {
         {"Open", u"Öffnen"}, {"Save", u"Speichern"}, {"Print", u"Drucken"}, {"Font", u"Schrift"},

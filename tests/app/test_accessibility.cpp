@@ -246,6 +246,7 @@ private slots:
         QTest::newRow("status bar") << "StatusBar1" << "Statusleiste" << "";
         QTest::newRow("menu Datei") << "menu 0" << "Datei" << "";
         QTest::newRow("menu Berechnen") << "menu 1" << "Berechnen" << "";
+        QTest::newRow("help menu, shown as ?") << "menu 2" << "Hilfe" << "";
     }
     void frameNames()
     {
@@ -262,6 +263,39 @@ private slots:
         QVERIFY(iface);
         QCOMPARE(iface->text(QAccessible::Name), name);
         QCOMPARE(iface->text(QAccessible::Description), description);
+    }
+
+    // "&?" stays on screen; the entry is read as "Hilfe" and still leads into its menu, in the
+    // frame's menu bar and in the viewer's that replaces it.
+    void helpMenuIsReadAsHilfe()
+    {
+        FakeUi fake;
+        MDIForm1 frame(SettingsStore(QStringLiteral("ZentavikTest")));
+        frame.show();
+        QCOMPARE(frame.mnuHelp->menuAction()->text(), QStringLiteral("&?"));
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame.menuBar());
+        QAccessibleInterface* entry = bar->child(2);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Hilfe"));
+        QCOMPARE(entry->role(), QAccessible::MenuItem);
+        QVERIFY(entry->state().hasPopup && !entry->state().disabled && !entry->state().invisible);
+        QCOMPARE(entry->parent()->object(), frame.menuBar());
+        QCOMPARE(bar->indexOfChild(entry), 2);
+        QCOMPARE(entry->childCount(), 1);
+        QCOMPARE(entry->child(0)->object(), frame.mnuHelp);
+        QCOMPARE(accessibleName(frame.mnuHelp), QStringLiteral("Hilfe"));
+        QVERIFY(entry->actionInterface());
+        entry->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QCOMPARE(frame.menuBar()->activeAction(), frame.mnuHelp->menuAction());
+        QVERIFY(entry->state().focused);
+        frame.mnuHelp->hide();
+
+        frmRTF* viewer = frame.createViewer();
+        frame.showViewer(viewer);
+        const int last = bar->childCount() - 1;
+        QCOMPARE(bar->child(last)->object(), viewer->mnuHelp->menuAction());
+        QCOMPARE(bar->child(last)->text(QAccessible::Name), QStringLiteral("Hilfe"));
+        QCOMPARE(viewer->mnuHelp->menuAction()->text(), QStringLiteral("?"));
+        QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("Datei"));
     }
 
     // Status panels say what they show: the status text itself, clock and date with their captions.
