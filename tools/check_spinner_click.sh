@@ -3,10 +3,10 @@
 # factor moved by exactly one step: the focus is in the frequency field before the click, and
 # the click comes from the X server, release queued right behind the press.
 #   tools/check_spinner_click.sh [--wm]     (--wm: with openbox as window manager)
-# Display: ZENTAVIK_DISPLAY (default :77). Needs xdotool, imagemagick and, for --wm, openbox.
+# Display: ZENTAVIK_DISPLAY, a number (default 77). Needs xdotool, imagemagick and, for --wm, openbox.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-display="${ZENTAVIK_DISPLAY:-:77}"
+display=":${ZENTAVIK_DISPLAY:-77}"
 out="$root/build/screenshots"
 mkdir -p "$out"
 work="$(mktemp -d)"
