@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/accesskeys.h"
 #include "app/shortcutpriority.h"
 #include "common/module1.h"
 #include "platform/germantexts.h"
@@ -25,6 +26,9 @@ Program Main(QApplication& app)
     auto priority = std::make_unique<MenuShortcutsFirst>(program.frame->menuBar(), nullptr);
     app.installEventFilter(priority.get());
     program.shortcutPriority = std::move(priority);
+    auto accessKeys = std::make_unique<FormAccessKeysFirst>(program.frame->menuBar(), program.frame->mdiArea(), nullptr);
+    app.installEventFilter(accessKeys.get());
+    program.accessKeys = std::move(accessKeys);
 
     Module1& m = module1();
     m.CrLf = QStringLiteral("\r\n");

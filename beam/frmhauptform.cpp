@@ -513,10 +513,20 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
             Command2_LostFocus();
         break;
     }
-    case QEvent::FocusIn:
-        if (watched == VkSteller && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+    case QEvent::FocusIn: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (watched == VkSteller && reason != Qt::ActiveWindowFocusReason)
             VkSteller_GotFocus();
+        // Tabbing into a group of option buttons lands on its selected button.
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            for (QButtonGroup* group : {Option1, Option2}) {
+                auto* button = qobject_cast<QAbstractButton*>(watched);
+                if (button && group->buttons().contains(button) && !button->isChecked() && group->checkedButton())
+                    group->checkedButton()->setFocus(reason);
+            }
+        }
         break;
+    }
     default: break;
     }
     return QWidget::eventFilter(watched, event);

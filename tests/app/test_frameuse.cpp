@@ -1,5 +1,6 @@
 // The frame and the beam form as a user drives them: hiding and reopening the form, the keys of
 // a multiple-document window, access keys, the stored window size.
+#include "app/accesskeys.h"
 #include "app/mdiform1.h"
 #include "app/shortcutpriority.h"
 #include "beam/frmhauptform.h"
@@ -27,14 +28,20 @@ QString iniPath() { return QSettings(QSettings::IniFormat, QSettings::UserScope,
 struct ShownFrame {
     MDIForm1 frame{SettingsStore(QStringLiteral("Zentavik"))};
     MenuShortcutsFirst priority{frame.menuBar(), nullptr};
+    FormAccessKeysFirst accessKeys{frame.menuBar(), frame.mdiArea(), nullptr};
     ShownFrame()
     {
         frame.quit = [] {};
         qApp->installEventFilter(&priority);
+        qApp->installEventFilter(&accessKeys);
         frame.show();
         QApplication::setActiveWindow(&frame);
     }
-    ~ShownFrame() { qApp->removeEventFilter(&priority); }
+    ~ShownFrame()
+    {
+        qApp->removeEventFilter(&accessKeys);
+        qApp->removeEventFilter(&priority);
+    }
 };
 } // namespace
 
@@ -75,6 +82,44 @@ private slots:
         QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
         QCOMPARE(form.VkSteller->value(), 50);
         QCOMPARE(form.Text4->text(), QStringLiteral("0,95"));
+    }
+
+    // Alt plus a letter: the active form's control that claims it, else the menu bar's menu.
+    void accessKeysOfTheFormBeforeTheMenus_data()
+    {
+        QTest::addColumn<bool>("formShown");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("focus");  // the control that has the focus after the key
+        QTest::addColumn<QString>("menu");   // the menu that drops down, if any
+        QTest::newRow("Alt+D to the insulation list") << true << int(Qt::Key_D) << "Combo1" << "";
+        QTest::newRow("Alt+B to the selected band") << true << int(Qt::Key_B) << "Option2_10" << "";
+        QTest::newRow("Alt+V to the factor") << true << int(Qt::Key_V) << "Text4" << "";
+        QTest::newRow("Alt+D without the form opens Datei") << false << int(Qt::Key_D) << "" << "&Datei";
+        QTest::newRow("Alt+B without the form opens Berechnen") << false << int(Qt::Key_B) << "" << "&Berechnen";
+    }
+    void accessKeysOfTheFormBeforeTheMenus()
+    {
+        QFETCH(bool, formShown);
+        QFETCH(int, key);
+        QFETCH(QString, focus);
+        QFETCH(QString, menu);
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.mnuBerStromsAnt->trigger();
+        frmHauptform& form = frame.hauptform();
+        if (!formShown)
+            form.close();
+        QWidget* target = formShown ? static_cast<QWidget*>(form.Text1) : &frame;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QString opened = popup ? popup->title() : QString();
+        if (popup)
+            popup->close();
+        QCOMPARE(opened, menu);
+        if (!focus.isEmpty())
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 };
 

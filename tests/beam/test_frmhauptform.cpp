@@ -105,8 +105,33 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         // Disabled controls ("&Anzeigen", the diameters at start) are passed over; each group of
-        // option buttons is one stop.
-        QCOMPARE(order.join(u' '), QStringLiteral("Text1 Text4 VkSteller Option1_2 Command1 Combo1 Option2_0 Text1 Text4"));
+        // option buttons is one stop, on its selected button.
+        QCOMPARE(order.join(u' '), QStringLiteral("Text1 Text4 VkSteller Option1_1 Command1 Combo1 Option2_10 Text1 Text4"));
+    }
+
+    void tabbingIntoOptionGroups_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<int>("band");  // the selected band button
+        QTest::addColumn<QString>("lands");
+        QTest::newRow("Tab into the ranges") << "VkSteller" << false << int(AndereBand) << "Option1_1";
+        QTest::newRow("Shift+Tab into the ranges") << "Command1" << true << int(AndereBand) << "Option1_1";
+        QTest::newRow("Tab into the bands") << "Combo1" << false << int(AndereBand) << "Option2_10";
+        QTest::newRow("Tab into the bands, 14 selected") << "Combo1" << false << 4 << "Option2_4";
+        QTest::newRow("Shift+Tab round into the bands") << "Text1" << true << 4 << "Option2_4";
+    }
+    void tabbingIntoOptionGroups()
+    {
+        QFETCH(QString, from);
+        QFETCH(bool, backwards);
+        QFETCH(int, band);
+        QFETCH(QString, lands);
+        form->option2(band)->setChecked(true);
+        focus(form->findChild<QWidget*>(from));
+        QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), lands);
     }
 
     void bandButtons_data()
