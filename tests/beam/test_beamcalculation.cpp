@@ -409,6 +409,27 @@ private slots:
         QCOMPARE(lines.value(3), QStringLiteral("Antenne berechnet für SSB-Band: ") + bandText + QStringLiteral(" MHz"));
     }
 
+    // The factor as the calculation used it, with up to four decimals.
+    void velocityFactorWrittenBack_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("four decimals") << "0,9456" << "0,9456";
+        QTest::newRow("five decimals rounded") << "0,94565" << "0,9457";
+        QTest::newRow("one decimal") << "0,9" << "0,9";
+        QTest::newRow("whole") << "1" << "1,0";
+    }
+    void velocityFactorWrittenBack()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        FakeUi fake;
+        FakeBeamForm form;
+        form.t4 = typed;
+        QCOMPARE(run(form), RunEnd::Completed);
+        QCOMPARE(form.t4, written);
+    }
+
     // Air, typed or chosen, is bare wire: no shortening and no insulation line in the report.
     void airIsBareWire_data()
     {
@@ -428,7 +449,12 @@ private slots:
         form.c1 = combo;
         form.t6 = QStringLiteral("2");
         form.t7 = QStringLiteral("1,5");
-        QCOMPARE(run(form), RunEnd::Completed);
+        // The shortening of an earlier insulated run does not carry over.
+        module.ZusatzVerkuerzung = 0.25;
+        BeamValues v;
+        QCOMPARE(run(form, &v), RunEnd::Completed);
+        if (!insulated)
+            QVERIFY(near(v.out.LgD, 10.90493));
         QCOMPARE(module.ZusatzVerkuerzung > 0, insulated);
         QFile file(QStringLiteral("Zentavik.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,0 +1,131 @@
+// The desktop's message box: which answer each button gives, and that a busy cursor gives way
+// to the arrow while the box waits for an answer.
+#include "platform/qtui.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+// Answers the box that is about to open, and notes the cursor it was shown with.
+struct Answerer {
+    explicit Answerer(QMessageBox::StandardButton pressed) : button(pressed) {}
+    QMessageBox::StandardButton button;  // NoButton: closed with Escape
+    bool shown = false;
+    std::optional<Qt::CursorShape> cursor;
+    QString title, text;
+
+    void arm()
+    {
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown = true;
+            title = box->windowTitle();
+            text = box->text();
+            if (const QCursor* c = QGuiApplication::overrideCursor())
+                cursor = c->shape();
+            if (button == QMessageBox::NoButton)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(button)->click();
+        });
+    }
+};
+
+Qt::CursorShape overrideShape()
+{
+    const QCursor* c = QGuiApplication::overrideCursor();
+    return c ? c->shape() : Qt::BlankCursor;  // blank: no override
+}
+} // namespace
+
+class TestQtUi : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<int>("answer");
+        using B = ui::Buttons;
+        using A = ui::Answer;
+        QTest::newRow("Ok") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok);
+        QTest::newRow("Yes") << int(B::YesNo) << int(QMessageBox::Yes) << int(A::Yes);
+        QTest::newRow("No") << int(B::YesNo) << int(QMessageBox::No) << int(A::No);
+        QTest::newRow("Abort") << int(B::AbortRetryIgnore) << int(QMessageBox::Abort) << int(A::Abort);
+        QTest::newRow("Retry") << int(B::AbortRetryIgnore) << int(QMessageBox::Retry) << int(A::Retry);
+        QTest::newRow("Ignore") << int(B::AbortRetryIgnore) << int(QMessageBox::Ignore) << int(A::Ignore);
+        // Escape is the careful answer.
+        QTest::newRow("Escape on Yes/No") << int(B::YesNo) << int(QMessageBox::NoButton) << int(A::No);
+        QTest::newRow("Escape on Ok") << int(B::Ok) << int(QMessageBox::NoButton) << int(A::Ok);
+    }
+    void answers()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, pressed);
+        QFETCH(int, answer);
+        QtUi desktop;
+        Answerer answerer{QMessageBox::StandardButton(pressed)};
+        answerer.arm();
+        const ui::Answer got = desktop.messageBox(QStringLiteral("Zeile 1\r\nZeile 2"), QStringLiteral(" Fehler "),
+                                                  ui::Buttons(buttons), ui::Icon::Exclamation);
+        QVERIFY(answerer.shown);
+        QCOMPARE(int(got), answer);
+        QCOMPARE(answerer.title, QStringLiteral(" Fehler "));
+        QCOMPARE(answerer.text, QStringLiteral("Zeile 1\nZeile 2"));
+    }
+
+    void busyCursorGivesWayToTheBox_data()
+    {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("busy") << true;
+        QTest::newRow("not busy") << false;
+    }
+    void busyCursorGivesWayToTheBox()
+    {
+        QFETCH(bool, busy);
+        QtUi desktop;
+        desktop.setBusyCursor(busy);
+        QCOMPARE(overrideShape(), busy ? Qt::WaitCursor : Qt::BlankCursor);
+        Answerer answerer(QMessageBox::Retry);
+        answerer.arm();
+        QCOMPARE(desktop.messageBox(QStringLiteral("Division durch Null"), QStringLiteral(" Fehler "),
+                                    ui::Buttons::AbortRetryIgnore, ui::Icon::Exclamation),
+                 ui::Answer::Retry);
+        QVERIFY(answerer.shown);
+        if (busy)
+            QCOMPARE(answerer.cursor, std::optional(Qt::ArrowCursor));
+        else
+            QVERIFY(!answerer.cursor);
+        // After the box the calculation goes on busy, as before.
+        QCOMPARE(overrideShape(), busy ? Qt::WaitCursor : Qt::BlankCursor);
+        desktop.setBusyCursor(false);
+        QCOMPARE(overrideShape(), Qt::BlankCursor);
+    }
+
+    // Switching on twice needs only one switching off.
+    void busyCursorIsOnOrOff()
+    {
+        QtUi desktop;
+        desktop.setBusyCursor(true);
+        desktop.setBusyCursor(true);
+        QCOMPARE(overrideShape(), Qt::WaitCursor);
+        desktop.setBusyCursor(false);
+        QCOMPARE(overrideShape(), Qt::BlankCursor);
+        desktop.setBusyCursor(false);
+        QCOMPARE(overrideShape(), Qt::BlankCursor);
+    }
+};
+
+QTEST_MAIN(TestQtUi)
+#include "test_qtui.moc"
