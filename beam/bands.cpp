@@ -1,5 +1,7 @@
 #include "beam/bands.h"
 
+#include "common/numberformat.h"
+
 #include <cmath>
 
 namespace {
@@ -66,4 +68,12 @@ BandRow bandFuer(float f)
             return {band.button, QString::fromUtf16(band.text)};
     }
     return {AndereBand, QString()};
+}
+
+std::optional<QString> bandFrequenzText(int range, float fb, const QString& decimal)
+{
+    const float r = BandFrequenz(range, fb);
+    if (!(r > 0))
+        return std::nullopt;
+    return formatSingle(r, u"##0.0##", decimal);
 }

@@ -73,6 +73,8 @@ public:
     RunEnd run(const FailureHandler& handler, bool withReport = true);
 
     const BeamValues& values() const { return v; }
+    // What the report of this run says, read from the form as the report steps read it.
+    ReportData reportData();
 
 private:
     std::vector<Step> calculationSteps();
@@ -81,7 +83,6 @@ private:
     void appendInfo(const QString& piece);
     void output(float& target, double value, QStringView key, QStringView unit, bool lineEnd = false);
     void writeLine(const QString& line);
-    ReportData reportData();
 
     BeamFormPort& form;
     BeamEnvironment env;

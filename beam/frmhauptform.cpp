@@ -1,6 +1,7 @@
 #include "beam/frmhauptform.h"
 
 #include "beam/bands.h"
+#include "beam/eingaben.h"
 #include "beam/insulation.h"
 #include "common/checkedmath.h"
 #include "common/module1.h"
@@ -350,18 +351,16 @@ void frmHauptform::Option2_Click(int index)
 {
     const float fb = lies(option2(index)->text()).value_or(0);
     const int range = option1(0)->isChecked() ? 1 : option1(1)->isChecked() ? 2 : 3;
-    const float r = BandFrequenz(range, fb);
-    if (r > 0)
-        Text1->setText(fmt(r, u"##0.0##"));
+    if (const auto text = bandFrequenzText(range, fb, localeDecimal()))
+        Text1->setText(*text);
     clearResonances();
 }
 
 void frmHauptform::Option1_Click(int index)
 {
     if (const auto f = lies(Text1->text())) {
-        const float r = BandFrequenz(index + 1, *f);
-        if (r > 0)
-            Text1->setText(fmt(r, u"##0.0##"));
+        if (const auto text = bandFrequenzText(index + 1, *f, localeDecimal()))
+            Text1->setText(*text);
     }
     clearResonances();
 }
@@ -375,19 +374,23 @@ void frmHauptform::Text4_Change()
 void frmHauptform::Text4_LostFocus()
 {
     const auto v = lies(Text4->text());
-    if (v && *v > 0 && *v < 1) {
+    switch (pruefeVk(v)) {
+    case VkEingabe::Gueltig:
         setSpinner(int(checked::nearest((1.0 - *v) * 1000)));
-    } else if (v && *v == 1) {
+        break;
+    case VkEingabe::Eins:
         // A factor of exactly 1 is bare wire in free space: no insulation.
-        Combo1->setEditText(QStringLiteral("1,0"));
+        Combo1->setEditText(BlankerDraht);
         setDiameterControlsEnabled(false);
         ui::beep();
         ui::processEvents();
-    } else {
-        setInfo(QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
-        Text4->setText(QStringLiteral("0,946"));
+        break;
+    case VkEingabe::Ungueltig:
+        setInfo(VkHinweis);
+        Text4->setText(VkErsatz);
         ui::beep();
         ui::processEvents();
+        break;
     }
 }
 
@@ -443,10 +446,8 @@ void frmHauptform::Text7_Change()
     const auto dA = lies(Text6->text());
     if (!dL || !dA)
         return;
-    // The outer diameter stays at least 0.1 mm above the conductor.
-    const float minimum = float(double(*dL) + 0.1);
-    if (std::isfinite(minimum) && minimum > *dA)
-        Text6->setText(fmt(minimum, u"#0.0#"));
+    if (const auto aussen = aussenFuerLeiter(*dL, *dA, localeDecimal()))
+        Text6->setText(*aussen);
 }
 
 void frmHauptform::Command1_Click()

@@ -5,10 +5,12 @@
 #include "common/failure.h"
 #include "common/numberformat.h"
 
+#include <QSaveFile>
+
 namespace {
 
 // File failures as the Abort/Retry/Ignore box shows them: our words, then the system's own.
-Failure fileFailure(int number, const QString& what, const QFile& file)
+Failure fileFailure(int number, const QString& what, const QFileDevice& file)
 {
     return {number, what.arg(file.fileName()) + QStringLiteral("\r\n") + file.errorString()};
 }
@@ -60,6 +62,17 @@ QString reportLine(int n, const ReportData& d)
     return {};
 }
 
+QString reportText(const ReportData& data, const QString& lineEnd)
+{
+    QString text;
+    for (int n = 1; n <= reportLineCount; ++n) {
+        if (n == 9 && !data.insulated)
+            continue;
+        text += reportLine(n, data) + lineEnd;
+    }
+    return text;
+}
+
 std::unique_ptr<QFile> openReport(const QString& name)
 {
     // Unbuffered, so that a full disk fails at the line that does not fit.
@@ -82,4 +95,15 @@ void closeReport(QFile* file)
 {
     if (file)
         file->close();
+}
+
+void writeReportFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw fileFailure(75, QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:"), file);
+    if (file.write(bytes) != bytes.size())
+        throw fileFailure(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), file);
+    if (!file.commit())
+        throw fileFailure(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), file);
 }

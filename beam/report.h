@@ -28,6 +28,10 @@ inline constexpr int reportLineCount = 29;
 // Line n (1 to 29) without its line end; lines 13, 22 and 25 carry an extra line break.
 QString reportLine(int n, const ReportData& data);
 
+// The whole report, every line ended by lineEnd; line 9 only for insulated wire. This is
+// what the report steps write one line at a time.
+QString reportText(const ReportData& data, const QString& lineEnd);
+
 // The separator line: 80 macrons.
 QString separatorLine();
 
@@ -35,3 +39,7 @@ QString separatorLine();
 std::unique_ptr<QFile> openReport(const QString& name);
 void writeReportLine(QFile* file, const QString& textWithLineEnd);
 void closeReport(QFile* file);
+
+// Writes a whole report to path under a temporary name and renames it when complete, so a
+// failure leaves any earlier file untouched. Failures carry the system's description.
+void writeReportFile(const QString& path, const QByteArray& bytes);

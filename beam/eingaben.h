@@ -1,0 +1,29 @@
+#pragma once
+// The rules the beam form applies to its fields before a calculation reads them: the range
+// of the velocity factor, and the outer diameter that follows the conductor diameter.
+
+#include <QString>
+
+#include <optional>
+
+// How a velocity-factor text fares when the field is left.
+enum class VkEingabe {
+    Gueltig,    // above 0 and below 1
+    Eins,       // exactly 1: bare wire in free space, the insulation is switched off
+    Ungueltig,  // 0 or less, above 1, or no number: the hint below and 0,946 instead
+};
+
+// The factor read as the field reads it; nothing when it lies beyond single precision.
+VkEingabe pruefeVk(std::optional<float> v);
+
+inline const QString VkHinweis = QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
+inline const QString VkErsatz = QStringLiteral("0,946");
+// The insulation text when the factor is exactly 1.
+inline const QString BlankerDraht = QStringLiteral("1,0");
+
+// After the conductor diameter dL changed: the outer diameter keeps at least 0.1 mm more.
+// Returns the new outer-diameter text ("#0.0#"), or nothing when dA may stay.
+std::optional<QString> aussenFuerLeiter(float dL, float dA, const QString& decimal);
+
+// Reads a field; a number beyond single precision gives nothing instead of a failure.
+std::optional<float> liesFeld(const QString& text);

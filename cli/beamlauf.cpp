@@ -1,0 +1,374 @@
+#include "cli/beamlauf.h"
+
+#include "beam/bands.h"
+#include "beam/eingaben.h"
+#include "beam/insulation.h"
+#include "cli/json.h"
+#include "common/cp1252.h"
+#include "common/module1.h"
+#include "common/numberformat.h"
+#include "common/numbertext.h"
+#include "common/version.h"
+#include "platform/ui.h"
+#include "vf/groundcorrection.h"
+
+#include <QTextStream>
+
+namespace rechner {
+namespace {
+
+const QString Komma = QStringLiteral(",");
+
+// The beam form as the calculation sees it, held in texts.
+class KommandozeilenForm final : public BeamFormPort {
+public:
+    explicit KommandozeilenForm(const BeamEingaben& e)
+        : t1(e.frequenz), t4(e.vk), c1(e.material), t6(e.aussen), t7(e.leiter), range(e.bereich)
+    {
+    }
+
+    QString t1, t4, c1, t6, t7, label3, label5, info = QStringLiteral("Hinweis: ");
+    int range;
+    int band = AndereBand;
+    QString fokus;
+
+    QString text1() override { return t1; }
+    QString text4() override { return t4; }
+    QString combo1() override { return c1; }
+    QString text6() override { return t6; }
+    QString text7() override { return t7; }
+    int selectedRange() override { return range; }
+    void setText1(const QString& t) override { t1 = t; }
+    void setText4(const QString& t) override { t4 = t; }
+    void setLabel3(const QString& t) override { label3 = t; }
+    void setLabel5(const QString& t) override { label5 = t; }
+    void setInfo(const QString& t) override { info = t; }
+    void selectBand(int b) override
+    {
+        if (b == band)
+            return;
+        // A changed selection works like a click: the band's frequency, results cleared.
+        band = b;
+        if (b < AndereBand) {
+            if (const auto text = bandFrequenzText(range + 1, BandKnopfMHz[b], Komma))
+                t1 = *text;
+        }
+        label3.clear();
+        label5.clear();
+    }
+    void focusCombo1() override { fokus = QStringLiteral("Combo1"); }
+    void focusText7() override { fokus = QStringLiteral("Text7"); }
+    void enableCommand2() override {}
+    void setStatus(const QString&) override {}
+};
+
+// The velocity-factor calculator after a computation with the given height and diameter.
+class KommandozeilenVkRechner final : public VkRechnerZustand {
+public:
+    KommandozeilenVkRechner(QString hoehe, QString durchmesser, bool korrektur)
+        : hoehe(std::move(hoehe)), durchmesser(std::move(durchmesser)), korrektur(korrektur)
+    {
+    }
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+
+private:
+    QString hoehe, durchmesser;
+    bool korrektur;
+};
+
+// No one to ask: the one question of the calculation is answered by --er-bestaetigt.
+class KommandozeilenDialoge final : public ui::Services {
+public:
+    explicit KommandozeilenDialoge(bool bestaetigt) : bestaetigt(bestaetigt), vorher(&ui::services())
+    {
+        ui::install(this);
+    }
+    ~KommandozeilenDialoge() override { ui::install(vorher); }
+
+    ui::Answer messageBox(const QString&, const QString&, ui::Buttons buttons, ui::Icon) override
+    {
+        switch (buttons) {
+        case ui::Buttons::Ok: return ui::Answer::Ok;
+        case ui::Buttons::YesNo: return bestaetigt ? ui::Answer::Yes : ui::Answer::No;
+        case ui::Buttons::AbortRetryIgnore: return ui::Answer::Abort;
+        }
+        return ui::Answer::Abort;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    void beep() override {}
+    void setBusyCursor(bool) override {}
+    void processEvents() override {}
+    std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
+    bool choosePrinter(QWidget*, QPrinter&, bool) override { return false; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+
+private:
+    bool bestaetigt;
+    ui::Services* vorher;
+};
+
+// The name part of a list entry: what follows the number.
+QString materialName(const QString& eintrag)
+{
+    int i = 0;
+    while (i < eintrag.size() && (eintrag[i].isDigit() || eintrag[i] == u',' || eintrag[i] == u'.'))
+        ++i;
+    return eintrag.mid(i).trimmed();
+}
+
+} // namespace
+
+QList<OptionDef> beamOptionen(bool mitFrequenz)
+{
+    QList<OptionDef> o;
+    if (mitFrequenz)
+        o << OptionDef{QStringLiteral("frequenz"), QStringLiteral("MHZ"), QStringLiteral("Resonanzfrequenz in MHz (Vorgabe 50,2; leer oder 0: 50,2)")};
+    o << OptionDef{QStringLiteral("vk"), QStringLiteral("VK"), QStringLiteral("Verkürzungsfaktor des Drahtes, über 0 bis 1 (Vorgabe 1,00)")}
+      << OptionDef{QStringLiteral("material"), QStringLiteral("ER|NAME"),
+                   QStringLiteral("Isolierung: relative Dielektrizitätszahl oder Material der Liste, z. B. \"PVC\" (Vorgabe 1,00059 Luft)")}
+      << OptionDef{QStringLiteral("aussen"), QStringLiteral("MM"), QStringLiteral("Außendurchmesser des isolierten Drahtes in mm (Vorgabe 6)")}
+      << OptionDef{QStringLiteral("leiter"), QStringLiteral("MM"),
+                   QStringLiteral("Leiterdurchmesser in mm (Vorgabe 3,57); der Außendurchmesser bleibt mindestens 0,1 mm größer, wenn --aussen fehlt")};
+    if (mitFrequenz)
+        o << OptionDef{QStringLiteral("bereich"), QStringLiteral("cw|ssb|mitte"),
+                       QStringLiteral("Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte (Vorgabe ssb); ohne --frequenz die Bandfrequenz dazu")};
+    o << OptionDef{QStringLiteral("hoehe"), QStringLiteral("M"), QStringLiteral("Antennenhöhe in m: der Verkürzungsfaktor wird wie im VF-Rechner für die Frequenz berechnet")}
+      << OptionDef{QStringLiteral("vk-durchmesser"), QStringLiteral("MM"), QStringLiteral("Drahtdurchmesser des VF-Rechners in mm (Vorgabe: --leiter)")}
+      << OptionDef{QStringLiteral("erdbodenkorrektur"), QString(), QStringLiteral("Erdbodenkorrektur des VF-Rechners einschalten")}
+      << OptionDef{QStringLiteral("er-bestaetigt"), QString(), QStringLiteral("eine Dielektrizitätszahl über 20 ist gewollt")};
+    return o;
+}
+
+QString materialText(const QString& eingabe)
+{
+    bool zahl = true;
+    for (const QChar c : eingabe)
+        zahl = zahl && ZifferZeichen.contains(c);
+    if (zahl)
+        return eingabe;
+    const QStringList liste = isolierMaterialien(Komma);
+    const QString gesucht = eingabe.simplified();
+    // The whole name first, then one of its words ("PE", "FR4"), then a unique beginning.
+    QStringList namen, wortTreffer, anfangTreffer;
+    for (int i = 1; i < liste.size(); ++i) {
+        const QString name = materialName(liste[i]);
+        namen << name;
+        if (name.compare(gesucht, Qt::CaseInsensitive) == 0 || liste[i].simplified() == gesucht)
+            return liste[i];
+        if (name.split(u' ').contains(gesucht, Qt::CaseInsensitive))
+            wortTreffer << liste[i];
+        if (name.startsWith(gesucht, Qt::CaseInsensitive))
+            anfangTreffer << liste[i];
+    }
+    if (!gesucht.isEmpty()) {
+        if (wortTreffer.size() == 1)
+            return wortTreffer.first();
+        if (wortTreffer.isEmpty() && anfangTreffer.size() == 1)
+            return anfangTreffer.first();
+        const QStringList mehrere = wortTreffer.isEmpty() ? anfangTreffer : wortTreffer;
+        if (mehrere.size() > 1) {
+            QStringList gemeint;
+            for (const QString& m : mehrere)
+                gemeint << materialName(m);
+            throw FalscheEingabe{QStringLiteral("--material"),
+                                 QStringLiteral("\"%1\" ist mehrdeutig: %2").arg(eingabe, gemeint.join(QStringLiteral(", ")))};
+        }
+    }
+    throw FalscheEingabe{QStringLiteral("--material"),
+                         QStringLiteral("\"%1\" ist weder eine Zahl noch ein Material der Liste (%2)").arg(eingabe, namen.join(QStringLiteral(", ")))};
+}
+
+QString vkStartHoehe(const QString& frequenz)
+{
+    const auto f = liesFeld(frequenz);
+    return formatSingle(f && *f >= 50 ? 3.0f : 10.0f, u"#0.0", Komma);
+}
+
+BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
+{
+    BeamEingaben e;
+    auto zahl = [&b](const char* name, QString& feld, int limit) {
+        const QString option = QString::fromLatin1(name);
+        if (!b.gesetzt(option))
+            return false;
+        feld = b.wert(option);
+        pruefeZahlText(QStringLiteral("--") + option, feld, limit);
+        return true;
+    };
+    if (mitFrequenz) {
+        const bool frequenz = zahl("frequenz", e.frequenz, 7);
+        if (b.gesetzt(QStringLiteral("bereich"))) {
+            const QString bereich = b.wert(QStringLiteral("bereich")).toLower();
+            const QStringList namen{QStringLiteral("cw"), QStringLiteral("ssb"), QStringLiteral("mitte")};
+            e.bereich = int(namen.indexOf(bereich));
+            if (e.bereich < 0)
+                throw FalscheEingabe{QStringLiteral("--bereich"), QStringLiteral("\"%1\" ist keiner von cw, ssb, mitte").arg(b.wert(QStringLiteral("bereich")))};
+            // Choosing the range in the form moves the start frequency to the band's one.
+            if (!frequenz) {
+                if (const auto text = bandFrequenzText(e.bereich + 1, *liesFeld(e.frequenz), Komma))
+                    e.frequenz = *text;
+            }
+        }
+    }
+    const bool materialGesetzt = b.gesetzt(QStringLiteral("material"));
+    if (materialGesetzt)
+        e.material = materialText(b.wert(QStringLiteral("material")));
+    const bool aussen = zahl("aussen", e.aussen, 5);
+    if (zahl("leiter", e.leiter, 5) && !aussen) {
+        // As typing the conductor diameter into the form does.
+        if (const auto dL = liesFeld(e.leiter)) {
+            if (const auto neu = aussenFuerLeiter(*dL, *liesFeld(e.aussen), Komma))
+                e.aussen = *neu;
+        }
+    }
+    if (zahl("vk", e.vk, 7)) {
+        // Leaving the form's field checks the factor.
+        switch (pruefeVk(liesFeld(e.vk))) {
+        case VkEingabe::Gueltig: break;
+        case VkEingabe::Eins:
+            if (materialGesetzt && liesFeld(e.material).value_or(0) > LuftEr)
+                throw FalscheEingabe{QStringLiteral("--vk"), QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht, passt also nicht zu --material")};
+            e.material = BlankerDraht;
+            break;
+        case VkEingabe::Ungueltig:
+            throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
+        }
+    }
+    e.erdbodenKorrektur = b.gesetzt(QStringLiteral("erdbodenkorrektur"));
+    e.vkRechner = e.erdbodenKorrektur;
+    e.vkRechner = zahl("hoehe", e.hoehe, 0) || e.vkRechner;
+    e.vkRechner = zahl("vk-durchmesser", e.vkDurchmesser, 0) || e.vkRechner;
+    // The calculator computes nothing below 1 cm.
+    if (b.gesetzt(QStringLiteral("hoehe")) && liesFeld(e.hoehe).value_or(0) < 0.01f)
+        throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+    e.erBestaetigt = b.gesetzt(QStringLiteral("er-bestaetigt"));
+    return e;
+}
+
+BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
+{
+    BeamEingaben e = eingaben;
+    if (e.vkRechner) {
+        // The calculator starts with the beam form's frequency and conductor diameter.
+        if (e.hoehe.isEmpty())
+            e.hoehe = vkStartHoehe(e.frequenz);
+        if (e.vkDurchmesser.isEmpty())
+            e.vkDurchmesser = e.leiter;
+    }
+    KommandozeilenDialoge dialoge(e.erBestaetigt);
+    Module1 module;
+    KommandozeilenForm form(e);
+    std::optional<KommandozeilenVkRechner> vk;
+    if (e.vkRechner)
+        vk.emplace(e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur);
+    Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright});
+    std::optional<Failure> fehler;
+    const RunEnd ende = berechnung.run(
+        [&fehler](const Failure& f, const Step&) {
+            fehler = f;
+            return FailureAnswer::Abort;
+        },
+        false);
+    if (fehler)
+        throw *fehler;
+    if (ende != RunEnd::Completed) {
+        if (form.fokus == QStringLiteral("Combo1"))
+            throw FalscheEingabe{QStringLiteral("--material"),
+                                 QStringLiteral("relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt? (bestätigen mit --er-bestaetigt)")};
+        throw FalscheEingabe{QStringLiteral("--leiter"),
+                             QStringLiteral("Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als --aussen)")};
+    }
+    BeamLauf lauf;
+    lauf.eingaben = e;
+    lauf.werte = berechnung.values();
+    lauf.zusatzVerkuerzung = module.ZusatzVerkuerzung;
+    lauf.bericht = berechnung.reportData();
+    lauf.text1 = form.t1;
+    lauf.text4 = form.t4;
+    lauf.combo1 = form.c1;
+    lauf.text6 = form.t6;
+    lauf.text7 = form.t7;
+    lauf.label3 = form.label3;
+    lauf.label5 = form.label5;
+    lauf.info = form.info;
+    lauf.band = form.band;
+    return lauf;
+}
+
+QString berichtText(const BeamLauf& lauf, const QString& zeilenende)
+{
+    ReportData d = lauf.bericht;
+    d.crLf = zeilenende;
+    return reportText(d, zeilenende);
+}
+
+QByteArray berichtDatei(const BeamLauf& lauf) { return encodeCp1252(berichtText(lauf, QStringLiteral("\r\n"))); }
+
+QString beamJson(const BeamLauf& l)
+{
+    const BeamEingaben& e = l.eingaben;
+    static const char* bereiche[] = {"cw", "ssb", "mitte"};
+    JsonWriter j;
+    j.beginObject();
+    j.key(QStringLiteral("eingaben")).beginObject();
+    j.key(QStringLiteral("frequenz")).value(e.frequenz);
+    j.key(QStringLiteral("vk")).value(e.vk);
+    j.key(QStringLiteral("material")).value(e.material);
+    j.key(QStringLiteral("aussen")).value(e.aussen);
+    j.key(QStringLiteral("leiter")).value(e.leiter);
+    j.key(QStringLiteral("bereich")).value(bereiche[e.bereich]);
+    if (e.vkRechner) {
+        j.key(QStringLiteral("hoehe")).value(e.hoehe);
+        j.key(QStringLiteral("vk-durchmesser")).value(e.vkDurchmesser);
+        j.key(QStringLiteral("erdbodenkorrektur")).value(e.erdbodenKorrektur);
+    }
+    j.endObject();
+    j.key(QStringLiteral("texte")).beginObject();
+    j.key(QStringLiteral("frequenz")).value(l.text1);
+    j.key(QStringLiteral("vk")).value(l.text4);
+    j.key(QStringLiteral("eigenresonanz_dipol")).value(l.label3);
+    j.key(QStringLiteral("eigenresonanz_reflektor")).value(l.label5);
+    j.endObject();
+    j.key(QStringLiteral("band")).beginObject();
+    j.key(QStringLiteral("knopf")).value(l.band);
+    j.key(QStringLiteral("text")).value(l.werte.band.bandText);
+    j.endObject();
+    j.key(QStringLiteral("ZusatzVerkuerzung")).value(l.zusatzVerkuerzung);
+    const BeamDimensions& o = l.werte.out;
+    const std::pair<const char*, float> werte[] = {
+        {"LgD", o.LgD}, {"LgR", o.LgR}, {"A", o.A}, {"Bv", o.Bv}, {"Bh", o.Bh}, {"LgBoom", o.LgBoom}, {"C", o.C},
+        {"gesLgBoom", o.gesLgBoom}, {"D", o.D}, {"P", o.P}, {"frD", o.frD}, {"frR", o.frR}, {"Vlg", o.Vlg}};
+    j.key(QStringLiteral("werte")).beginObject();
+    for (const auto& [name, wert] : werte)
+        j.key(QString::fromLatin1(name)).value(wert);
+    j.endObject();
+    j.endObject();
+    return j.text();
+}
+
+int beamBefehl(const QStringList& argumente, QTextStream& out)
+{
+    QList<OptionDef> optionen = beamOptionen(true);
+    optionen << OptionDef{QStringLiteral("datei"), QStringLiteral("PFAD"),
+                          QStringLiteral("den Bericht wie \"Zentavik.txt\" in diese Datei schreiben (Windows-1252, CR LF)")}
+             << OptionDef{QStringLiteral("json"), QString(), QStringLiteral("Eingaben, Texte, Band und alle Werte als JSON ausgeben")};
+    Befehl befehl(QStringLiteral("beam"),
+                  QStringLiteral("Berechnet einen Zentavik nach Norbek wie das Eingabefenster und gibt den Bericht aus."),
+                  optionen);
+    if (!befehl.lies(argumente, out))
+        return Erfolg;
+    const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
+    if (befehl.gesetzt(QStringLiteral("datei")))
+        writeReportFile(befehl.wert(QStringLiteral("datei")), berichtDatei(lauf));
+    if (befehl.gesetzt(QStringLiteral("json")))
+        out << beamJson(lauf);
+    else if (!befehl.gesetzt(QStringLiteral("datei")))
+        out << berichtText(lauf, QStringLiteral("\n"));
+    return Erfolg;
+}
+
+} // namespace rechner

@@ -1,0 +1,72 @@
+#pragma once
+// The beam calculation from the command line: the form's fields as options, one run of the
+// very calculation "&Rechnen" runs, and what the run leaves in the form and in the report.
+
+#include "beam/beamcalculation.h"
+#include "beam/report.h"
+#include "cli/befehl.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QTextStream;
+
+namespace rechner {
+
+// The texts of the beam form's fields; the defaults are the form's start values.
+struct BeamEingaben {
+    QString frequenz = QStringLiteral("50,2");
+    QString vk = QStringLiteral("1,00");
+    QString material = QStringLiteral("1,00059 Luft");
+    QString aussen = QStringLiteral("6");
+    QString leiter = QStringLiteral("3,57");
+    int bereich = 1;  // range button: 0 CW, 1 SSB, 2 band middle
+    // The velocity-factor calculator: with any of these it holds a result, and the ground
+    // correction recomputes the factor for the design frequency.
+    bool vkRechner = false;
+    QString hoehe;          // m; empty: the calculator's start value for the frequency
+    QString vkDurchmesser;  // mm; empty: the conductor diameter, as the calculator copies it
+    bool erdbodenKorrektur = false;
+    bool erBestaetigt = false;  // answers "Ist die Eingabe ... korrekt ?" with Yes
+};
+
+// What one run leaves behind.
+struct BeamLauf {
+    BeamEingaben eingaben;
+    BeamValues werte;
+    double zusatzVerkuerzung = 0;
+    ReportData bericht;
+    // The form's fields and labels after the run.
+    QString text1, text4, combo1, text6, text7, label3, label5, info;
+    int band = AndereBand;
+};
+
+// The options of the beam inputs; baender leaves out frequency and range.
+QList<OptionDef> beamOptionen(bool mitFrequenz);
+// Reads them, checking each as the form's field would. Throws FalscheEingabe.
+BeamEingaben beamEingaben(const Befehl& befehl, bool mitFrequenz);
+
+// The material text as Combo1 would hold it: a typed number stays as typed, a material name
+// (or a unique beginning of one) becomes its list entry. Throws FalscheEingabe.
+QString materialText(const QString& eingabe);
+
+// Runs the calculation without writing a file. Throws FalscheEingabe where the form would
+// put the focus into a field, and the failure of a step that fails.
+BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute);
+
+// The report as text with the given line end.
+QString berichtText(const BeamLauf& lauf, const QString& zeilenende);
+// The report file's bytes: Windows-1252, CR LF.
+QByteArray berichtDatei(const BeamLauf& lauf);
+QString beamJson(const BeamLauf& lauf);
+
+// "beam": returns the exit status.
+int beamBefehl(const QStringList& argumente, QTextStream& out);
+
+// Start height of the velocity-factor calculator: 3 m from 50 MHz up, else 10 m.
+QString vkStartHoehe(const QString& frequenz);
+
+} // namespace rechner

@@ -1,0 +1,72 @@
+#include "cli/befehl.h"
+
+#include "common/numbertext.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace rechner {
+
+Befehl::Befehl(QString name, QString zweck, QList<OptionDef> optionen)
+    : name(std::move(name)), zweck(std::move(zweck)), optionen(std::move(optionen))
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionDef& o : this->optionen) {
+        QCommandLineOption option(o.name, o.beschreibung);
+        if (!o.wert.isEmpty())
+            option.setValueName(o.wert);
+        parser.addOption(option);
+    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()));
+}
+
+QString Befehl::hilfe() const
+{
+    QString text = QStringLiteral("Aufruf: %1 %2 [OPTIONEN]\n%3\n\nOptionen:\n").arg(Programm, name, zweck);
+    auto zeile = [&text](const QString& links, const QString& rechts) {
+        const QString spalte = QStringLiteral("  ") + links;
+        if (spalte.size() < 30)
+            text += spalte.leftJustified(30) + rechts + u'\n';
+        else
+            text += spalte + u'\n' + QString(30, u' ') + rechts + u'\n';
+    };
+    for (const OptionDef& o : optionen)
+        zeile(QStringLiteral("--") + o.name + (o.wert.isEmpty() ? QString() : u' ' + o.wert), o.beschreibung);
+    zeile(QStringLiteral("-h, --help"), QStringLiteral("diese Hilfe anzeigen und beenden"));
+    return text;
+}
+
+bool Befehl::lies(const QStringList& argumente, QTextStream& out)
+{
+    if (!parser.parse(QStringList{Programm} + argumente)) {
+        const QStringList unbekannt = parser.unknownOptionNames();
+        if (!unbekannt.isEmpty()) {
+            const QString o = unbekannt.first();
+            throw FalscheEingabe{(o.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + o,
+                                 QStringLiteral("unbekannte Option (Hilfe: %1 %2 --help)").arg(Programm, name)};
+        }
+        // The parser names the option that lacks its value in quotes.
+        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+        const auto match = quoted.match(parser.errorText());
+        throw FalscheEingabe{match.hasMatch() ? match.captured(1) : QString(), QStringLiteral("Wert fehlt")};
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << hilfe();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        throw FalscheEingabe{QString(), QStringLiteral("überzähliges Argument \"%1\"").arg(parser.positionalArguments().first())};
+    return true;
+}
+
+void pruefeZahlText(const QString& option, const QString& text, int limit)
+{
+    for (const QChar c : text) {
+        if (!ZifferZeichen.contains(c))
+            throw FalscheEingabe{option, QStringLiteral("\"%1\" ist keine Zahl (erlaubt sind Ziffern, Komma und Punkt)").arg(text)};
+    }
+    if (limit > 0 && text.size() > limit)
+        throw FalscheEingabe{option, QStringLiteral("\"%1\" ist zu lang (höchstens %2 Zeichen)").arg(text).arg(limit)};
+}
+
+} // namespace rechner

@@ -1,0 +1,42 @@
+// zentavik-rechner: the beam calculations without windows.
+
+#include "cli/rechner.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+// The program reports in its own German lines; Qt's notes (a missing runtime directory, a font
+// substitution) would only confuse a script reading standard error.
+void nurFatales(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qInstallMessageHandler(nurFatales);
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    // Only the build plan draws; it needs fonts but never a screen.
+    std::unique_ptr<QCoreApplication> app;
+    if (rechner::brauchtGrafik(argumente)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = rechner::zentavikRechner(argumente, out, err);
+    out.flush();
+    err.flush();
+    return status;
+}

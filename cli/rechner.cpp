@@ -1,0 +1,86 @@
+#include "cli/rechner.h"
+
+#include "cli/baender.h"
+#include "cli/bauplan.h"
+#include "cli/beamlauf.h"
+#include "cli/befehl.h"
+#include "common/failure.h"
+#include "common/version.h"
+
+#include <QLocale>
+#include <QTextStream>
+
+namespace rechner {
+namespace {
+
+struct Unterbefehl {
+    const char* name;
+    const char* zweck;
+    int (*ausfuehren)(const QStringList&, QTextStream&);
+};
+
+const Unterbefehl unterbefehle[] = {
+    {"beam", "einen Zentavik berechnen; Bericht als Text, als Datei \"Zentavik.txt\" oder JSON", beamBefehl},
+    {"baender", "je Band und Bereich eine Berechnung in einer Tabelle (Text, CSV oder JSON)", baenderBefehl},
+    {"bauplan", "Bauplan mit allen Maßen als PDF (oder SVG) für eine DIN-A4-Seite", bauplanBefehl},
+};
+
+QString hilfe()
+{
+    QString text = QStringLiteral("Aufruf: %1 BEFEHL [OPTIONEN]\n"
+                                  "Berechnungen für Zentavik-Drahtbeams nach Norbek von der Kommandozeile.\n"
+                                  "Zahlen mit Dezimalkomma oder -punkt, wie in den Eingabefeldern.\n\nBefehle:\n")
+                       .arg(Programm);
+    for (const auto& b : unterbefehle)
+        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(b.name).leftJustified(12), QString::fromUtf8(b.zweck));
+    text += QStringLiteral("\nOptionen:\n"
+                           "  -h, --help    diese Hilfe anzeigen und beenden\n"
+                           "  --version     die Version anzeigen und beenden\n\n"
+                           "Hilfe zu einem Befehl: %1 BEFEHL --help\n"
+                           "Rückgabewerte: 0 erledigt, 2 ungültige Eingabe, 3 Rechenfehler\n")
+                .arg(Programm);
+    return text;
+}
+
+} // namespace
+
+bool brauchtGrafik(const QStringList& argumente) { return !argumente.isEmpty() && argumente.first() == QStringLiteral("bauplan"); }
+
+int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream& err)
+{
+    // The program speaks German whatever the environment says: decimal comma, dd.MM.yyyy.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString befehl = argumente.value(0);
+    try {
+        if (befehl == QStringLiteral("--help") || befehl == QStringLiteral("-h")) {
+            out << hilfe();
+            return Erfolg;
+        }
+        if (befehl == QStringLiteral("--version")) {
+            out << QStringLiteral("%1 %2.%3.%4\n").arg(Programm).arg(version::major).arg(version::minor).arg(version::revision);
+            return Erfolg;
+        }
+        for (const auto& b : unterbefehle) {
+            if (befehl == QString::fromLatin1(b.name))
+                return b.ausfuehren(argumente.mid(1), out);
+        }
+        if (befehl.isEmpty())
+            err << Programm << QStringLiteral(": kein Befehl angegeben (Hilfe: %1 --help)\n").arg(Programm);
+        else
+            err << Programm << QStringLiteral(": unbekannter Befehl \"%1\" (Hilfe: %2 --help)\n").arg(befehl, Programm);
+        return Eingabefehler;
+    } catch (const FalscheEingabe& e) {
+        err << Programm << ": " << (e.option.isEmpty() ? QString() : e.option + QStringLiteral(": ")) << e.text << '\n';
+        return Eingabefehler;
+    } catch (const Failure& f) {
+        QString text = f.description;
+        if (f.number == failures::Overflow || f.number == failures::IndexOutOfRange)
+            text += QStringLiteral(". Bitte kleinere Werte verwenden.");
+        // One line: the system's own text of a file error follows on the same line.
+        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        err << Programm << QStringLiteral(": Fehler %1: %2\n").arg(f.number).arg(text);
+        return Rechenfehler;
+    }
+}
+
+} // namespace rechner

@@ -1,0 +1,18 @@
+#pragma once
+// zentavik-rechner: the calculations of the program from the command line.
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace rechner {
+
+// Runs one command line (arguments without the program name) and returns the exit status:
+// 0 done, 2 bad input (one German line on err naming the option), 3 a failed calculation
+// (its number and description on err).
+int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream& err);
+
+// Whether the command draws (and so needs the font machinery of a GUI application).
+bool brauchtGrafik(const QStringList& argumente);
+
+} // namespace rechner

@@ -1,0 +1,196 @@
+// The beam form and "zentavik-rechner beam" on the same inputs: the same report bytes, the
+// same texts in the fields, the same end when an input is refused.
+
+#include "beam/frmhauptform.h"
+#include "beam/insulation.h"
+#include "common/module1.h"
+#include "tests/cli/rechnerlauf.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+#include "vf/groundcorrection.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct FakeFrame : FrameServices {
+    void setStatus(const QString&) override {}
+    QString status() const override { return {}; }
+    bool closingForGood() const override { return true; }
+};
+
+// The velocity-factor calculator after a computation.
+struct AktiverVkRechner : VkRechnerZustand {
+    QString hoehe, durchmesser;
+    bool korrektur = false;
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+};
+
+struct Eingabe {
+    QString frequenz, vk, material, aussen, leiter;
+    int bereich = 1;
+    bool erBestaetigt = false;
+    std::optional<AktiverVkRechner> vkRechner;
+};
+
+// A number text of at most `limit` characters with a comma or a point.
+QString zahl(QRandomGenerator& r, double von, double bis, int limit)
+{
+    const double wert = von + r.generateDouble() * (bis - von);
+    QString text = QString::number(wert, 'f', r.bounded(0, 4));
+    if (r.bounded(2))
+        text.replace(u'.', u',');
+    return text.left(limit);
+}
+
+Eingabe zufall(QRandomGenerator& r, const QStringList& materialien)
+{
+    Eingabe e;
+    // Mostly inside the bands, some outside, now and then empty.
+    e.frequenz = r.bounded(20) == 0 ? QString() : zahl(r, 1.0, 55.0, 7);
+    // A factor the field accepts when it is left (a factor of 1 would switch the insulation off).
+    e.vk = QStringLiteral("0") + QChar(r.bounded(2) ? u',' : u'.') + QString::number(r.bounded(500, 1000));
+    switch (r.bounded(3)) {
+    case 0: e.material = materialien[r.bounded(1, int(materialien.size()))]; break;
+    case 1: e.material = zahl(r, 0.5, 25.0, 8); break;
+    default: e.material = QStringLiteral("1,00059 Luft"); break;
+    }
+    e.leiter = zahl(r, 0.0, 4.0, 5);
+    e.aussen = zahl(r, 0.5, 6.0, 5);
+    e.bereich = r.bounded(3);
+    e.erBestaetigt = r.bounded(2);
+    if (r.bounded(4) == 0) {
+        e.vkRechner.emplace();
+        e.vkRechner->hoehe = zahl(r, 0.5, 30.0, 5);
+        e.vkRechner->durchmesser = zahl(r, 0.5, 4.0, 5);
+        e.vkRechner->korrektur = r.bounded(2);
+    }
+    return e;
+}
+
+QStringList argumente(const Eingabe& e, const QString& datei)
+{
+    static const QStringList bereiche{QStringLiteral("cw"), QStringLiteral("ssb"), QStringLiteral("mitte")};
+    QStringList a{QStringLiteral("beam"), QStringLiteral("--frequenz=") + e.frequenz, QStringLiteral("--vk"), e.vk,
+                  QStringLiteral("--material"), e.material, QStringLiteral("--aussen"), e.aussen, QStringLiteral("--leiter"),
+                  e.leiter, QStringLiteral("--bereich"), bereiche[e.bereich], QStringLiteral("--datei"), datei, QStringLiteral("--json")};
+    if (e.erBestaetigt)
+        a << QStringLiteral("--er-bestaetigt");
+    if (e.vkRechner) {
+        a << QStringLiteral("--hoehe") << e.vkRechner->hoehe << QStringLiteral("--vk-durchmesser") << e.vkRechner->durchmesser;
+        if (e.vkRechner->korrektur)
+            a << QStringLiteral("--erdbodenkorrektur");
+    }
+    return a;
+}
+
+QByteArray lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFormVergleich : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        useGermanLocale();
+        QVERIFY(dir.isValid());
+        QDir::setCurrent(dir.path());
+    }
+
+    void formAndCommandLineAgree_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("seed 1") << 1u;
+        QTest::newRow("seed 2") << 2u;
+        QTest::newRow("seed 11") << 11u;
+    }
+    void formAndCommandLineAgree()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator r(seed);
+        FakeFrame frame;
+        FakeUi fake;
+        frmHauptform form(frame);
+        AktiverVkRechner formVk;
+        bool mitVk = false;
+        form.vkRechner = [&]() -> VkRechnerZustand* { return mitVk ? &formVk : nullptr; };
+        const QStringList materialien = isolierMaterialien(QStringLiteral(","));
+        const QString cliDatei = dir.filePath(QStringLiteral("cli.txt"));
+        int berichte = 0, abgewiesen = 0, fehler = 0;
+
+        for (int i = 0; i < 120; ++i) {
+            const Eingabe e = zufall(r, materialien);
+            const QString fall = QStringLiteral("Lauf %1: ").arg(i) + argumente(e, cliDatei).join(u' ');
+
+            // The form, filled as a user would: conductor before outer diameter.
+            QFile::remove(QStringLiteral("Zentavik.txt"));
+            form.Text1->setText(e.frequenz);
+            form.Text4->setText(e.vk);
+            form.Combo1->setEditText(e.material);
+            form.Text7->setText(e.leiter);
+            form.Text6->setText(e.aussen);
+            form.option1(e.bereich)->setChecked(true);
+            mitVk = e.vkRechner.has_value();
+            if (mitVk)
+                formVk = *e.vkRechner;
+            fake.answers.clear();
+            fake.answers.push_back(e.erBestaetigt ? ui::Answer::Yes : ui::Answer::No);
+            const int meldungen = int(fake.messages.size());
+            form.Command1_Click();
+            const QByteArray formBericht = lies(QStringLiteral("Zentavik.txt"));
+            const bool formFehler = std::any_of(fake.messages.begin() + meldungen, fake.messages.end(),
+                                                [](const ShownMessage& m) { return m.title == QStringLiteral(" Fehler "); });
+
+            QFile::remove(cliDatei);
+            const RechnerLauf cli = rechne(argumente(e, cliDatei));
+            if (cli.status == 0) {
+                ++berichte;
+                QVERIFY2(!formBericht.isEmpty(), qPrintable(fall));
+                QVERIFY2(lies(cliDatei) == formBericht, qPrintable(fall));
+                const QJsonObject o = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+                QCOMPARE(o[u"texte"][u"frequenz"].toString(), form.Text1->text());
+                QCOMPARE(o[u"texte"][u"vk"].toString(), form.Text4->text());
+                QCOMPARE(o[u"texte"][u"eigenresonanz_dipol"].toString(), form.Label3->text());
+                QCOMPARE(o[u"texte"][u"eigenresonanz_reflektor"].toString(), form.Label5->text());
+                QCOMPARE(o[u"band"][u"knopf"].toInt(), form.Option2->checkedId());
+            } else if (cli.status == 2) {
+                // Refused where the form stops at a question or a note: no report there either.
+                ++abgewiesen;
+                QVERIFY2(formBericht.isEmpty(), qPrintable(fall + "\n" + cli.err));
+                QVERIFY2(!formFehler, qPrintable(fall));
+                QVERIFY2(!QFile::exists(cliDatei), qPrintable(fall));
+            } else {
+                ++fehler;
+                QCOMPARE(cli.status, 3);
+                QVERIFY2(formFehler, qPrintable(fall + "\n" + cli.err));
+                QVERIFY2(!QFile::exists(cliDatei), qPrintable(fall));
+            }
+        }
+        qInfo("%d Berichte, %d abgewiesen, %d Rechenfehler", berichte, abgewiesen, fehler);
+        // The inputs reach every end, mostly a report.
+        QVERIFY2(berichte > 60 && abgewiesen > 5, qPrintable(QStringLiteral("%1 %2 %3").arg(berichte).arg(abgewiesen).arg(fehler)));
+    }
+};
+
+QTEST_MAIN(TestFormVergleich)
+#include "test_formvergleich.moc"

@@ -1,0 +1,414 @@
+#include "cli/bauplan.h"
+#include "common/cp1252.h"
+#include "common/datetext.h"
+#include "tests/cli/rechnerlauf.h"
+#include "tests/support/germanlocale.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList args(const QString& line) { return line.split(u' ', Qt::SkipEmptyParts); }
+
+QJsonObject json(const QString& text)
+{
+    QJsonParseError fehler;
+    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &fehler);
+    if (fehler.error != QJsonParseError::NoError)
+        qWarning() << fehler.errorString() << text;
+    return doc.object();
+}
+
+bool nahe(double wert, double soll) { return std::fabs(wert - soll) <= 1.5e-6 * std::fabs(soll); }
+
+} // namespace
+
+class TestRechner : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        useGermanLocale();
+        QVERIFY(dir.isValid());
+        QDir::setCurrent(dir.path());
+    }
+
+    // The report lines the examples name, as standard output shows them.
+    void beamText_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("14,2 bare SSB")
+            << "beam --frequenz 14,2 --vk 0,95"
+            << QStringList{"Antenne berechnet für SSB-Band: 14 MHz", "Resonanzfrequenz = 14,2 MHz / ",
+                           "Gesamte Boomlänge: 7,06 m", "Größte Antennenbreite: ~ 5,49 m",
+                           "Verkürzungsfaktor des Drahtes: 0,95", " LgD=10,905 m ", " LgR=11,363 m ", "",
+                           " D=2,47 m ", " Vlg=3,486 m "};
+        QTest::newRow("insulated, material by name")
+            << "beam --frequenz 14,2 --vk 0,95 --material PE --aussen 2 --leiter 1,5"
+            << QStringList{"(Zusatzverkürzung durch Drahtisolierung: 2,3   Polyethylen PE)", " LgD=10,686 m ",
+                           " LgR=11,135 m ", " Bv=5,176 m ", " Bh=5,279 m ", " P=2,588 m (minus x)"};
+        QTest::newRow("insulated, permittivity typed")
+            << "beam --frequenz 14.2 --vk 0.95 --material 2.3 --aussen 2 --leiter 1.5"
+            << QStringList{"(Zusatzverkürzung durch Drahtisolierung: 2.3)", " LgD=10,686 m "};
+        QTest::newRow("outside every band")
+            << "beam --frequenz 45 --bereich cw" << QStringList{"Antenne berechnet CW-Band: 0,0 MHz", "Resonanzfrequenz = 45,0 MHz / "};
+        QTest::newRow("7 MHz band keeps its blank")
+            << "beam --frequenz 7,1 --bereich mitte" << QStringList{"Antenne berechnet für Bandmitte:  7 MHz"};
+        QTest::newRow("no frequency")
+            << "beam --frequenz 0" << QStringList{"Antenne berechnet für SSB-Band: 50 MHz", "Resonanzfrequenz = 50,2 MHz / "};
+        QTest::newRow("range alone moves the start frequency")
+            << "beam --bereich cw" << QStringList{"Antenne berechnet CW-Band: 50 MHz", "Resonanzfrequenz = 50,09 MHz / "};
+        QTest::newRow("factor 1 is bare wire")
+            << "beam --vk 1" << QStringList{"Verkürzungsfaktor des Drahtes: 1,0"};
+        QTest::newRow("ground correction of the calculator")
+            << "beam --frequenz 50,2 --hoehe 3 --leiter 3,57" << QStringList{"Verkürzungsfaktor des Drahtes: 0,9502"};
+        QTest::newRow("ground correction, diameter of its own")
+            << "beam --frequenz 14,2 --hoehe 10 --vk-durchmesser 2" << QStringList{"Verkürzungsfaktor des Drahtes: 0,9446"};
+    }
+    void beamText()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, zeilen);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.err, QString());
+        QCOMPARE(lauf.status, 0);
+        const QStringList ausgabe = lauf.out.split(u'\n');
+        // 29 lines, three of them with an extra line end, no line 9 for bare wire.
+        QCOMPARE(ausgabe.size(), 28 + int(lauf.out.contains(QStringLiteral("(Zusatzverkürzung"))) + 3 + 1);
+        for (const QString& zeile : zeilen)
+            QVERIFY2(ausgabe.contains(zeile), qPrintable(zeile + "\n---\n" + lauf.out));
+        QVERIFY(!lauf.out.contains(u'\r'));
+    }
+
+    void beamJson_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<double>("zusatz");
+        QTest::addColumn<QList<double>>("werte");  // LgD LgR A Bv Bh LgBoom C gesLgBoom D P frD frR Vlg
+        QTest::newRow("bare") << "beam --frequenz 14,2 --vk 0,95 --json" << "14" << 0.0
+                              << QList<double>{10.90493, 11.3632, 2.640845, 5.28169, 5.387324, 5.28169, 0.887324,
+                                               7.056338, 2.469718, 2.640845, 14.49513, 13.91088, 3.485916};
+        QTest::newRow("insulated") << "beam --frequenz 14,2 --vk 0,95 --material 2,3 --aussen 2,0 --leiter 1,5 --json"
+                                   << "14" << 0.0100383
+                                   << QList<double>{10.686, 11.13507, 2.640845, 5.175652, 5.279165, 5.28169, 0.887324,
+                                                    7.056338, 2.469718, 2.587826, 14.49513, 13.91088, 3.485916};
+    }
+    void beamJson()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QString, band);
+        QFETCH(double, zusatz);
+        QFETCH(QList<double>, werte);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        const QJsonObject o = json(lauf.out);
+        QCOMPARE(o[u"band"][u"text"].toString(), band);
+        QCOMPARE(o[u"texte"][u"frequenz"].toString(), QStringLiteral("14,2"));
+        QCOMPARE(o[u"texte"][u"vk"].toString(), QStringLiteral("0,95"));
+        QVERIFY(zusatz == 0 ? o[u"ZusatzVerkuerzung"].toDouble() == 0 : std::fabs(o[u"ZusatzVerkuerzung"].toDouble() - zusatz) < 1e-7);
+        const char* namen[] = {"LgD", "LgR", "A", "Bv", "Bh", "LgBoom", "C", "gesLgBoom", "D", "P", "frD", "frR", "Vlg"};
+        const QJsonObject w = o[u"werte"].toObject();
+        QCOMPARE(w.size(), 13);
+        for (int i = 0; i < 13; ++i) {
+            const double wert = w[QLatin1String(namen[i])].toDouble();
+            QVERIFY2(nahe(wert, werte[i]), namen[i]);
+            // Written as the shortest text of the single-precision value, not of a double.
+            const auto zahl = QRegularExpression(QStringLiteral("\"%1\": ([-0-9.e]+)").arg(namen[i])).match(lauf.out);
+            QVERIFY(zahl.hasMatch());
+            QCOMPARE(std::strtof(zahl.captured(1).toLatin1().constData(), nullptr), float(wert));
+            QVERIFY2(zahl.captured(1).size() <= 10, qPrintable(zahl.captured(1)));
+        }
+    }
+
+    // Bad input: status 2 and one German line naming the option; failures: status 3.
+    void schlechteEingaben_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("letter in frequency") << "beam --frequenz 14a" << 2 << "zentavik-rechner: --frequenz: \"14a\" ist keine Zahl";
+        QTest::newRow("minus sign") << "beam --aussen -2" << 2 << "zentavik-rechner: --aussen: \"-2\" ist keine Zahl";
+        QTest::newRow("frequency too long") << "beam --frequenz 14,20000" << 2 << "zentavik-rechner: --frequenz: \"14,20000\" ist zu lang";
+        QTest::newRow("factor above 1") << "beam --vk 1,5" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor von 0 - 1,0";
+        QTest::newRow("factor 0") << "beam --vk 0" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("factor empty") << "beam --vk=" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("factor 1 with insulation") << "beam --vk 1 --material PVC" << 2 << "zentavik-rechner: --vk: ";
+        QTest::newRow("permittivity above 20") << "beam --material 20,01" << 2 << "zentavik-rechner: --material: relative Dielektrizitätszahl über 20";
+        QTest::newRow("conductor too thin") << "beam --material 2,3 --leiter 0,009" << 2 << "zentavik-rechner: --leiter: Durchmesser zu gering!";
+        QTest::newRow("conductor not inside") << "beam --material 2,3 --aussen 2 --leiter 2" << 2 << "zentavik-rechner: --leiter: Durchmesser zu gering!";
+        QTest::newRow("unknown material") << "beam --material Beton" << 2 << "zentavik-rechner: --material: \"Beton\" ist weder eine Zahl";
+        QTest::newRow("ambiguous material") << "beam --material PTFE" << 2 << "zentavik-rechner: --material: \"PTFE\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
+        QTest::newRow("unknown range") << "beam --bereich am" << 2 << "zentavik-rechner: --bereich: \"am\" ist keiner von cw, ssb, mitte";
+        QTest::newRow("height too small") << "beam --hoehe 0" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        QTest::newRow("unknown option") << "beam --frequency 14" << 2 << "zentavik-rechner: --frequency: unbekannte Option";
+        QTest::newRow("missing value") << "beam --frequenz" << 2 << "zentavik-rechner: --frequenz: Wert fehlt";
+        QTest::newRow("stray argument") << "beam 14,2" << 2 << "zentavik-rechner: überzähliges Argument \"14,2\"";
+        QTest::newRow("unknown command") << "antenne" << 2 << "zentavik-rechner: unbekannter Befehl \"antenne\"";
+        QTest::newRow("no command") << "" << 2 << "zentavik-rechner: kein Befehl angegeben";
+        QTest::newRow("both table forms") << "baender --csv --json" << 2 << "zentavik-rechner: --csv: nur eines von --csv und --json";
+        QTest::newRow("calculator diameter 0") << "beam --hoehe 10 --vk-durchmesser 0" << 3 << "zentavik-rechner: Fehler 11: Division durch Null";
+        QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
+                                                << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
+    }
+    void schlechteEingaben()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, status);
+        QVERIFY2(lauf.err.startsWith(meldung), qPrintable(lauf.err));
+        QCOMPARE(lauf.err.count(u'\n'), 1);
+        QVERIFY(lauf.err.endsWith(u'\n'));
+        QCOMPARE(lauf.out, QString());
+    }
+
+    // Typing the conductor diameter into the form raises the outer one; a given one stays.
+    void conductorRaisesOuterDiameter()
+    {
+        const QJsonObject erhoeht = json(rechne(args("beam --material 2,3 --leiter 6 --vk 0,95 --json")).out);
+        QCOMPARE(erhoeht[u"eingaben"][u"aussen"].toString(), QStringLiteral("6,1"));
+        const QJsonObject gegeben = json(rechne(args("beam --material 2,3 --aussen 6,1 --leiter 6 --vk 0,95 --json")).out);
+        QCOMPARE(erhoeht[u"werte"], gegeben[u"werte"]);
+        QCOMPARE(json(rechne(args("beam --material 2,3 --leiter 2 --json")).out)[u"eingaben"][u"aussen"].toString(), QStringLiteral("6"));
+        QCOMPARE(rechne(args("beam --material 2,3 --aussen 5 --leiter 6")).status, 2);
+    }
+
+    void confirmedPermittivityComputes()
+    {
+        const RechnerLauf lauf = rechne(args("beam --material 25 --er-bestaetigt --vk 0,95 --aussen 2 --leiter 1,5"));
+        QCOMPARE(lauf.status, 0);
+        QVERIFY(lauf.out.contains(QStringLiteral("(Zusatzverkürzung durch Drahtisolierung: 25)")));
+    }
+
+    void helpTexts_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("teile");
+        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "Rückgabewerte"};
+        QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
+        QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
+        QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD"};
+        QTest::newRow("version") << "--version" << QStringList{"zentavik-rechner 1.0.1"};
+    }
+    void helpTexts()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, teile);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.err, QString());
+        for (const QString& teil : teile)
+            QVERIFY2(lauf.out.contains(teil), qPrintable(teil));
+    }
+
+    void materialNames_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number stays as typed") << "2,30" << "2,30";
+        QTest::newRow("whole name") << "polyethylen pe" << "2,3   Polyethylen PE";
+        QTest::newRow("one word") << "FR4" << "4,5   Epoxyd FR4";
+        QTest::newRow("word before beginning") << "PE" << "2,3   Polyethylen PE";
+        QTest::newRow("unique beginning") << "Glim" << "7,0   Glimmer";
+        QTest::newRow("umlaut") << "Öl" << "2,35 Öl";
+        QTest::newRow("air") << "Luft" << "1,00059 Luft";
+        QTest::newRow("entry text") << "2,48 PTFE GX" << "2,48 PTFE GX";
+    }
+    void materialNames()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, text);
+        QCOMPARE(rechner::materialText(eingabe), text);
+    }
+
+    // The file is what the form writes: Windows-1252 bytes, every line ended by CR LF.
+    void reportFileBytes()
+    {
+        const QString pfad = dir.filePath(QStringLiteral("bericht.txt"));
+        const RechnerLauf lauf = rechne({QStringLiteral("beam"), QStringLiteral("--frequenz"), QStringLiteral("14,2"),
+                                         QStringLiteral("--vk"), QStringLiteral("0,95"), QStringLiteral("--datei"), pfad});
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.out, QString());
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray bytes = datei.readAll();
+        const QByteArray anfang = QByteArray("\r\n                        Zentavik nach Norbek \r\n") + QByteArray(80, '\xAF')
+                                  + "\r\nAntenne berechnet f\xFCr SSB-Band: 14 MHz\r\n";
+        QVERIFY(bytes.startsWith(anfang));
+        QVERIFY(bytes.contains("Gesamte Booml\xE4nge: 7,06 m\r\nGr\xF6\xDFte Antennenbreite: ~ 5,49 m\r\n"));
+        QVERIFY(bytes.contains(" LgR=11,363 m \r\n\r\nL\xE4ngen und Abst\xE4nde:\r\n"));
+        QVERIFY(bytes.contains(QByteArray(QByteArray(" Berechnung am ") + kurzesDatum(QDate::currentDate()).toLatin1() + " \xA9 2026")));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 31);
+        QCOMPARE(bytes.count('\n'), 31);
+        QCOMPARE(decodeCp1252(bytes), rechne(args("beam --frequenz 14,2 --vk 0,95")).out.replace(u'\n', QStringLiteral("\r\n")));
+    }
+
+    // Nothing half-written stays behind: a run that fails leaves the earlier file as it was.
+    void reportFileUnchangedOnFailure_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::newRow("bad input") << "beam --vk 2" << 2;
+        QTest::newRow("failed calculation") << "beam --hoehe 10 --vk-durchmesser 0" << 3;
+    }
+    void reportFileUnchangedOnFailure()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(int, status);
+        const QString pfad = dir.filePath(QStringLiteral("alt.txt"));
+        QFile alt(pfad);
+        QVERIFY(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        alt.write("alter Bericht");
+        alt.close();
+        QCOMPARE(rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad}).status, status);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("alter Bericht"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("alt")), QStringList{QStringLiteral("alt.txt")});
+    }
+
+    void reportFileInMissingDirectory()
+    {
+        const QString pfad = dir.filePath(QStringLiteral("fehlt/bericht.txt"));
+        const RechnerLauf lauf = rechne(QStringList{QStringLiteral("beam"), QStringLiteral("--datei"), pfad});
+        QCOMPARE(lauf.status, 3);
+        QVERIFY2(lauf.err.startsWith(QStringLiteral("zentavik-rechner: Fehler 75: Die Datei \"%1\" kann nicht angelegt werden: ").arg(pfad)), qPrintable(lauf.err));
+        QCOMPARE(lauf.err.count(u'\n'), 1);
+    }
+
+    // Every row of the band table is the design the beam command gives for that frequency.
+    void bandTableRowsAreBeamRuns()
+    {
+        const RechnerLauf tabelle = rechne(args("baender --vk 0,95 --material PVC --aussen 3 --leiter 2 --json"));
+        QCOMPARE(tabelle.status, 0);
+        const QJsonArray zeilen = QJsonDocument::fromJson(tabelle.out.toUtf8()).array();
+        QCOMPARE(zeilen.size(), 30);
+        const QStringList erwartet{"1,82", "1,86", "1,857", "3,5", "3,7", "3,65", "7,02", "7,12", "7,1", "10,1", "10,13", "10,125",
+                                   "14,0", "14,25", "14,2", "18,068", "18,13", "18,118", "21,0", "21,25", "21,225",
+                                   "24,89", "24,95", "24,94", "28,0", "28,6", "28,5", "50,09", "50,15", "50,5"};
+        const QStringList bereiche{"cw", "ssb", "mitte"};
+        for (int i = 0; i < 30; ++i) {
+            const QJsonObject z = zeilen[i].toObject();
+            QCOMPARE(z[u"frequenz"].toString(), erwartet[i]);
+            QCOMPARE(z[u"bereich"].toString(), bereiche[i % 3]);
+            const QJsonObject beam = json(rechne(args("beam --vk 0,95 --material PVC --aussen 3 --leiter 2 --json --bereich " + bereiche[i % 3]
+                                                      + " --frequenz " + erwartet[i])).out);
+            QCOMPARE(z[u"werte"].toObject(), beam[u"werte"].toObject());
+            QCOMPARE(z[u"bandtext"].toString(), beam[u"band"][u"text"].toString());
+        }
+    }
+
+    void bandTableForms()
+    {
+        const RechnerLauf text = rechne(args("baender --vk 0,95"));
+        const RechnerLauf csv = rechne(args("baender --vk 0,95 --csv"));
+        QCOMPARE(text.status, 0);
+        QCOMPARE(csv.status, 0);
+        const QStringList textZeilen = text.out.split(u'\n', Qt::SkipEmptyParts);
+        const QStringList csvZeilen = csv.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(textZeilen.size(), 31);
+        QCOMPARE(csvZeilen.size(), 31);
+        QCOMPARE(csvZeilen[0], QStringLiteral("Band;Bereich;f/MHz;LgD;LgR;A;Bv;Bh;LgBoom;C;gesLgBoom;D;P;frD;frR;Vlg"));
+        // 14 MHz, band middle: the example design.
+        QCOMPARE(csvZeilen[15], QStringLiteral("14;Mitte;14,2;10,905;11,363;2,641;5,282;5,387;5,282;0,887;7,056;2,47;2,641;14,495;13,911;3,486"));
+        for (int i = 0; i < 31; ++i) {
+            // Aligned: every line as long as the header, the same fields as the CSV row.
+            QCOMPARE(textZeilen[i].size(), textZeilen[0].size());
+            QCOMPARE(textZeilen[i].split(u' ', Qt::SkipEmptyParts), csvZeilen[i].split(u';'));
+        }
+        QCOMPARE(rechne(args("baender --bereich cw --csv")).out.count(u'\n'), 11);
+    }
+
+    void buildPlanPdfText()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext fehlt (poppler-utils)");
+        const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
+        const RechnerLauf lauf = rechne(QStringList{QStringLiteral("bauplan"), QStringLiteral("--frequenz"), QStringLiteral("14,2"),
+                                                    QStringLiteral("--vk"), QStringLiteral("0,95"), QStringLiteral("--material"),
+                                                    QStringLiteral("PE"), QStringLiteral("--aussen"), QStringLiteral("2"),
+                                                    QStringLiteral("--leiter"), QStringLiteral("1,5"), QStringLiteral("--datei"), pdf});
+        QCOMPARE(lauf.err, QString());
+        QCOMPARE(lauf.status, 0);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        const QStringList teile{"Bauplan Zentavik nach Norbek für 14,2 MHz", "Band 14 MHz, SSB-Bereich", "Strahler LgD 10,686 m",
+                                "Reflektor LgR 11,135 m", "Bv 5,176 m", "Bh 5,279 m", "LgBoom 5,282 m", "C 0,887 m", "D 2,47 m",
+                                "P (minus x) 2,588 m", "A 2,641 m", "Strahler frD 14,495 MHz", "Reflektor frR 13,911 MHz",
+                                "Vlg 3,486 m", "Boom gesamt 7,06 m", "Isolierung 2,3 Polyethylen PE",
+                                "Durchmesser außen / Leiter 2 / 1,5 mm", "Berechnet am " + kurzesDatum(QDate::currentDate())};
+        for (const QString& teil : teile)
+            QVERIFY2(text.contains(teil), qPrintable(teil + "\n---\n" + text));
+    }
+
+    // The drawing carries each measure at its dimension line.
+    void buildPlanSvgLabels()
+    {
+        const QString svg = dir.filePath(QStringLiteral("plan.svg"));
+        QCOMPARE(rechne(QStringList{QStringLiteral("bauplan"), QStringLiteral("--frequenz"), QStringLiteral("14,2"), QStringLiteral("--vk"),
+                                    QStringLiteral("0,95"), QStringLiteral("--svg"), QStringLiteral("--datei"), svg})
+                     .status,
+                 0);
+        QFile datei(svg);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QVERIFY(datei.readAll().startsWith("<?xml"));
+        rechner::BeamEingaben e;
+        e.frequenz = QStringLiteral("14,2");
+        e.vk = QStringLiteral("0,95");
+        const QString zeichnung = QString::fromUtf8(rechner::bemassteZeichnung(rechner::rechneBeam(e, QDate(2026, 12, 7))));
+        for (const char* mass : {">Bv = 5,282 m<", ">Bh = 5,387 m<", ">C = 0,887 m<", ">P = 2,641 m<", ">A = 2,641 m<",
+                                 ">LgBoom = 5,282 m<", ">D = 2,47 m<"})
+            QVERIFY2(zeichnung.contains(QString::fromUtf8(mass)), mass);
+        QCOMPARE(zeichnung.count(QStringLiteral(">C = 0,887 m<")), 2);
+    }
+
+    // The program itself: exit status, UTF-8 on standard output, German on standard error.
+    void programProcess_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "";
+        QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte";
+        QTest::newRow("failure") << "beam --hoehe 10 --vk-durchmesser 0" << 3 << "" << "zentavik-rechner: Fehler 11: Division durch Null";
+        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "";
+    }
+    void programProcess()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, ausgabe);
+        QFETCH(QString, fehler);
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZENTAVIK_RECHNER), args(argumente));
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), status);
+        QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(ausgabe));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(fehler.isEmpty() ? err.isEmpty() : err.startsWith(fehler), qPrintable(err));
+    }
+};
+
+QTEST_MAIN(TestRechner)
+#include "test_rechner.moc"
