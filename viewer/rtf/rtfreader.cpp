@@ -10,10 +10,16 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace {
+
+// The document finds a format among those it has by a hash that leaves the font family out;
+// this key, a hash of the family, keeps a document of thousands of fonts from slowing down
+// with every further font.
+constexpr int familyKeyProperty = QTextFormat::UserProperty + 2;
 
 enum class Destination { Text, Skip, FontTable, ColourTable, Picture, Footnote };
 
@@ -29,6 +35,8 @@ struct Font {
     QString name;
     int codePage = 0;  // 0: the document's code page
     SymbolFont symbol = SymbolFont::None;
+    QVariant families;  // the name as the format stores it, made once
+    int key = 0;        // see familyKeyProperty
 };
 
 // The control words the reader acts on.
@@ -39,10 +47,22 @@ enum class Word {
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
 };
 
+// Control words are looked up once each; a short hash keeps that cheap.
+struct WordHash {
+    size_t operator()(std::string_view word) const noexcept
+    {
+        size_t h = 2166136261u;
+        for (char c : word)
+            h = (h ^ uchar(c)) * 16777619u;
+        return h;
+    }
+};
+
 Word lookUp(const QByteArray& word)
 {
-    static const QHash<QByteArray, Word> words = [] {
-        QHash<QByteArray, Word> w{
+    using Table = std::unordered_map<std::string_view, Word, WordHash>;
+    static const Table words = [] {
+        Table w{
             {"fonttbl", Word::FontTable}, {"colortbl", Word::ColourTable}, {"pict", Word::Picture},
             {"shppict", Word::PictureKeeper}, {"footnote", Word::Footnote}, {"listtext", Word::ListText},
             {"pntext", Word::ListText}, {"f", Word::Font}, {"fcharset", Word::Charset}, {"cpg", Word::CodePage},
@@ -58,9 +78,9 @@ Word lookUp(const QByteArray& word)
             {"sub", Word::Sub}, {"nosupersub", Word::NoSuperSub},
         };
         for (const char* u : {"ul", "uld", "uldb", "ulw", "ulth", "uldash"})
-            w.insert(u, Word::Underline);
+            w.emplace(u, Word::Underline);
         for (const char* c : {"line", "tab", "emdash", "endash", "bullet", "lquote", "rquote", "ldblquote", "rdblquote"})
-            w.insert(c, Word::Character);
+            w.emplace(c, Word::Character);
         // Destinations whose content is no text of the document: index and contents entries,
         // footnote separators, the alternative picture for old readers, and the like.
         for (const char* d : {"stylesheet", "info", "header", "footer", "headerl", "headerr", "headerf", "footerl",
@@ -70,10 +90,11 @@ Word lookUp(const QByteArray& word)
                               "atnauthor", "docvar", "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title",
                               "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
                               "aftncn", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
-            w.insert(d, Word::SkippedDestination);
+            w.emplace(d, Word::SkippedDestination);
         return w;
     }();
-    return words.value(word, Word::Unknown);
+    const auto it = words.find(std::string_view(word.constData(), size_t(word.size())));
+    return it == words.end() ? Word::Unknown : it->second;
 }
 
 QChar characterOf(const QByteArray& word)
@@ -194,8 +215,8 @@ private:
 
     const Font* fontAt(int index) const
     {
-        const auto it = fonts.constFind(index);
-        return it == fonts.constEnd() ? nullptr : &*it;
+        const auto it = fonts.find(index);
+        return it == fonts.end() ? nullptr : &it->second;
     }
     const Font* currentFont() const { return fontAt(states.back().font >= 0 ? states.back().font : defaultFont); }
 
@@ -289,9 +310,8 @@ private:
             if (!t.hasParameter)
                 return;
             if (word == Word::Font) {
-                tableFont = p;
-                fonts[p] = Font{};
-            } else if (Font* font = tableFont >= 0 && fonts.contains(tableFont) ? &fonts[tableFont] : nullptr) {
+                tableEntry = &(fonts[p] = Font{});
+            } else if (Font* font = tableEntry) {
                 if (word == Word::Charset) {
                     if (font->codePage == 0)
                         font->codePage = codePageOfCharset(p);
@@ -392,8 +412,25 @@ private:
     void applyFont(State& st, int index)
     {
         st.font = index;
-        if (const Font* font = fontAt(index); font && !font->name.isEmpty())
-            st.format.setFontFamilies(QStringList{font->name});
+        const auto it = fonts.find(index);
+        if (it == fonts.end())
+            return;
+        Font* font = &it->second;
+        // An entry without its closing semicolon still names its font.
+        if (!font->families.isValid())
+            finishFontName(*font);
+        if (!font->name.isEmpty()) {
+            st.format.setProperty(QTextFormat::FontFamilies, font->families);
+            st.format.setProperty(familyKeyProperty, font->key);
+        }
+    }
+
+    static void finishFontName(Font& font)
+    {
+        font.name = font.name.trimmed();
+        font.symbol = symbolFontOf(font.name);
+        font.families = QVariant(QStringList{font.name});
+        font.key = int(qHash(font.name));
     }
 
     void addByte(unsigned char b)
@@ -401,10 +438,9 @@ private:
         State& st = current();
         switch (st.destination) {
         case Destination::FontTable:
-            if (Font* font = fonts.contains(tableFont) ? &fonts[tableFont] : nullptr) {
+            if (Font* font = tableEntry) {
                 if (b == ';') {
-                    font->name = font->name.trimmed();
-                    font->symbol = symbolFontOf(font->name);
+                    finishFontName(*font);
                 } else {
                     font->name += QChar(fromCp1252(b));
                 }
@@ -519,7 +555,8 @@ private:
     QTextCursor cursor;
     RtfReadResult result;
     std::vector<State> states;
-    QHash<int, Font> fonts;
+    std::unordered_map<int, Font> fonts;  // its entries stay where they are as it grows
+    Font* tableEntry = nullptr;           // the font table's entry being read
     QList<QColor> colours;
     QColor colourPending;
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
@@ -530,7 +567,6 @@ private:
     int pictureCount = 0;
     int pendingCells = 0;  // cells ended since the last text of the row
     int footnoteNumber = 0;
-    int tableFont = -1;
     int defaultFont = 0;
     int documentCodePage = 1252;
 };

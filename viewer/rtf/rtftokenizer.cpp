@@ -52,7 +52,7 @@ RtfToken RtfTokenizer::next()
         while (pos < n && data[pos] != '\\' && data[pos] != '{' && data[pos] != '}' && data[pos] != '\r' && data[pos] != '\n')
             ++pos;
         t.kind = RtfToken::Text;
-        t.word = data.mid(start, pos - start);
+        t.word = QByteArray::fromRawData(data.constData() + start, pos - start);
         return t;
     }
     ++pos;  // the backslash
@@ -66,7 +66,7 @@ RtfToken RtfTokenizer::next()
         while (pos < n && isLetter(data[pos]) && pos - start < 32)
             ++pos;
         t.kind = RtfToken::ControlWord;
-        t.word = data.mid(start, pos - start);
+        t.word = QByteArray::fromRawData(data.constData() + start, pos - start);
         bool negative = false;
         if (pos < n && data[pos] == '-' && pos + 1 < n && isDigit(data[pos + 1])) {
             negative = true;

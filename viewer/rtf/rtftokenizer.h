@@ -8,7 +8,7 @@
 struct RtfToken {
     enum Kind { GroupStart, GroupEnd, ControlWord, ControlSymbol, HexByte, Text, End };
     Kind kind = End;
-    QByteArray word;          // control word name, or the text of a Text token
+    QByteArray word;          // control word name, or the text of a Text token; refers to the data
     bool hasParameter = false;
     int32_t parameter = 0;    // clamped to the 32-bit range RTF allows
     char symbol = 0;          // control symbol, e.g. '*', '~', '\\'
