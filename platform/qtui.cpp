@@ -1,9 +1,10 @@
 #include "platform/qtui.h"
 
+#include "platform/fontdialog.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -169,13 +170,12 @@ bool QtUi::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly)
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::optional<QFont> QtUi::chooseFont(QWidget* parent, const QFont& preset)
+std::optional<ui::FontChoice> QtUi::chooseFont(QWidget* parent, const ui::FontChoice& preset)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, preset, parent, QStringLiteral("Schrift"));
-    if (!ok)
+    FontDialog dialog(preset, parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return dialog.choice();
 }
 
 namespace {

@@ -13,7 +13,7 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     std::optional<QString> saveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) override;
-    std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) override;
+    std::optional<ui::FontChoice> chooseFont(QWidget* parent, const ui::FontChoice& preset) override;
     std::unique_ptr<ui::Progress> startProgress(QWidget* parent, const QString& label) override;
 
 private:

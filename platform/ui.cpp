@@ -28,7 +28,7 @@ public:
     std::optional<QString> openFileName(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     bool choosePrinter(QWidget*, QPrinter&, bool) override { return false; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override { return std::nullopt; }
 };
 
 SilentServices silent;

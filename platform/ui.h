@@ -8,6 +8,7 @@
 #include <optional>
 
 class QPrinter;
+#include <QColor>
 #include <QFont>
 class QWidget;
 
@@ -33,6 +34,16 @@ public:
     virtual bool update(qint64 done, qint64 total) = 0;
 };
 
+// What the font dialog shows and returns. An attribute without a value (an empty family, a
+// size of 0, no value) is one the selection holds in more than one form; it is left as it is.
+struct FontChoice {
+    QString family;
+    double pointSize = 0;
+    std::optional<bool> bold, italic, strikeOut, underline;
+    std::optional<QColor> colour;
+    bool operator==(const FontChoice&) const = default;
+};
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -48,7 +59,7 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Lets the user choose a printer; false when cancelled. The printer is set up on true.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) = 0;
-    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& preset) = 0;
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& preset) = 0;
     // A progress window for a task; the default one shows nothing and never cancels.
     virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
 };

@@ -3,6 +3,7 @@
 // text or RTF file, with search, formatting, saving (always RTF) and printing.
 
 #include "platform/mdichild.h"
+#include "platform/ui.h"
 #include "viewer/rtf/rtfreader.h"
 
 #include <QFont>
@@ -57,6 +58,8 @@ public:
     void mnuPrint_Click();
     void TextSuchen(bool Weiter);
     void mnuFont_Click();
+    // The font dialog's preset: each attribute the selection holds alike.
+    ui::FontChoice selectionFont() const;
     void setBold();
     void setKursiv();
     void setUnderline();

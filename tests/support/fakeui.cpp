@@ -49,7 +49,11 @@ std::optional<QString> FakeUi::saveFileName(QWidget*, const ui::FileDialogReques
     return take(fileNames, std::optional<QString>());
 }
 
-std::optional<QFont> FakeUi::chooseFont(QWidget*, const QFont&) { return take(fonts, std::optional<QFont>()); }
+std::optional<ui::FontChoice> FakeUi::chooseFont(QWidget*, const ui::FontChoice& preset)
+{
+    fontPresets.append(preset);
+    return take(fonts, fontsOkUnchanged ? std::optional<ui::FontChoice>(preset) : std::nullopt);
+}
 
 namespace {
 class FakeProgress final : public ui::Progress {

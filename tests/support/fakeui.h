@@ -23,7 +23,9 @@ public:
     std::deque<ui::Answer> answers;                   // message box answers, in order
     std::deque<std::optional<QString>> inputs;        // input box answers
     std::deque<std::optional<QString>> fileNames;     // open and save dialogs
-    std::deque<std::optional<QFont>> fonts;           // font dialog
+    std::deque<std::optional<ui::FontChoice>> fonts;  // font dialog answers
+    bool fontsOkUnchanged = false;                    // none queued: OK without a change (else cancel)
+    QList<ui::FontChoice> fontPresets;
     std::function<bool(QPrinter&)> printer;           // print dialog; none: cancelled
     int cancelProgressAfter = -1;                     // progress updates before "Abbrechen"; -1: never
     int progressUpdates = 0;
@@ -45,6 +47,6 @@ public:
     std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest& request) override;
     std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest& request) override;
     bool choosePrinter(QWidget*, QPrinter& p, bool) override { return printer ? printer(p) : false; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override;
+    std::optional<ui::FontChoice> chooseFont(QWidget*, const ui::FontChoice& preset) override;
     std::unique_ptr<ui::Progress> startProgress(QWidget*, const QString& label) override;
 };

@@ -5,6 +5,7 @@
 #include "viewer/dateianzeigen.h"
 #include "viewer/frmrtf.h"
 #include "viewer/rtf/rtfreader.h"
+#include "viewer/rtf/rtfwriter.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -618,18 +619,89 @@ private slots:
     {
         frmRTF& v = open(QByteArray("abc"));
         v.RichTextBox1->selectAll();
-        QFont chosen(QStringLiteral("Arial"), 14);
-        chosen.setItalic(true);
+        ui::FontChoice chosen{QStringLiteral("Arial"), 14, false, true, false, false, QColor(0, 0, 200)};
         fake->fonts = {chosen};
         v.mnuFont_Click();
         QTextCursor c(v.RichTextBox1->document());
         c.setPosition(2);
         QCOMPARE(c.charFormat().fontPointSize(), 14.0);
         QVERIFY(c.charFormat().fontItalic());
+        QCOMPARE(c.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Arial"));
+        QCOMPARE(c.charFormat().foreground().color(), QColor(0, 0, 200));
         QVERIFY(!fake->busy);
         // Cancelled: nothing changes.
+        fake->fonts = {std::nullopt};
         v.mnuFont_Click();
         QCOMPARE(c.charFormat().fontPointSize(), 14.0);
+    }
+
+    // The dialog opens on what the selection holds (the name the text uses, even an alias);
+    // an attribute held in several forms has no preset. OK without a change changes nothing.
+    void fontDialogPresetAndOkWithoutChange_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("caret");  // -1: everything selected
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QString>("styles");  // bold, italic, strike, underline: 1, 0 or ? for mixed
+        QTest::addColumn<QColor>("colour");   // invalid: mixed
+        QTest::newRow("alias, bold and italic, coloured")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red200\\green0\\blue0;}\\f0\\fs22\\b\\i\\cf1 abc}")
+            << -1 << "Courier New" << 11.0 << "1100" << QColor(200, 0, 0);
+        QTest::newRow("partly bold") << QByteArray("{\\rtf1 a{\\b b}\\ul c}") << -1 << "Courier New" << 12.0 << "?00?"
+                                     << QColor(Qt::black);
+        QTest::newRow("mixed fonts, sizes and colours")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs20 a\\f1\\fs24\\cf1 b}")
+            << -1 << "" << 0.0 << "0000" << QColor();
+        QTest::newRow("caret in bold text") << QByteArray("{\\rtf1 a{\\b\\strike bcd}e}") << 2 << "Courier New" << 12.0
+                                            << "1010" << QColor(Qt::black);
+    }
+    void fontDialogPresetAndOkWithoutChange()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, caret);
+        QFETCH(QString, family);
+        QFETCH(double, size);
+        QFETCH(QString, styles);
+        QFETCH(QColor, colour);
+        frmRTF& v = open(rtf, QStringLiteral("format.rtf"));
+        if (caret < 0) {
+            v.RichTextBox1->selectAll();
+        } else {
+            QTextCursor c = v.RichTextBox1->textCursor();
+            c.setPosition(caret);
+            v.RichTextBox1->setTextCursor(c);
+        }
+        const QByteArray before = writeRtf(*v.RichTextBox1->document());
+        const QTextCharFormat typingBefore = v.RichTextBox1->currentCharFormat();
+        fake->fontsOkUnchanged = true;
+        v.mnuFont_Click();
+        QCOMPARE(fake->fontPresets.size(), 1);
+        const ui::FontChoice& p = fake->fontPresets[0];
+        QCOMPARE(p.family, family);
+        QCOMPARE(p.pointSize, size);
+        const auto style = [](const std::optional<bool>& b) { return !b ? u'?' : *b ? u'1' : u'0'; };
+        const QString shown = QString() + style(p.bold) + style(p.italic) + style(p.strikeOut) + style(p.underline);
+        QCOMPARE(shown, styles);
+        QCOMPARE(p.colour.value_or(QColor()), colour);
+        QCOMPARE(writeRtf(*v.RichTextBox1->document()), before);
+        QCOMPARE(v.RichTextBox1->currentCharFormat(), typingBefore);
+    }
+
+    // Changing one attribute of a mixed selection leaves the others as they were.
+    void fontDialogChangesOnlyWhatWasChanged()
+    {
+        frmRTF& v = open(QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0 a{\\b\\f1 b}c}"), QStringLiteral("format.rtf"));
+        v.RichTextBox1->selectAll();
+        fake->fonts = {ui::FontChoice{QString(), 16, std::nullopt, false, false, false, QColor(Qt::black)}};
+        v.mnuFont_Click();
+        QTextCursor c(v.RichTextBox1->document());
+        for (int i = 1; i <= 3; ++i) {
+            c.setPosition(i);
+            QCOMPARE(c.charFormat().fontPointSize(), 16.0);
+            QCOMPARE(c.charFormat().fontWeight() == QFont::Bold, i == 2);
+            QCOMPARE(c.charFormat().fontFamilies().toStringList().value(0), i == 2 ? QStringLiteral("Courier New") : QStringLiteral("Arial"));
+        }
     }
 
     void printsTheSelectionOnly()
