@@ -104,7 +104,7 @@ public:
     std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
     bool choosePrinter(QWidget*, QPrinter&, bool) override { return false; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<ui::FontChoice> chooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
 
 private:
     bool bestaetigt;
