@@ -97,6 +97,12 @@ bool readPlainText(QString text, QTextDocument& document, ui::Progress& progress
     return finished;
 }
 
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
 Failure readFailure(const QString& name, const QFile& file)
 {
     const QFileInfo info(name);
@@ -374,14 +380,38 @@ bool frmRTF::mnuSave_Click()
     const QString remembered = QDir::currentPath();
     const auto chosen = ui::services().saveFileName(this, {QStringLiteral("Speichern"), remembered, fileName, filter});
     bool saved = false;
-    if (chosen) {
+    if (chosen && mayOverwriteWhatCannotBeWritten(*chosen)) {
         // Always RTF, whatever the name ends in.
         saved = saveTo(*chosen);
-        if (saved)
+        if (saved) {
             Geaendert = false;
+            if (sameFile(*chosen, fileName))
+                loadedContent = RtfReadResult{};
+        }
     }
     QDir::setCurrent(remembered);
     return saved;
+}
+
+bool frmRTF::mayOverwriteWhatCannotBeWritten(const QString& path)
+{
+    QStringList lost;
+    if (loadedContent.tables)
+        lost << QStringLiteral("Tabellen (sie werden als Text mit Tabulatoren gespeichert)");
+    if (loadedContent.lists)
+        lost << QStringLiteral("Listen (Nummern und Aufzählungszeichen werden als Text gespeichert)");
+    if (loadedContent.footnotes)
+        lost << QStringLiteral("Fuß- und Endnoten (sie werden als Text am Ende gespeichert)");
+    if (loadedContent.otherPictures)
+        lost << QStringLiteral("Bilder, die keine PNG- oder JPEG-Bilder sind (sie gehen verloren)");
+    if (loadedContent.objects)
+        lost << QStringLiteral("eingebettete Objekte und Zeichnungen (sie gehen verloren)");
+    if (lost.isEmpty() || !sameFile(path, fileName))
+        return true;
+    const QString text = QStringLiteral("Die Datei \"%1\" enthält, was die Schnellansicht nicht so speichern kann, "
+                                        "wie es war:\r\n\r\n- %2\r\n\r\nDie Datei trotzdem überschreiben ?")
+                             .arg(QFileInfo(path).fileName(), lost.join(QStringLiteral("\r\n- ")));
+    return ui::messageBox(text, QStringLiteral(" Speichern"), ui::Buttons::YesNo, ui::Icon::Exclamation) == ui::Answer::Yes;
 }
 
 std::unique_ptr<QTextDocument> frmRTF::printedDocument() const

@@ -90,6 +90,9 @@ private:
     bool layOutTo(int position);
     // The width for a measured line of that many characters, in twips.
     int16_t wantedWidth(qsizetype characters) const;
+    // Before a file that held content the writer cannot keep is overwritten: asks, naming
+    // what will be lost; false keeps the file.
+    bool mayOverwriteWhatCannotBeWritten(const QString& path);
     // Asks whether edited text is to be saved before something replaces it; false: keep it.
     bool keepEditsBeforeReplacing();
 

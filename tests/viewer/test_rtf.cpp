@@ -288,6 +288,20 @@ private slots:
         QCOMPARE(images[0].width(), 20.0);
     }
 
+    // A picture placed beside the text (a drawing object) shows where it is anchored; the
+    // drawing's properties and its stand-in for old readers do not.
+    void pictureOfADrawingIsShown()
+    {
+        const QByteArray hex = pictureHex("PNG", 4, 4);
+        const QByteArray rtf = "{\\rtf1 a{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn pib}{\\sv "
+                               "{\\pict\\pngblip\\picwgoal60\\pichgoal60 " + hex + "}}}}{\\shprslt{\\pict\\wmetafile8 0102}}}b}";
+        QTextDocument doc;
+        const RtfReadResult r = readRtf(rtf, doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("a") + QChar::ObjectReplacementCharacter + QStringLiteral("b"));
+        QCOMPARE(imagesOf(doc).size(), 1);
+        QVERIFY(!r.objects && !r.otherPictures);
+    }
+
     // What the writer cannot keep is reported, so that saving can say what is lost.
     void reportsWhatIsShownOnlyInPart_data()
     {
@@ -301,6 +315,7 @@ private slots:
         QTest::newRow("broken png") << QByteArray("{\\rtf1 a{\\pict\\pngblip 0102}}") << "otherPictures";
         QTest::newRow("object") << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01}}}") << "objects";
         QTest::newRow("drawing") << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst x}}}") << "objects";
+        QTest::newRow("drawing object") << QByteArray("{\\rtf1 a{\\*\\do\\dobxcolumn x}}") << "objects";
     }
     void reportsWhatIsShownOnlyInPart()
     {

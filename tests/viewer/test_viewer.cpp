@@ -7,6 +7,8 @@
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -381,6 +383,94 @@ private slots:
         QVERIFY(!v.close());
         QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("wichtig"));
         QVERIFY(v.Geaendert);
+    }
+
+    // A word processor's document with a table, a list, a footnote and a picture shows all four.
+    void foreignDocumentShowsTableListFootnoteAndPicture()
+    {
+        QImage image(6, 3, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        const QByteArray rtf =
+            "{\\rtf1\\ansi\\deff0\\adeflang1025\r\n"
+            "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation Serif{\\*\\falt Times New Roman};}"
+            "{\\f1\\fswiss\\fprq2\\fcharset0 Liberation Sans{\\*\\falt Arial};}{\\f2\\fnil\\fprq2\\fcharset2 Symbol;}}\r\n"
+            "{\\colortbl;\\red0\\green0\\blue0;}{\\stylesheet{\\s0\\snext0 Standard;}}"
+            "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext \\'01\\u61623 ?;}{\\levelnumbers;}}\\listid1}}"
+            "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+            "{\\info{\\creator Schreibprogramm}}\\deftab709\r\n"
+            "\\pard\\plain\\s0\\f0\\fs24 Termine\\par\r\n"
+            "\\trowd\\trql\\trleft0\\cellx2000\\cellx4000\r\n"
+            "\\pard\\plain\\intbl Feiertag\\cell\\pard\\plain\\intbl Freitag\\cell\\row\\pard\r\n"
+            "{\\listtext\\pard\\plain\\f2 \\u61623 ?\\tab}\\ilvl0\\ls1\\pard\\plain\\s0 Punkt\\par\r\n"
+            "\\pard\\plain\\s0 Mit Fu\\'dfnote{\\super\\chftn}{\\*\\footnote\\chftn\\pard\\plain\\s0\\fs20 Die Anmerkung.}"
+            " und Bild {\\*\\shppict{\\pict\\picscalex100\\picscaley100\\picw6\\pich3\\picwgoal90\\pichgoal45\\pngblip\r\n"
+            + png.toHex() + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}\\par\r\n}\r\n";
+        frmRTF& v = open(rtf, QStringLiteral("fremd.rtf"));
+        const QString text = v.RichTextBox1->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("Feiertag\tFreitag\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\n•\tPunkt\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Mit Fußnote1 und Bild ") + QChar::ObjectReplacementCharacter), qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral("\n1 Die Anmerkung.")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Standard")) && !text.contains(QStringLiteral("Schreibprogramm")));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Liberation Serif"));
+        QVERIFY(v.loadedContent.tables && v.loadedContent.lists && v.loadedContent.footnotes);
+        QVERIFY(!v.loadedContent.otherPictures && !v.loadedContent.objects);
+    }
+
+    // Saving over a file whose content the writer cannot keep asks first and names what goes.
+    void savingOverAForeignDocumentAsks_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<bool>("sameFile");
+        QTest::addColumn<QStringList>("named");  // empty: no question
+        const QByteArray foreign = "{\\rtf1\\trowd\\cellx1\\cellx2\\intbl Feiertag\\cell Freitag\\cell\\row Text{\\super\\chftn}"
+                                   "{\\footnote\\chftn  Anmerkung}{\\pict\\wmetafile8 0102}}";
+        QTest::newRow("table, footnote and metafile") << foreign << true
+                                                      << QStringList{"Tabellen", "Fuß- und Endnoten", "keine PNG- oder JPEG-Bilder"};
+        QTest::newRow("list") << QByteArray("{\\rtf1{\\listtext 1.\\tab}Punkt}") << true << QStringList{"Listen"};
+        QTest::newRow("under another name") << foreign << false << QStringList{};
+        QTest::newRow("nothing the writer loses") << QByteArray("{\\rtf1{\\b fett} normal}") << true << QStringList{};
+    }
+    void savingOverAForeignDocumentAsks()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(bool, sameFile);
+        QFETCH(QStringList, named);
+        const QString name = dir.filePath(QStringLiteral("fremd.rtf"));
+        frmRTF& v = open(rtf, QStringLiteral("fremd.rtf"));
+        v.Geaendert = true;
+        const QString target = sameFile ? name : dir.filePath(QStringLiteral("kopie.rtf"));
+        // No: the file stays as it was, and so does the change flag.
+        fake->answers = {ui::Answer::No};
+        fake->fileNames = {target};
+        QCOMPARE(v.mnuSave_Click(), named.isEmpty());
+        if (named.isEmpty()) {
+            QVERIFY(fake->messages.isEmpty());
+            return;
+        }
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Speichern"));
+        QCOMPARE(fake->messages[0].buttons, ui::Buttons::YesNo);
+        for (const QString& n : named)
+            QVERIFY2(fake->messages[0].text.contains(n), qPrintable(fake->messages[0].text));
+        QVERIFY(v.Geaendert);
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), rtf);
+        file.close();
+        // Yes: saved; the file now holds only what the viewer writes, so saving again asks nothing.
+        fake->answers = {ui::Answer::Yes};
+        fake->fileNames = {target, target};
+        QVERIFY(v.mnuSave_Click());
+        QVERIFY(!v.Geaendert);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() != rtf);
+        QVERIFY(v.mnuSave_Click());
+        QCOMPARE(fake->messages.size(), 2);
     }
 
     void cancelledOpenKeepsTheText()

@@ -21,7 +21,8 @@ namespace {
 // with every further font.
 constexpr int familyKeyProperty = QTextFormat::UserProperty + 2;
 
-enum class Destination { Text, Skip, FontTable, ColourTable, Picture, Footnote };
+// Shape: a drawing object; only the picture it shows is read.
+enum class Destination { Text, Skip, FontTable, ColourTable, Picture, Footnote, Shape };
 
 struct State {
     Destination destination = Destination::Text;
@@ -43,7 +44,7 @@ struct Font {
 enum class Word {
     Unknown, FontTable, ColourTable, SkippedDestination, Picture, PictureKeeper, Footnote, ListText, Font,
     Charset, CodePage, Red, Green, Blue, AnsiCodePage, DocumentCharacterSet, DefaultFont, UnicodeSkip,
-    Paragraph, Character, Cell, Row, FootnoteMark, Object, Drawing, Plain, Hidden, Bold, Italic, Underline,
+    Paragraph, Character, Cell, Row, FootnoteMark, Object, Shape, ShapePart, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
 };
 
@@ -71,7 +72,8 @@ Word lookUp(const QByteArray& word)
             {"pc", Word::DocumentCharacterSet}, {"pca", Word::DocumentCharacterSet}, {"deff", Word::DefaultFont},
             {"uc", Word::UnicodeSkip}, {"par", Word::Paragraph}, {"sect", Word::Paragraph},
             {"page", Word::Paragraph}, {"cell", Word::Cell}, {"nestcell", Word::Cell}, {"row", Word::Row},
-            {"chftn", Word::FootnoteMark}, {"object", Word::Object}, {"shp", Word::Drawing}, {"do", Word::Drawing},
+            {"chftn", Word::FootnoteMark}, {"object", Word::Object}, {"shp", Word::Shape}, {"shpinst", Word::ShapePart}, {"sp", Word::ShapePart},
+            {"sv", Word::ShapePart}, {"do", Word::Drawing},
             {"plain", Word::Plain}, {"v", Word::Hidden}, {"webhidden", Word::Hidden}, {"b", Word::Bold},
             {"i", Word::Italic}, {"ulnone", Word::UnderlineNone}, {"strike", Word::Strike},
             {"striked", Word::Strike}, {"fs", Word::FontSize}, {"cf", Word::Colour}, {"super", Word::Super},
@@ -89,7 +91,7 @@ Word lookUp(const QByteArray& word)
                               "filetbl", "pn", "nonshppict", "bkmkstart", "bkmkend", "comment", "annotation", "atnid",
                               "atnauthor", "docvar", "mmathPr", "pgdsctbl", "userprops", "operator", "author", "title",
                               "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
-                              "aftncn", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
+                              "aftncn", "sn", "shprslt", "shptxt", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
             w.emplace(d, Word::SkippedDestination);
         return w;
     }();
@@ -139,6 +141,10 @@ public:
                 flush();
                 if (current().destination == Destination::Picture && parent().destination != Destination::Picture)
                     finishPicture();
+                // A drawing that showed no picture is not shown.
+                if (current().destination == Destination::Shape && parent().destination != Destination::Shape
+                    && pictureCount == picturesBeforeShape)
+                    result.objects = true;
                 pendingSkip = 0;
                 // An unbalanced closing brace never removes the document's own state; the
                 // brace that closes the document ends it, whatever bytes follow.
@@ -257,7 +263,8 @@ private:
     // when the group around it is text.
     bool keepDestination() const
     {
-        return parent().destination == Destination::Text || parent().destination == Destination::Footnote;
+        const Destination around = parent().destination;
+        return around == Destination::Text || around == Destination::Footnote || around == Destination::Shape;
     }
 
     void controlWord(const RtfToken& t, bool firstInGroup)
@@ -276,12 +283,22 @@ private:
             return;
         case Word::SkippedDestination: st.destination = Destination::Skip; return;
         case Word::Picture:
-            if (st.destination == Destination::Text || (st.destination == Destination::Skip && firstInGroup && keepDestination())) {
+            if (st.destination == Destination::Text || st.destination == Destination::Shape
+                || (st.destination == Destination::Skip && firstInGroup && keepDestination())) {
                 st.destination = Destination::Picture;
                 picture = RtfPicture{};
             } else {
                 st.destination = Destination::Skip;
             }
+            return;
+        case Word::Drawing:
+            if (st.destination == Destination::Text || (firstInGroup && keepDestination()))
+                result.objects = true;
+            st.destination = Destination::Skip;
+            return;
+        case Word::ShapePart:
+            if (firstInGroup && parent().destination == Destination::Shape)
+                st.destination = Destination::Shape;
             return;
         case Word::PictureKeeper:
             if (firstInGroup && keepDestination())
@@ -334,7 +351,7 @@ private:
             picture.controlWord(t.word, t.hasParameter, p);
             return;
         }
-        if (st.destination == Destination::Skip)
+        if (st.destination == Destination::Skip || st.destination == Destination::Shape)
             return;
 
         switch (word) {
@@ -365,11 +382,18 @@ private:
                 ++footnoteNumber;
             for (QChar c : QString::number(std::max(footnoteNumber, 1)))
                 addChar(c);
+            // The mark that opens a footnote's text stands apart from it.
+            if (st.destination == Destination::Footnote && !footnotes.isEmpty() && footnotes.last().trimmed().size() <= 6)
+                addChar(u' ');
             return;
         case Word::Object: result.objects = true; return;
-        case Word::Drawing:
-            result.objects = true;
-            st.destination = Destination::Skip;
+        case Word::Shape:
+            if (st.destination == Destination::Text) {
+                st.destination = Destination::Shape;
+                picturesBeforeShape = pictureCount;
+            } else {
+                st.destination = Destination::Skip;
+            }
             return;
         case Word::Unknown: return;
         default: break;
@@ -453,7 +477,8 @@ private:
             }
             return;
         case Destination::Picture: picture.addHexDigit(char(b)); return;
-        case Destination::Skip: return;
+        case Destination::Skip:
+        case Destination::Shape: return;
         case Destination::Text:
         case Destination::Footnote: break;
         }
@@ -565,6 +590,7 @@ private:
     QStringList footnotes;
     RtfPicture picture;
     int pictureCount = 0;
+    int picturesBeforeShape = 0;
     int pendingCells = 0;  // cells ended since the last text of the row
     int footnoteNumber = 0;
     int defaultFont = 0;
