@@ -191,6 +191,9 @@ private slots:
             << QStringLiteral("•\tPunkt\n1.\tZahl");
         QTest::newRow("symbol bullet in unicode")
             << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fnil\\fcharset2 Symbol;}}{\\f1 \\u-3913?} x \\u-3913?}") << QStringLiteral("• x •");
+        QTest::newRow("symbol font with a Unicode letter") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 \\u97?l}}") << QStringLiteral("aλ");
+        QTest::newRow("control characters in a font name")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 \\'00\\'01 Symbol\\'1f;}}\\f0 a}") << QStringLiteral("α");
         QTest::newRow("symbol font letters") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 l}/2 = 5 {\\f1 W}}") << QStringLiteral("λ/2 = 5 Ω");
         QTest::newRow("footnote mark and text")
             << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Anmerkung\\par zwei}.\\par Weiter"

@@ -465,7 +465,7 @@ private:
             if (Font* font = tableEntry) {
                 if (b == ';') {
                     finishFontName(*font);
-                } else {
+                } else if (b >= 0x20) {  // control characters are no part of a name
                     font->name += QChar(fromCp1252(b));
                 }
             }

@@ -1,6 +1,7 @@
 #include "viewer/rtf/rtfwriter.h"
 
 #include "common/cp1252.h"
+#include "viewer/rtf/rtfcodepages.h"
 #include "viewer/rtf/rtfpicture.h"
 
 #include <QColor>
@@ -30,11 +31,15 @@ double sizeOf(const QTextCharFormat& format, const QTextDocument& document)
     return font.pointSizeF() > 0 ? font.pointSizeF() : 10;
 }
 
-void appendEscaped(QByteArray& out, const QString& text)
+// In a symbol font, readers take a byte for the symbol it shows there (a letter for a Greek
+// one); characters are written as Unicode values so that they read back as they are.
+void appendEscaped(QByteArray& out, const QString& text, bool symbolFont = false)
 {
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == u'\\' || u == u'{' || u == u'}') {
+        if (symbolFont && u > 0x20 && u != u'\\' && u != u'{' && u != u'}') {
+            out += "\\u" + QByteArray::number(int(int16_t(u))) + '?';
+        } else if (u == u'\\' || u == u'{' || u == u'}') {
             out += '\\';
             out += char(u);
         } else if (u == u'\t') {
@@ -133,7 +138,7 @@ QByteArray writeRtf(const QTextDocument& document)
             if (f.hasProperty(QTextFormat::ForegroundBrush))
                 out += "\\cf" + QByteArray::number(colours.indexOf(f.foreground().color()) + 1);
             out += ' ';
-            appendEscaped(out, fragment.text());
+            appendEscaped(out, fragment.text(), symbolFontOf(familyOf(f, document)) != SymbolFont::None);
             out += '}';
         }
         if (block.next().isValid())
