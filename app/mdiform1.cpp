@@ -111,7 +111,31 @@ void MDIForm1::readSettings()
             values[i] = v;
     }
     move(tw(values[0]), tw(values[1]));
-    resize(std::max(tw(values[2]), 100), std::max(tw(values[3]), 100));
+    restoredOuterSize = QSize(std::max(tw(values[2]), 100), std::max(tw(values[3]), 100));
+    resize(restoredOuterSize);
+}
+
+void MDIForm1::fitOuterSize()
+{
+    if (!restoredOuterSize.isValid() || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QSize decorations = frameGeometry().size() - size();
+    if (decorations == fittedDecorations)
+        return;
+    fittedDecorations = decorations;
+    resize((restoredOuterSize - decorations).expandedTo(QSize(100, 100)));
+}
+
+void MDIForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitOuterSize();
 }
 
 void MDIForm1::writeSettings()
@@ -119,7 +143,8 @@ void MDIForm1::writeSettings()
     // A minimised frame keeps the rectangle stored before; a maximised one stores its present one.
     if (isMinimized())
         return;
-    const QRect r = geometry();
+    // The outer rectangle, decorations included, as the window manager draws it.
+    const QRect r = frameGeometry();
     const QPoint corner = pos();
     const std::pair<const char*, double> values[] = {
         {"MainLeft", toTwips(corner.x())}, {"MainTop", toTwips(corner.y())},
@@ -277,6 +302,7 @@ void MDIForm1::showEvent(QShowEvent* event)
         setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
     }
     QMainWindow::showEvent(event);
+    fitOuterSize();
 }
 
 void MDIForm1::mnuDat_Open()

@@ -61,6 +61,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,6 +70,7 @@ private:
     void createStatusBar();
     void readSettings();
     void writeSettings();
+    void fitOuterSize();
     void childActivated(QMdiSubWindow* window);
     void mnuDat_Open();
 
@@ -80,4 +83,8 @@ private:
     frmRTF* viewer = nullptr;
     bool finalClosing = false;
     bool shownOnce = false;
+    // The stored outer size, decorations included, and the decorations it was last fitted to:
+    // the window system tells their size only once the window is shown.
+    QSize restoredOuterSize;
+    QSize fittedDecorations;
 };

@@ -4,6 +4,7 @@
 #include "app/mdiform1.h"
 #include "app/shortcutpriority.h"
 #include "beam/frmhauptform.h"
+#include "common/numberformat.h"
 #include "platform/twips.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
@@ -120,6 +121,52 @@ private slots:
         QCOMPARE(opened, menu);
         if (!focus.isEmpty())
             QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+
+    // The stored width and height are the outer size, decorations included: what is restored
+    // is what was stored, start after start.
+    void outerSizeStoredAndRestored()
+    {
+        QSize outer;
+        {
+            ShownFrame shown;
+            QVERIFY(QTest::qWaitForWindowExposed(&shown.frame));
+            shown.frame.resize(tw(9000), tw(7500));
+            outer = shown.frame.frameGeometry().size();
+            QVERIFY(outer != shown.frame.size());  // the test platform draws a frame too
+            shown.frame.close();
+        }
+        const QString width = QSettings(iniPath(), QSettings::IniFormat).value(QStringLiteral("Settings/MainWidth")).toString();
+        QCOMPARE(width, general(float(toTwips(outer.width()))));
+        for (int start = 0; start < 2; ++start) {
+            ShownFrame shown;
+            QVERIFY(QTest::qWaitForWindowExposed(&shown.frame));
+            QTRY_COMPARE(shown.frame.frameGeometry().size(), outer);
+            shown.frame.close();
+        }
+    }
+
+    // A value edited by hand with a decimal comma and no quotes reads as an INI list.
+    void handEditedDecimalComma_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<double>("left");
+        QTest::newRow("decimal comma") << QByteArray("MainLeft=1234,5") << 1234.5;
+        QTest::newRow("quoted") << QByteArray("MainLeft=\"1234,5\"") << 1234.5;
+        QTest::newRow("whole") << QByteArray("MainLeft=1500") << 1500.0;
+        QTest::newRow("two commas keep the design value") << QByteArray("MainLeft=1,2,3") << 15.0;
+    }
+    void handEditedDecimalComma()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(double, left);
+        QDir().mkpath(QFileInfo(iniPath()).path());
+        QFile ini(iniPath());
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Settings]\n" + line + "\n");
+        ini.close();
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        QCOMPARE(frame.pos().x(), tw(left));
     }
 };
 
