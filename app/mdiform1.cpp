@@ -279,7 +279,9 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
     // A child that only hides when closed leaves no active child behind, and the area reports
     // no change: its menus must leave the menu bar all the same.
-    if (event->type() == QEvent::Hide && qobject_cast<QMdiSubWindow*>(watched)) {
+    // (A frame being minimised hides its children too, but does not close them.)
+    auto* window = qobject_cast<QMdiSubWindow*>(watched);
+    if (event->type() == QEvent::Hide && window && window->isHidden()) {
         QMdiSubWindow* active = area->activeSubWindow();
         if (!active || active == watched || !active->isVisible())
             childActivated(nullptr);

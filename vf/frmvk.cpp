@@ -154,6 +154,8 @@ void frmVk::createControls()
     Command1->setDefault(true);
     place(Command1, 1000, command1Top, 1800, command1Height);
 
+    nameResults();
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Command1);
@@ -241,8 +243,17 @@ void frmVk::alsPruningEinrichten()
 
     Label10->show();
     Label11->show();
+    nameResults();
     Text1->clear();
     placeCommand1();
+}
+
+void frmVk::nameResults()
+{
+    // A result label has no caption of its own: a screen reader names it by the one beside it.
+    const std::pair<QLabel*, QLabel*> pairs[] = {{Label7, Label6}, {Label5, Label4}, {Label9, Label8}, {Label11, Label10}};
+    for (auto [result, caption] : pairs)
+        result->setAccessibleName(caption->text().remove(u':').trimmed());
 }
 
 void frmVk::placeCommand1()

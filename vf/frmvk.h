@@ -73,6 +73,7 @@ private:
     void Form_Load();
     void alsPruningEinrichten();
     void placeCommand1();
+    void nameResults();
     void vkRechnen();
     void pruningRechnen();
     void uebergeben();

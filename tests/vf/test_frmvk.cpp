@@ -288,6 +288,29 @@ private slots:
         QCOMPARE(beam().Text4->text(), QStringLiteral("0,9797"));
     }
 
+    void menuItemBringsTheSameCalculatorForward()
+    {
+        frmVk& vk = openVk();
+        vk.Label10->show();
+        frmVk& again = openVk();
+        QCOMPARE(&again, &vk);
+        QVERIFY(!again.Label10->isVisible());
+        int calculators = 0;
+        for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
+            calculators += qobject_cast<frmVk*>(w->widget()) != nullptr;
+        QCOMPARE(calculators, 1);
+    }
+
+    // Neither the calculator nor a pruning window keeps the frame from closing.
+    void frameClosesWithAllWindows()
+    {
+        frmVk& vk = calculate(QStringLiteral("14,2"), QStringLiteral("10"), QStringLiteral("2"));
+        pruning(QStringLiteral("10,9"), QStringLiteral("14"), QStringLiteral("14,2"));
+        pruning(QStringLiteral("10,9"), QStringLiteral("14,2"), QStringLiteral("14"));
+        QVERIFY(frame->close());
+        QCOMPARE(vk.Tag, QString());
+    }
+
     void readingStateLoadsUnshown()
     {
         beam().Text1->setText(QStringLiteral("7,1"));
