@@ -3,6 +3,7 @@
 #include "beam/frmhauptform.h"
 #include "calculators/pruning.h"
 #include "common/numberformat.h"
+#include "platform/accessiblenames.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/vkcalculation.h"
@@ -86,6 +87,21 @@ frmVk::frmVk(FrameServices& frame, std::function<frmHauptform&()> hauptform, Rol
     Form_Load();
     if (role == Rolle::Pruning)
         alsPruningEinrichten();
+    nameControls();
+}
+
+void frmVk::nameControls()
+{
+    // The captions are those of the window's role; fields are read by them, results with them.
+    for (auto [caption, field] : {std::pair{Label1, static_cast<QWidget*>(Text1)}, std::pair{Label2, static_cast<QWidget*>(Text2)},
+                                  std::pair{Label3, static_cast<QWidget*>(Text3)}})
+        nameByCaption(caption, field);
+    for (auto [caption, result] : {std::pair{Label6, Label7}, std::pair{Label4, Label5}, std::pair{Label8, Label9},
+                                   std::pair{Label10, Label11}}) {
+        nameByCaption(caption, result);
+        readWithCaption(result, caption->text());
+    }
+    Frame1->setAccessibleName(spokenCaption(Frame1->title()));
 }
 
 void frmVk::createControls()
@@ -195,7 +211,7 @@ void frmVk::Form_Load()
     Text2->setText(VkStartHoehe(Text1->text(), localeDecimal()));
     Text3->setText(beam.Text7->text());
     for (QLabel* l : {Label5, Label7, Label9, Label11})
-        l->clear();
+        showResult(l, QString());
     mnuErdbodenKor->setChecked(false);
     // A window loaded again starts as drawn: check mark and colours too.
     mnuVkübernehmen->setChecked(true);
@@ -213,9 +229,8 @@ void frmVk::ensureLoaded()
 void frmVk::alsPruningEinrichten()
 {
     setWindowTitle(pruningCaption);
-    Label7->clear();
-    Label5->clear();
-    Label9->clear();
+    for (QLabel* l : {Label7, Label5, Label9})
+        showResult(l, QString());
     Text1->setToolTip(QStringLiteral("gemessene Antennenlänge"));
     Text2->clear();
     Text2->setToolTip(QStringLiteral("gemessene Resonanzfrequenz der Antenne"));
@@ -334,11 +349,11 @@ void frmVk::vkRechnen()
     if (r.durchmesserText)
         Text3->setText(*r.durchmesserText);
     setTextColour(Label7, r.schlankheitRot ? hellrot : schwarz);
-    Label7->setText(r.schlankheit);
+    showResult(Label7, r.schlankheit);
     setTextColour(Label5, r.erdbodenRot ? hellrot : schwarz);
-    Label5->setText(r.erdboden);
+    showResult(Label5, r.erdboden);
     VkErgebnis = r.vkErgebnis;
-    Label9->setText(r.vk);
+    showResult(Label9, r.vk);
     if (mnuVkübernehmen->isChecked())
         uebergeben();
     // The beam form's diameter change handler runs and keeps its outer diameter above it.
@@ -356,10 +371,10 @@ void frmVk::pruningRechnen()
     case PruningFeld::Keins: break;
     }
     setTextColour(Label5, r.vfRot ? hellrot : schwarz);
-    Label5->setText(r.vfGesamt);
-    Label7->setText(r.laengeNeu);
-    Label9->setText(r.aenderungLgD);
-    Label11->setText(r.aenderungLgR);
+    showResult(Label5, r.vfGesamt);
+    showResult(Label7, r.laengeNeu);
+    showResult(Label9, r.aenderungLgD);
+    showResult(Label11, r.aenderungLgR);
 }
 
 void frmVk::uebergeben()

@@ -69,6 +69,7 @@ protected:
 
 private:
     void createControls();
+    void nameControls();
     void createMenu();
     void Form_Load();
     void alsPruningEinrichten();

@@ -9,6 +9,7 @@
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "viewer/frmrtf.h"
+#include "vf/frmvk.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -238,6 +239,84 @@ private slots:
         QCOMPARE(announced.size(), 1);
         QCOMPARE(announced[0].name, QStringLiteral("Info: Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
         QCOMPARE(fake.beeps, 1);
+    }
+
+    // Both roles of the velocity-factor window: the captions, and so the names, are the role's.
+    void vkWindowNames_data()
+    {
+        QTest::addColumn<int>("role");
+        addNameColumns();
+        const int vk = int(frmVk::Rolle::Verkuerzungsfaktor), pruning = int(frmVk::Rolle::Pruning);
+        QTest::newRow("frequency") << vk << "Text1" << "Frequenz [MHz]" << " Resonanzfrequenz der Antenne ";
+        QTest::newRow("height") << vk << "Text2" << "Antennenhöhe [m]" << " Höhe über Erdboden ";
+        QTest::newRow("diameter") << vk << "Text3" << "Drahtdurchmesser [mm]" << " Leiterstärke ";
+        QTest::newRow("calculate") << vk << "Command1" << "Rechnen" << " Vk berechnen ";
+        QTest::newRow("slenderness result") << vk << "Label7" << "Schlangheitsgrad" << " % ";
+        QTest::newRow("height result") << vk << "Label5" << "Antennenhöhe" << " % ";
+        QTest::newRow("factor result") << vk << "Label9" << "voraussichtlicher Verkürzungsfaktor" << " Vk 0 - 1 ";
+        QTest::newRow("pruning length") << pruning << "Text1" << "ist Antennenlänge LgD[m]" << "gemessene Antennenlänge";
+        QTest::newRow("pruning measured") << pruning << "Text2" << "ist Resonanzfrequenz [MHz]" << "gemessene Resonanzfrequenz der Antenne";
+        QTest::newRow("pruning wanted") << pruning << "Text3" << "soll Resonanzfrequenz [MHz]" << "gewünschte Resonanzfrequenz der Antenne";
+        QTest::newRow("pruning calculate") << pruning << "Command1" << "Rechnen" << "Längenänderung berechnen";
+        QTest::newRow("pruning new length") << pruning << "Label7" << "Antennenlänge LgD" << "Neu berechnete Antennenlänge LgD";
+        QTest::newRow("pruning factor") << pruning << "Label5" << "VF gesamt" << "vorhandener Verkürzungsfaktor";
+        QTest::newRow("pruning LgD change") << pruning << "Label9" << "Länge LgD ändern um [mm]" << "Längen-Änderung";
+        QTest::newRow("pruning LgR change") << pruning << "Label11" << "Länge LgR ändern um [mm]" << "";
+    }
+    void vkWindowNames()
+    {
+        QFETCH(int, role);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        FakeFrame frame;
+        frmHauptform beam(frame);
+        frmVk vk(frame, [&]() -> frmHauptform& { return beam; }, frmVk::Rolle(role));
+        QWidget* w = child(&vk, control);
+        QCOMPARE(heardName(w), name);
+        QCOMPARE(accessibleDescription(w), description);
+        QCOMPARE(reachableControls(&vk), (QStringList{"Command1", "Text1", "Text2", "Text3"}));
+    }
+
+    // A calculation tells each result once, with its caption.
+    void vkWindowResultsAreTold_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("velocity factor") << int(frmVk::Rolle::Verkuerzungsfaktor) << QStringList{"14,2", "10", "2"}
+                                         << QStringList{"Label7", "Label5", "Label9"};
+        QTest::newRow("pruning") << int(frmVk::Rolle::Pruning) << QStringList{"10", "14", "14,2"}
+                                 << QStringList{"Label5", "Label7", "Label9", "Label11"};
+    }
+    void vkWindowResultsAreTold()
+    {
+        QFETCH(int, role);
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, results);
+        FakeUi fake;
+        FakeFrame frame;
+        frmHauptform beam(frame);
+        frmVk vk(frame, [&]() -> frmHauptform& { return beam; }, frmVk::Rolle(role));
+        vk.Text1->setText(inputs[0]);
+        vk.Text2->setText(inputs[1]);
+        vk.Text3->setText(inputs[2]);
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        vk.Command1->click();
+        QCOMPARE(fake.beeps, 0);
+        for (const QString& name : results) {
+            auto* result = vk.findChild<QLabel*>(name);
+            QLabel* caption = nullptr;
+            for (QLabel* l : vk.findChildren<QLabel*>())
+                if (l->buddy() == result)
+                    caption = l;
+            QVERIFY2(caption && !result->text().isEmpty(), qPrintable(name));
+            const auto told = probe.of(result, QAccessible::NameChanged);
+            QCOMPARE(told.size(), 1);
+            QCOMPARE(told[0].name, accessibleName(caption) + QStringLiteral(": ") + result->text().trimmed());
+        }
     }
 
     void frameNames_data()
