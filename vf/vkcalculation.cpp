@@ -42,13 +42,15 @@ VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
         [&] { half = checked::single(checked::div(checked::div(300000.0f, r.f), 2.0f)); },
         [&] { twice = checked::single(double(r.h) * 2000.0f); },
     });
-    // The diameter must lie between 0.1 mm and both twice the height and half the wavelength;
-    // only the first rule that matches corrects it.
+    // The diameter must lie between 0.1 mm and both twice the height and half the wavelength.
+    // Twice the height may itself exceed half the wavelength (6 m band, 3 m high, 7 m typed):
+    // a wire thicker than half a wavelength gives a slenderness below 2 and a velocity factor
+    // far above 1, so both upper limits apply.
     if (r.d < 0.1f) {
         r.d = 0.1f;
         r.durchmesserText = generalSingle(r.d, decimal);
     } else if (r.d > twice) {
-        r.d = twice;
+        r.d = r.d > half && half < twice ? half : twice;
         r.durchmesserText = formatSingle(r.d, u"#####0.0", decimal);
     } else if (r.d > half) {
         r.d = half;

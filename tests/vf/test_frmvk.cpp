@@ -150,6 +150,7 @@ private slots:
         QTest::newRow("points as separator") << "7.1" << "10" << "2.5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2.5" << false;
         QTest::newRow("diameter below 0,1") << "50,2" << "3" << "0,05" << false << "2,5" << false << "2,8" << false << "0,962" << "0,9618" << "0,1" << true;
         QTest::newRow("diameter above twice the height") << "14,2" << "3" << "7000" << false << "21,6" << true << "4,8" << false << "0,75" << "0,7505" << "6000,0" << true;
+        QTest::newRow("diameter above twice the height and half the wavelength") << "50,2" << "3" << "7000" << false << "39,2" << true << "2,8" << false << "0,604" << "0,6045" << "2988,0" << true;
         QTest::newRow("diameter above half the wavelength") << "300" << "10" << "600" << false << "39,2" << true << "4,5" << false << "0,66" << "0,6601" << "500,0" << true;
     }
     void velocityFactor()
@@ -363,17 +364,24 @@ private slots:
 
     void groundCorrectionFailureReachesBeamBox_data()
     {
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("diameter");
         QTest::addColumn<ui::Answer>("answer");
-        QTest::addColumn<QString>("velocityFactor");
-        QTest::newRow("abort") << ui::Answer::Abort << "0,9";
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty diameter, abort") << "3" << "" << ui::Answer::Abort << "Division durch Null";
         // Going on leaves the shortening as typed.
-        QTest::newRow("ignore") << ui::Answer::Ignore << "0,9";
+        QTest::newRow("empty diameter, ignore") << "3" << "" << ui::Answer::Ignore << "Division durch Null";
+        QTest::newRow("height beyond single precision") << "1e39" << "3,57" << ui::Answer::Ignore << "Überlauf";
     }
     void groundCorrectionFailureReachesBeamBox()
     {
+        QFETCH(QString, height);
+        QFETCH(QString, diameter);
         QFETCH(ui::Answer, answer);
+        QFETCH(QString, message);
         frmVk& vk = calculate(QStringLiteral("50,2"), QStringLiteral("3"), QStringLiteral("3,57"));
-        vk.Text3->clear();
+        vk.Text2->setText(height);
+        vk.Text3->setText(diameter);
         frame->mnuBerStromsAnt->trigger();
         beam().Text4->setText(QStringLiteral("0,9"));
         fake->answers = {answer};
@@ -381,7 +389,8 @@ private slots:
         QCOMPARE(fake->messages.size(), 1);
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler "));
         QCOMPARE(fake->messages[0].buttons, ui::Buttons::AbortRetryIgnore);
-        QTEST(beam().Text4->text(), "velocityFactor");
+        QVERIFY2(fake->messages[0].text.startsWith(message), qPrintable(fake->messages[0].text));
+        QCOMPARE(beam().Text4->text(), QStringLiteral("0,9"));
     }
 
     void pruningWindow()
