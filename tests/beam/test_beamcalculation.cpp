@@ -462,6 +462,55 @@ private slots:
         QCOMPARE(report.contains(QStringLiteral("Drahtisolierung")), insulated);
         QCOMPARE(report.split(QStringLiteral("\r\n")).value(8) == separatorLine(), !insulated);
     }
+
+    // The boom length is rounded up by half a centimetre, the width widened by 10 cm.
+    void reportRoundsBoomAndWidth_data()
+    {
+        QTest::addColumn<float>("boom");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QString>("boomLine");
+        QTest::addColumn<QString>("widthLine");
+        QTest::newRow("just below a half centimetre") << 7.0549f << 5.0f << "Gesamte Boomlänge: 7,06 m" << "Größte Antennenbreite: ~ 5,1 m";
+        QTest::newRow("whole centimetres") << 7.05f << 5.387324f << "Gesamte Boomlänge: 7,06 m" << "Größte Antennenbreite: ~ 5,49 m";
+        QTest::newRow("just below a centimetre") << 7.044f << 5.904f << "Gesamte Boomlänge: 7,05 m" << "Größte Antennenbreite: ~ 6,0 m";
+    }
+    void reportRoundsBoomAndWidth()
+    {
+        QFETCH(float, boom);
+        QFETCH(float, width);
+        QFETCH(QString, boomLine);
+        QFETCH(QString, widthLine);
+        ReportData data;
+        data.out.gesLgBoom = boom;
+        data.out.Bh = width;
+        QCOMPARE(reportLine(6, data), boomLine);
+        QCOMPARE(reportLine(7, data), widthLine);
+    }
+
+    // The calculation turns the busy cursor on for its caller to turn off; the error box turns
+    // it off while it waits, and Ignore turns it on again for the steps that follow.
+    void busyCursorForTheCaller_data()
+    {
+        QTest::addColumn<QString>("text1");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("no failure") << "14,2" << 0;
+        QTest::newRow("failures ignored") << "1e-40" << 1;
+    }
+    void busyCursorForTheCaller()
+    {
+        QFETCH(QString, text1);
+        QFETCH(int, boxes);
+        FakeUi fake;
+        for (int i = 0; i < 40; ++i)
+            fake.answers.push_back(ui::Answer::Ignore);
+        FakeBeamForm form;
+        form.t1 = text1;
+        QCOMPARE(run(form), RunEnd::Completed);
+        QVERIFY(fake.messages.size() >= boxes);
+        for (const ShownMessage& m : fake.messages)
+            QVERIFY(!m.busy);
+        QVERIFY(fake.busy);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBeamCalculation)

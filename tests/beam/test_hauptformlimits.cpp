@@ -371,6 +371,66 @@ private slots:
         const int resumed = int(answers.size()) - (answers.last() == int(ui::Answer::Abort) ? 1 : 0);
         QVERIFY(fake->busyChanges >= 2 + 2 * resumed);
     }
+
+    // A factor just beyond either end of the scale leaves spinner and text alone on activation.
+    void activationJustBeyondTheEnds_data()
+    {
+        QTest::addColumn<QString>("handedOver");
+        QTest::newRow("1,001") << "1,001";
+        QTest::newRow("-0,001") << "-0,001";
+    }
+    void activationJustBeyondTheEnds()
+    {
+        QFETCH(QString, handedOver);
+        form->VkSteller->setValue(500);
+        form->Text4->setText(handedOver);
+        form->childActivated();
+        QCOMPARE(form->VkSteller->value(), 500);
+        QCOMPARE(form->Text4->text(), handedOver);
+    }
+
+    // A permittivity too large for single precision is no air: the diameters are asked for.
+    void typedPermittivityBeyondSingle()
+    {
+        QLineEdit* edit = form->Combo1->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, QString(40, u'9'));
+        QCOMPARE(edit->text(), QString(40, u'9'));
+        QVERIFY(diametersEnabled());
+    }
+
+    // Enter on the enabled report button shows the report instead of calculating again.
+    void enterOnTheReportButtonShowsTheReport()
+    {
+        QStringList shown;
+        form->dateiAnzeigen = [&shown](const QString& name) { shown << name; };
+        form->Command1->click();
+        QVERIFY(form->Command2->isEnabled());
+        QFile::remove(QStringLiteral("Zentavik.txt"));
+        form->Command2->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(form->Command2, Qt::Key_Return);
+        QCOMPARE(shown, QStringList{QStringLiteral("Zentavik.txt")});
+        QVERIFY(!QFile::exists(QStringLiteral("Zentavik.txt")));  // not calculated again
+    }
+
+    // A calculation that stops early in the band already selected leaves the typed frequency
+    // and the last results as they were.
+    void earlyEndInTheSameBandKeepsTheInputs()
+    {
+        form->Text1->setText(QStringLiteral("14,2"));
+        form->Text4->setText(QStringLiteral("0,95"));
+        form->Command1->click();
+        QCOMPARE(form->Label3->text(), QStringLiteral("14,495"));
+        QVERIFY(form->option2(4)->isChecked());
+        choose(5);
+        form->Text6->setText(QStringLiteral("2"));
+        form->Text7->setText(QStringLiteral("0,005"));
+        form->Command1->click();
+        QCOMPARE(form->Info->text(), QStringLiteral("Hinweis: Durchmesser zu gering!"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("14,2"));
+        QCOMPARE(form->Label3->text(), QStringLiteral("14,495"));
+        QCOMPARE(form->Label5->text(), QStringLiteral("13,911"));
+    }
 };
 
 QTEST_MAIN(TestHauptformLimits)

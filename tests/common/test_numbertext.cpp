@@ -114,6 +114,30 @@ private slots:
             }
         }
     }
+
+    // Below the smallest single value a number reads as 0 with its sign, never as an overflow.
+    void numbersBelowSingleReadAsZero_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("negative");
+        QTest::newRow("1e-46") << "1e-46" << false;
+        QTest::newRow("-1e-46") << "-1e-46" << true;
+        QTest::newRow("1e-50") << "1e-50" << false;
+        QTest::newRow("fifty zeros after the comma") << QStringLiteral("0,") + QString(50, u'0') + u'1' << false;
+    }
+    void numbersBelowSingleReadAsZero()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, negative);
+        float value = 1;
+        try {
+            value = ZahlAusText(text);
+        } catch (const Failure& failure) {
+            QFAIL(qPrintable(failure.description));
+        }
+        QCOMPARE(value, 0.0f);
+        QCOMPARE(std::signbit(value), negative);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNumberText)
