@@ -215,7 +215,15 @@ def failed_tests(output):
     return " ".join(programs) + (": " + " ".join(shown) if shown else "")
 
 
+def stop_on_terminate(signum, frame):
+    raise KeyboardInterrupt
+
+
 def main():
+    # A run started in the background ignores Ctrl+C; SIGTERM and SIGINT both stop it cleanly,
+    # with the changed file put back.
+    signal.signal(signal.SIGTERM, stop_on_terminate)
+    signal.signal(signal.SIGINT, stop_on_terminate)
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="append", default=[], help="list name (file stem under tools/mutations), repeatable")
     parser.add_argument("--file", action="append", default=[], help="only mutations of this source file (substring), repeatable")

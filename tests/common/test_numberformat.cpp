@@ -1,3 +1,4 @@
+#include "common/cp1252.h"
 #include "common/datetext.h"
 #include "common/numberformat.h"
 #include "tests/support/germanlocale.h"
@@ -160,6 +161,21 @@ private slots:
         QFETCH(QString, expected);
         const QString text = single ? generalSingle(float(value), QStringLiteral(",")) : generalDouble(value, QStringLiteral(","));
         QCOMPARE(text, expected);
+    }
+
+    // Every byte the code page assigns reads and writes back unchanged; characters outside it
+    // are written as '?'.
+    void cp1252RoundTrip()
+    {
+        const QList<int> unassigned{0x81, 0x8D, 0x8F, 0x90, 0x9D};
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray byte(1, char(b));
+            const QString text = decodeCp1252(byte);
+            QCOMPARE(text.size(), 1);
+            QCOMPARE(encodeCp1252(text), unassigned.contains(b) ? QByteArray("?") : byte);
+        }
+        QCOMPARE(decodeCp1252("\x80\xa0\xaf\xe4"), QStringLiteral("€\u00a0¯ä"));
+        QCOMPARE(encodeCp1252(QStringLiteral("Ω Länge ← €")), QByteArray("? L\xe4nge ? \x80"));
     }
 };
 

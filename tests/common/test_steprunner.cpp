@@ -103,6 +103,32 @@ private slots:
         QCOMPARE(checked::int16(-32768.4), int16_t(-32768));
         QCOMPARE(checked::int16(32766.5), int16_t(32766));
     }
+
+    // Both ends of the 16-bit range are values, one beyond is an overflow.
+    void int16Ends_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("overflows");
+        QTest::newRow("32767") << 32767.0 << false;
+        QTest::newRow("32767,4") << 32767.4 << false;
+        QTest::newRow("32768") << 32768.0 << true;
+        QTest::newRow("-32768") << -32768.0 << false;
+        QTest::newRow("-32768,5 rounds to even") << -32768.5 << false;
+        QTest::newRow("-32769") << -32769.0 << true;
+    }
+    void int16Ends()
+    {
+        QFETCH(double, value);
+        QFETCH(bool, overflows);
+        bool failed = false;
+        try {
+            QCOMPARE(double(checked::int16(value)), std::nearbyint(value));
+        } catch (const Failure& failure) {
+            failed = true;
+            QCOMPARE(failure.number, int(failures::Overflow));
+        }
+        QCOMPARE(failed, overflows);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStepRunner)

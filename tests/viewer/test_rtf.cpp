@@ -448,6 +448,7 @@ private slots:
             << QStringLiteral("€Ђ€");
         QTest::newRow("Greek") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset161 Arial;}}\\f0 \\'e1}") << QStringLiteral("α");
         QTest::newRow("Central European") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Arial;}}\\f0 \\'9a}") << QStringLiteral("š");
+        QTest::newRow("hex digits in either case") << QByteArray("{\\rtf1 \\'C4\\'e4\\'Fc\\'dF}") << QStringLiteral("Ääüß");
         QTest::newRow("unknown charset is Western") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset99 Arial;}}\\f0 \\'80}") << QStringLiteral("€");
         QTest::newRow("Mac charset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset77 Arial;}}\\f0 \\'80}") << QStringLiteral("Ä");
     }
