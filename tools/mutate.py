@@ -237,6 +237,7 @@ def main():
     parser.add_argument("--all-tests", action="store_true", help="ignore the lists' 'tests:' lines")
     parser.add_argument("--run-equivalent", action="store_true", help="also run changes marked as equivalent")
     parser.add_argument("--check", action="store_true", help="only check that every list applies; build nothing")
+    parser.add_argument("--skip-stale", action="store_true", help="skip entries whose text the code no longer holds")
     parser.add_argument("--report", help="also write the results to this file (tab-separated)")
     args = parser.parse_args()
 
@@ -249,10 +250,20 @@ def main():
             sys.exit(f"no such list: {', '.join(sorted(missing))}")
     try:
         mutations = [m for p in list_paths for m in parse_list(p)]
-        for m in mutations:
-            locate(m, ROOT)
     except ListError as error:
         sys.exit(str(error))
+    # An entry whose text the code no longer holds is stale: an error, or with --skip-stale a
+    # warning, so that a list left behind by a change elsewhere does not stop the others.
+    stale = []
+    for m in mutations:
+        try:
+            locate(m, ROOT)
+        except ListError as error:
+            if not args.skip_stale:
+                sys.exit(str(error))
+            print(f"stale, skipped: {error}", file=sys.stderr)
+            stale.append(m)
+    mutations = [m for m in mutations if m not in stale]
     if args.file:
         mutations = [m for m in mutations if any(f in m.source for f in args.file)]
     if args.only:
@@ -264,7 +275,7 @@ def main():
 
     if args.check:
         print(f"{len(mutations)} changes apply, {len(equivalent)} marked equivalent, in {len(list_paths)} lists")
-        return 0
+        return 1 if stale else 0
     if not mutations:
         sys.exit("nothing to run")
 
