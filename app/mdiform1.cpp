@@ -10,12 +10,14 @@
 #include "platform/statuspanels.h"
 #include "platform/twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -32,6 +34,7 @@ MDIForm1::MDIForm1(SettingsStore store, QWidget* parent) : QMainWindow(parent), 
     setCentralWidget(area);
     connect(area, &QMdiArea::subWindowActivated, this, &MDIForm1::childActivated);
     createMenus();
+    createWindowKeys();
     createStatusBar();
     readSettings();
 }
@@ -81,6 +84,28 @@ void MDIForm1::createMenus()
     frameMenus = menuBar()->actions();
     for (QAction* action : {mnuAnzeigen, mnuDatDruck, mnuEnde, mnuVk, mnuBerStromsAnt, mnuPruning, mnuBerZusDipol, mnuHilfe, mnuInfo})
         action->setObjectName(QStringLiteral("mnu") + action->text().remove(u'&'));
+}
+
+void MDIForm1::createWindowKeys()
+{
+    // The keys of every multiple-document window, outside the menu: close the active child
+    // (the beam form hides, as with its close box) and go to the next or previous child.
+    const struct {
+        QList<QKeySequence> keys;
+        void (QMdiArea::*slot)();
+    } windowKeys[] = {
+        {{QKeySequence(Qt::CTRL | Qt::Key_F4)}, &QMdiArea::closeActiveSubWindow},
+        {{QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)}, &QMdiArea::activateNextSubWindow},
+        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
+         &QMdiArea::activatePreviousSubWindow},
+    };
+    for (const auto& [keys, slot] : windowKeys) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, area, slot);
+        addAction(action);
+    }
 }
 
 void MDIForm1::createStatusBar()
@@ -207,6 +232,16 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
                                         : Qt::SubWindow;
     QMdiSubWindow* window = area->addSubWindow(form, flags);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 is the frame's key for the active child; every child's own "Schließen" entry
+    // holding it too would make the key ambiguous, and then it does nothing.
+    if (QMenu* systemMenu = window->systemMenu()) {
+        for (QAction* entry : systemMenu->actions()) {
+            if (entry->shortcuts().isEmpty())
+                continue;
+            entry->setText(entry->text() + u'\t' + entry->shortcut().toString(QKeySequence::NativeText));
+            entry->setShortcuts({});
+        }
+    }
     window->setWindowIcon(windowIcon());
     loadOrder.append(window);
     window->installEventFilter(this);

@@ -67,6 +67,7 @@ protected:
 
 private:
     void createMenus();
+    void createWindowKeys();
     void createStatusBar();
     void readSettings();
     void writeSettings();

@@ -10,6 +10,7 @@
 #include "common/version.h"
 #include "platform/accessiblenames.h"
 #include "platform/twips.h"
+#include "platform/typinglimit.h"
 #include "platform/ui.h"
 
 #include <QButtonGroup>
@@ -41,17 +42,6 @@ std::optional<float> lies(const QString& text)
     }
 }
 
-// How many characters may be typed into a field. Unlike QLineEdit's maximum length it does
-// not cut texts that the program writes (a frequency of 1e30 MHz is shown whole).
-constexpr const char* typingLimit = "typingLimit";
-
-bool typingLimitReached(QObject* field)
-{
-    auto* edit = qobject_cast<QLineEdit*>(field);
-    const QVariant limit = field->property(typingLimit);
-    return edit && limit.isValid() && edit->text().size() - edit->selectedText().size() >= limit.toInt();
-}
-
 void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
 
 template <typename T>
@@ -74,7 +64,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, Qt::Alignm
 QLineEdit* numberField(QWidget* parent, const char* name, int limit, const QString& tip = QString())
 {
     auto* field = control<QLineEdit>(parent, name);
-    field->setProperty(typingLimit, limit);
+    limitTyping(field, limit);
     field->setToolTip(tip);
     return field;
 }

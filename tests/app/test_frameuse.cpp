@@ -168,6 +168,62 @@ private slots:
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
         QCOMPARE(frame.pos().x(), tw(left));
     }
+
+    void windowKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("active");  // from "b": the active child afterwards
+        QTest::addColumn<QString>("shown");   // the children still shown
+        QTest::newRow("Ctrl+Tab to the next") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "frmHauptform" << "frmHauptform a b";
+        QTest::newRow("Ctrl+F6 to the next") << int(Qt::Key_F6) << int(Qt::ControlModifier) << "frmHauptform" << "frmHauptform a b";
+        QTest::newRow("Ctrl+Shift+Tab to the previous") << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                                       << "a" << "frmHauptform a b";
+        QTest::newRow("Ctrl+F4 closes the active") << int(Qt::Key_F4) << int(Qt::ControlModifier) << "" << "frmHauptform a";
+    }
+    void windowKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, active);
+        QFETCH(QString, shown);
+        ShownFrame shown_;
+        MDIForm1& frame = shown_.frame;
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.mnuBerStromsAnt->trigger();
+        for (const char* name : {"a", "b"}) {
+            auto* child = new QLineEdit;
+            child->setObjectName(QString::fromLatin1(name));
+            frame.showChild(frame.addChild(child)->widget());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList visible;
+        for (QMdiSubWindow* w : frame.mdiArea()->subWindowList())
+            if (w->isVisible())
+                visible << w->widget()->objectName();
+        QCOMPARE(visible.join(u' '), shown);
+        if (!active.isEmpty())
+            QCOMPARE(frame.mdiArea()->activeSubWindow()->widget()->objectName(), active);
+    }
+
+    // Ctrl+F4 on the beam form hides it as its close box does: the inputs stay.
+    void ctrlF4HidesTheBeamForm()
+    {
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.mnuBerStromsAnt->trigger();
+        frmHauptform* form = &frame.hauptform();
+        form->Text1->setText(QStringLiteral("14,2"));
+        QTest::keyClick(form->Text1, Qt::Key_F4, Qt::ControlModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form->parentWidget()->isVisible());
+        QCOMPARE(frame.status(), QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+        frame.mnuBerStromsAnt->trigger();
+        QCOMPARE(&frame.hauptform(), form);
+        QCOMPARE(form->Text1->text(), QStringLiteral("14,2"));
+    }
 };
 
 int main(int argc, char* argv[])

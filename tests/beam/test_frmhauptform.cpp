@@ -7,6 +7,7 @@
 #include "tests/support/germanlocale.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -132,6 +133,50 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                         backwards ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), lands);
+    }
+
+    // Pasted text holds to the typing limits too; the part that does not fit is dropped.
+    void pastingHoldsToTheLimits_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");     // -1: everything selected
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("too long into an empty field") << "Text1" << "" << 0 << "1234567890" << "1234567";
+        QTest::newRow("over everything selected") << "Text1" << "50,2" << -1 << "123456789" << "1234567";
+        QTest::newRow("at the end") << "Text1" << "14,2" << 4 << "12345" << "14,2123";
+        QTest::newRow("in the middle") << "Text1" << "14,2" << 2 << "99999" << "14999,2";
+        QTest::newRow("fits whole") << "Text4" << "" << 0 << "0,95" << "0,95";
+        QTest::newRow("velocity factor") << "Text4" << "0,9" << 3 << "4567890" << "0,94567";
+        QTest::newRow("outer diameter, 5 characters") << "Text6" << "" << 0 << "3,5791" << "3,579";
+        QTest::newRow("conductor diameter, 5 characters") << "Text7" << "1" << 1 << ",23456" << "1,234";
+        QTest::newRow("a long text the program wrote takes nothing more") << "Text1" << "1000000000,0" << 12 << "5"
+                                                                          << "1000000000,0";
+    }
+    void pastingHoldsToTheLimits()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        auto* edit = form->findChild<QLineEdit*>(field);
+        edit->setEnabled(true);
+        for (bool byKey : {false, true}) {
+            edit->setText(before);
+            focus(edit);
+            if (cursor < 0)
+                edit->selectAll();
+            else
+                edit->setCursorPosition(cursor);
+            QGuiApplication::clipboard()->setText(pasted);
+            if (byKey)
+                QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            else
+                edit->paste();  // as the context menu's "Einfügen" does
+            QCOMPARE(edit->text(), after);
+        }
     }
 
     void bandButtons_data()
