@@ -194,6 +194,9 @@ private slots:
         QTest::newRow("symbol font with a Unicode letter") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 \\u97?l}}") << QStringLiteral("aλ");
         QTest::newRow("control characters in a font name")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 \\'00\\'01 Symbol\\'1f;}}\\f0 a}") << QStringLiteral("α");
+        QTest::newRow("undefined code-page byte in a font name")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'9dSymbol;}}\\f0 a}") << QStringLiteral("α");
+        QTest::newRow("unicode in a font name") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Sch\\u246?n;}}\\f0 a}") << QStringLiteral("a");
         QTest::newRow("symbol font letters") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 l}/2 = 5 {\\f1 W}}") << QStringLiteral("λ/2 = 5 Ω");
         QTest::newRow("footnote mark and text")
             << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Anmerkung\\par zwei}.\\par Weiter"

@@ -247,6 +247,11 @@ private:
             code += 65536;
         if (code <= 0 || code > 0xFFFF)
             return;
+        if (current().destination == Destination::FontTable) {
+            if (tableEntry)
+                addToFontName(*tableEntry, QChar(char16_t(code)));
+            return;
+        }
         // Word processors write the characters of symbol fonts in a private range.
         if (code >= 0xF020 && code <= 0xF0FF) {
             const Font* font = currentFont();
@@ -449,6 +454,13 @@ private:
         }
     }
 
+    // Control characters are no part of a name.
+    static void addToFontName(Font& font, QChar c)
+    {
+        if (c.category() != QChar::Other_Control && !c.isSurrogate())
+            font.name += c;
+    }
+
     static void finishFontName(Font& font)
     {
         font.name = font.name.trimmed();
@@ -465,8 +477,8 @@ private:
             if (Font* font = tableEntry) {
                 if (b == ';') {
                     finishFontName(*font);
-                } else if (b >= 0x20) {  // control characters are no part of a name
-                    font->name += QChar(fromCp1252(b));
+                } else {
+                    addToFontName(*font, QChar(fromCp1252(b)));
                 }
             }
             return;
