@@ -9,9 +9,11 @@
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
 #include "platform/twips.h"
+#include "resources/resources.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QLabel>
@@ -29,6 +31,10 @@ MDIForm1::MDIForm1(SettingsStore store, QWidget* parent) : QMainWindow(parent), 
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Norbek Zentavik-Berechnung"));
+    loadResources();
+    // The program's own icon, for the frame, every child window and the message boxes.
+    setWindowIcon(QIcon(QStringLiteral(":/zentavik.svg")));
+    QApplication::setWindowIcon(windowIcon());
     area = new DrawingArea(this);
     area->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(area);

@@ -16,6 +16,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusFrame>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -40,6 +42,20 @@ std::optional<float> lies(const QString& text)
     } catch (const Failure&) {
         return std::nullopt;
     }
+}
+
+// The hint label's font is Tahoma. Where it is missing, Wine's metric-compatible Tahoma
+// (Debian's fonts-wine keeps it outside the font folders) stands in, else the form's family.
+QFont hintFont(const QFont& formFont)
+{
+    static const bool tahomaAvailable =
+        QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
+        || QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
+    (void)tahomaAvailable;
+    QFont font(formFont);
+    font.setFamilies({QStringLiteral("Tahoma"), formFont.family()});
+    font.setPointSizeF(7.5);
+    return font;
 }
 
 void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
@@ -159,6 +175,9 @@ void frmHauptform::createControls()
     VkSteller->setPageStep(10);
     VkSteller->setFocusPolicy(Qt::StrongFocus);
     place(VkSteller, 7130, 800, 255, 315);
+    // A scroll bar shows no focus of its own; this frame around it does while it has the focus.
+    VkStellerFokus = new QFocusFrame(this);
+    VkStellerFokus->setObjectName(QStringLiteral("VkStellerFokus"));
 
     Command1 = control<QPushButton>(this, "Command1");
     Command1->setText(QStringLiteral("&Rechnen"));
@@ -224,10 +243,7 @@ void frmHauptform::createControls()
     Info->setAutoFillBackground(true);
     Info->setBackgroundRole(QPalette::ToolTipBase);
     Info->setForegroundRole(QPalette::ToolTipText);
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    tahoma.setPointSizeF(7.5);
-    Info->setFont(tahoma);
+    Info->setFont(hintFont(formFont));
     Info->setContentsMargins(tw(45), tw(15), tw(45), tw(15));
     place(Info, 60, 3420, 8820, 1215);
     setInfo(QStringLiteral("Hinweis: "));
@@ -494,6 +510,8 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
             Combo1_KeyUp();
         break;
     case QEvent::FocusOut: {
+        if (watched == VkSteller)
+            VkStellerFokus->setWidget(nullptr);
         // Leaving the window for a dialog or another program is no focus change inside the form.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
@@ -506,6 +524,8 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::FocusIn: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (watched == VkSteller)
+            VkStellerFokus->setWidget(VkSteller);
         if (watched == VkSteller && reason != Qt::ActiveWindowFocusReason)
             VkSteller_GotFocus();
         // Tabbing into a group of option buttons lands on its selected button.

@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QFocusFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10, *Label11, *Info;
     QLineEdit *Text1, *Text4, *Text6, *Text7;
     QScrollBar* VkSteller;
+    QFocusFrame* VkStellerFokus;
     QComboBox* Combo1;
     QPushButton *Command1, *Command2;
     QButtonGroup *Option1, *Option2;

@@ -74,7 +74,10 @@ dim(xb, yArm1, xb, yArm2, "lgBoom", xb + 22, (yArm1 + yArm2) / 2, "middle", True
 xd = xl1 - 30
 ext(xl1 - 8, yArm1, xd - 6, yArm1); ext(xl1 - 8, yArm1 + D, xd - 6, yArm1 + D)
 dim(xd, yArm1, xd, yArm1 + D, "D", xd - 6, yArm1 + D / 2 + 7, "end")
-a(f'<text x="{cx}" y="{f(bottom + 105)}" text-anchor="middle" font-size="15" fill="#333">'
-  'Strahler (vorn, 90°) und Reflektor (hinten, 88°) in Rot; Hauptstrahlrichtung nach oben</text>')
+# Two lines large enough to read when the drawing is scaled to the frame's usual height.
+a(f'<text x="{cx}" y="{f(bottom + 100)}" text-anchor="middle" font-size="24" fill="#333">'
+  'Strahler (vorn, 90°) und Reflektor (hinten, 88°) in Rot;</text>')
+a(f'<text x="{cx}" y="{f(bottom + 130)}" text-anchor="middle" font-size="24" fill="#333">'
+  'Hauptstrahlrichtung nach oben</text>')
 a('</svg>')
 pathlib.Path(__file__).resolve().parent.parent.joinpath("resources/antenne.svg").write_text("\n".join(out) + "\n")

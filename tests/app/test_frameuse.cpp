@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -223,6 +224,49 @@ private slots:
         frame.mnuBerStromsAnt->trigger();
         QCOMPARE(&frame.hauptform(), form);
         QCOMPARE(form->Text1->text(), QStringLiteral("14,2"));
+    }
+
+    // The program's own icon on the frame, on every child window and on the message boxes;
+    // never the toolkit's logo.
+    void ownIconEverywhere()
+    {
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        frame.mnuBerStromsAnt->trigger();
+        const QIcon icon = frame.windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(!icon.pixmap(32, 32).isNull());
+        QCOMPARE(QApplication::windowIcon().cacheKey(), icon.cacheKey());
+        QCOMPARE(frame.hauptform().parentWidget()->windowIcon().cacheKey(), icon.cacheKey());
+        // Drawn from our picture: its red elements show at small size too.
+        const QImage small = icon.pixmap(32, 32).toImage();
+        bool red = false;
+        for (int y = 0; y < small.height() && !red; ++y)
+            for (int x = 0; x < small.width() && !red; ++x)
+                red = small.pixelColor(x, y).red() > 180 && small.pixelColor(x, y).green() < 80;
+        QVERIFY(red);
+    }
+
+    // The caption under the drawing is at least 11 pixels high in a frame of the usual size.
+    void drawingCaptionReadable()
+    {
+        ShownFrame shown;
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.frame));
+        QFile file(QStringLiteral(":/antenne.svg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const QRegularExpression height(QStringLiteral("height=\"([0-9.]+)\""));
+        const double drawingHeight = height.match(svg).captured(1).toDouble();
+        QVERIFY(drawingHeight > 0);
+        const double scale = std::min(1.0, shown.frame.mdiArea()->viewport()->height() / drawingHeight);
+        const QRegularExpression caption(QStringLiteral("font-size=\"([0-9.]+)\"[^>]*>([^<]*(Strahler|Hauptstrahlrichtung)[^<]*)<"));
+        int captions = 0;
+        for (auto it = caption.globalMatch(svg); it.hasNext();) {
+            const auto match = it.next();
+            QVERIFY2(match.captured(1).toDouble() * scale >= 11, qPrintable(match.captured(2)));
+            ++captions;
+        }
+        QVERIFY(captions > 0);
     }
 };
 

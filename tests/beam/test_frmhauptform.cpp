@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,6 +178,26 @@ private slots:
                 edit->paste();  // as the context menu's "Einfügen" does
             QCOMPARE(edit->text(), after);
         }
+    }
+
+    // The spinner shows that it has the focus.
+    void spinnerShowsItsFocus()
+    {
+        focus(form->VkSteller);
+        QVERIFY(form->VkStellerFokus->isVisible());
+        QCOMPARE(form->VkStellerFokus->widget(), form->VkSteller);
+        QVERIFY(form->VkStellerFokus->geometry().contains(form->VkSteller->geometry()));
+        focus(form->Text1);
+        QVERIFY(!form->VkStellerFokus->isVisible());
+    }
+
+    // The hint label is in Tahoma or a stand-in of its measures; without one, in the form's family.
+    void hintLabelFont()
+    {
+        const QString formFamily = form->font().family();
+        QCOMPARE(form->Info->font().families(), QStringList({QStringLiteral("Tahoma"), formFamily}));
+        const QString used = QFontInfo(form->Info->font()).family();
+        QVERIFY2(used == QStringLiteral("Tahoma") || used == formFamily, qPrintable(used));
     }
 
     void bandButtons_data()
