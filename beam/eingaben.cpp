@@ -6,13 +6,13 @@
 
 #include <cmath>
 
-VkEingabe pruefeVk(std::optional<float> v)
+VkPruefung pruefeVk(std::optional<float> v)
 {
     if (v && *v > 0 && *v < 1)
-        return VkEingabe::Gueltig;
+        return VkPruefung::Gueltig;
     if (v && *v == 1)
-        return VkEingabe::Eins;
-    return VkEingabe::Ungueltig;
+        return VkPruefung::Eins;
+    return VkPruefung::Ungueltig;
 }
 
 std::optional<QString> aussenFuerLeiter(float dL, float dA, const QString& decimal)

@@ -7,14 +7,14 @@
 #include <optional>
 
 // How a velocity-factor text fares when the field is left.
-enum class VkEingabe {
+enum class VkPruefung {
     Gueltig,    // above 0 and below 1
     Eins,       // exactly 1: bare wire in free space, the insulation is switched off
     Ungueltig,  // 0 or less, above 1, or no number: the hint below and 0,946 instead
 };
 
 // The factor read as the field reads it; nothing when it lies beyond single precision.
-VkEingabe pruefeVk(std::optional<float> v);
+VkPruefung pruefeVk(std::optional<float> v);
 
 inline const QString VkHinweis = QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
 inline const QString VkErsatz = QStringLiteral("0,946");

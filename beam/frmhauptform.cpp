@@ -381,17 +381,17 @@ void frmHauptform::Text4_LostFocus()
 {
     const auto v = lies(Text4->text());
     switch (pruefeVk(v)) {
-    case VkEingabe::Gueltig:
+    case VkPruefung::Gueltig:
         setSpinner(int(checked::nearest((1.0 - *v) * 1000)));
         break;
-    case VkEingabe::Eins:
+    case VkPruefung::Eins:
         // A factor of exactly 1 is bare wire in free space: no insulation.
         Combo1->setEditText(BlankerDraht);
         setDiameterControlsEnabled(false);
         ui::beep();
         ui::processEvents();
         break;
-    case VkEingabe::Ungueltig:
+    case VkPruefung::Ungueltig:
         setInfo(VkHinweis);
         Text4->setText(VkErsatz);
         ui::beep();

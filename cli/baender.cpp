@@ -115,7 +115,7 @@ QString baenderJson(const QList<BeamLauf>& laeufe)
     return j.text();
 }
 
-int baenderBefehl(const QStringList& argumente, QTextStream& out)
+int baenderBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
 {
     QList<OptionDef> optionen = beamOptionen(false);
     optionen << OptionDef{QStringLiteral("bereich"), QStringLiteral("cw|ssb|mitte"),
@@ -139,6 +139,12 @@ int baenderBefehl(const QStringList& argumente, QTextStream& out)
     if (befehl.gesetzt(QStringLiteral("csv")) && befehl.gesetzt(QStringLiteral("json")))
         throw FalscheEingabe{QStringLiteral("--csv"), QStringLiteral("nur eines von --csv und --json angeben")};
     const QList<BeamLauf> laeufe = rechneBaender(draht, bereiche, QDate::currentDate());
+    QStringList hinweise;
+    for (const BeamLauf& l : laeufe)
+        for (const QString& h : l.hinweise)
+            if (!hinweise.contains(h))
+                hinweise << h;
+    meldeHinweise(hinweise, err);
     if (befehl.gesetzt(QStringLiteral("csv")))
         out << baenderCsv(laeufe);
     else if (befehl.gesetzt(QStringLiteral("json")))

@@ -14,6 +14,6 @@ QString baenderText(const QList<BeamLauf>& laeufe);
 QString baenderCsv(const QList<BeamLauf>& laeufe);
 QString baenderJson(const QList<BeamLauf>& laeufe);
 
-int baenderBefehl(const QStringList& argumente, QTextStream& out);
+int baenderBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err);
 
 } // namespace rechner

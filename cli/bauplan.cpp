@@ -222,7 +222,7 @@ void schreibeBauplanSvg(const BeamLauf& lauf, const QString& pfad)
         dateiFehler(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), datei);
 }
 
-int bauplanBefehl(const QStringList& argumente, QTextStream& out)
+int bauplanBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
 {
     QList<OptionDef> optionen = beamOptionen(true);
     optionen << OptionDef{QStringLiteral("datei"), QStringLiteral("PFAD"),
@@ -233,6 +233,7 @@ int bauplanBefehl(const QStringList& argumente, QTextStream& out)
     if (!befehl.lies(argumente, out))
         return Erfolg;
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
+    meldeHinweise(lauf.hinweise, err);
     const bool svg = befehl.gesetzt(QStringLiteral("svg"));
     const QString pfad = befehl.gesetzt(QStringLiteral("datei")) ? befehl.wert(QStringLiteral("datei"))
                          : svg ? QStringLiteral("Zentavik-Bauplan.svg") : QStringLiteral("Zentavik-Bauplan.pdf");

@@ -20,6 +20,6 @@ void maleBauplan(QPainter& painter, const BeamLauf& lauf);
 void schreibeBauplanPdf(const BeamLauf& lauf, const QString& pfad);
 void schreibeBauplanSvg(const BeamLauf& lauf, const QString& pfad);
 
-int bauplanBefehl(const QStringList& argumente, QTextStream& out);
+int bauplanBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err);
 
 } // namespace rechner

@@ -11,6 +11,7 @@
 #include "common/version.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
+#include "vf/vkcalculation.h"
 
 #include <QTextStream>
 
@@ -182,12 +183,6 @@ QString materialText(const QString& eingabe)
                          QStringLiteral("\"%1\" ist weder eine Zahl noch ein Material der Liste (%2)").arg(eingabe, namen.join(QStringLiteral(", ")))};
 }
 
-QString vkStartHoehe(const QString& frequenz)
-{
-    const auto f = liesFeld(frequenz);
-    return formatSingle(f && *f >= 50 ? 3.0f : 10.0f, u"#0.0", Komma);
-}
-
 BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
 {
     BeamEingaben e;
@@ -228,22 +223,22 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
     if (zahl("vk", e.vk, 7)) {
         // Leaving the form's field checks the factor.
         switch (pruefeVk(liesFeld(e.vk))) {
-        case VkEingabe::Gueltig: break;
-        case VkEingabe::Eins:
+        case VkPruefung::Gueltig: break;
+        case VkPruefung::Eins:
             if (materialGesetzt && liesFeld(e.material).value_or(0) > LuftEr)
                 throw FalscheEingabe{QStringLiteral("--vk"), QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht, passt also nicht zu --material")};
             e.material = BlankerDraht;
             break;
-        case VkEingabe::Ungueltig:
+        case VkPruefung::Ungueltig:
             throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
         }
     }
+    // The calculator's fields take any text, as its window does.
     e.erdbodenKorrektur = b.gesetzt(QStringLiteral("erdbodenkorrektur"));
-    e.vkRechner = e.erdbodenKorrektur;
-    e.vkRechner = zahl("hoehe", e.hoehe, 0) || e.vkRechner;
-    e.vkRechner = zahl("vk-durchmesser", e.vkDurchmesser, 0) || e.vkRechner;
-    // The calculator computes nothing below 1 cm.
-    if (b.gesetzt(QStringLiteral("hoehe")) && liesFeld(e.hoehe).value_or(0) < 0.01f)
+    e.hoehe = b.wert(QStringLiteral("hoehe"));
+    e.vkDurchmesser = b.wert(QStringLiteral("vk-durchmesser"));
+    e.vkRechner = e.erdbodenKorrektur || b.gesetzt(QStringLiteral("hoehe")) || b.gesetzt(QStringLiteral("vk-durchmesser"));
+    if (b.gesetzt(QStringLiteral("hoehe")) && e.hoehe.isEmpty())
         throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
     e.erBestaetigt = b.gesetzt(QStringLiteral("er-bestaetigt"));
     return e;
@@ -252,12 +247,22 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
 BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
 {
     BeamEingaben e = eingaben;
+    QStringList hinweise;
     if (e.vkRechner) {
         // The calculator starts with the beam form's frequency and conductor diameter.
         if (e.hoehe.isEmpty())
-            e.hoehe = vkStartHoehe(e.frequenz);
+            e.hoehe = VkStartHoehe(e.frequenz, Komma);
         if (e.vkDurchmesser.isEmpty())
             e.vkDurchmesser = e.leiter;
+        const VkRechnung vk = VkBerechnen({e.frequenz, e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur, 0}, Komma);
+        if (vk.stopp == VkFeld::Text1)
+            throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("der VF-Rechner braucht eine Frequenz über 0")};
+        if (vk.stopp == VkFeld::Text2)
+            throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+        if (vk.durchmesserText) {
+            e.vkDurchmesser = *vk.durchmesserText;
+            hinweise << QStringLiteral("--vk-durchmesser: auf %1 mm korrigiert").arg(e.vkDurchmesser);
+        }
     }
     KommandozeilenDialoge dialoge(e.erBestaetigt);
     Module1 module;
@@ -296,6 +301,7 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     lauf.label5 = form.label5;
     lauf.info = form.info;
     lauf.band = form.band;
+    lauf.hinweise = hinweise;
     return lauf;
 }
 
@@ -350,7 +356,7 @@ QString beamJson(const BeamLauf& l)
     return j.text();
 }
 
-int beamBefehl(const QStringList& argumente, QTextStream& out)
+int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
 {
     QList<OptionDef> optionen = beamOptionen(true);
     optionen << OptionDef{QStringLiteral("datei"), QStringLiteral("PFAD"),
@@ -362,6 +368,7 @@ int beamBefehl(const QStringList& argumente, QTextStream& out)
     if (!befehl.lies(argumente, out))
         return Erfolg;
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
+    meldeHinweise(lauf.hinweise, err);
     if (befehl.gesetzt(QStringLiteral("datei")))
         writeReportFile(befehl.wert(QStringLiteral("datei")), berichtDatei(lauf));
     if (befehl.gesetzt(QStringLiteral("json")))

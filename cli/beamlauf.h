@@ -42,6 +42,8 @@ struct BeamLauf {
     // The form's fields and labels after the run.
     QString text1, text4, combo1, text6, text7, label3, label5, info;
     int band = AndereBand;
+    // What was corrected on the way, as the calculator shows it in light red.
+    QStringList hinweise;
 };
 
 // The options of the beam inputs; baender leaves out frequency and range.
@@ -53,8 +55,10 @@ BeamEingaben beamEingaben(const Befehl& befehl, bool mitFrequenz);
 // (or a unique beginning of one) becomes its list entry. Throws FalscheEingabe.
 QString materialText(const QString& eingabe);
 
-// Runs the calculation without writing a file. Throws FalscheEingabe where the form would
-// put the focus into a field, and the failure of a step that fails.
+// Runs the calculation without writing a file. With the velocity-factor calculator its own
+// calculation runs first, as it must have before its result counts, and a diameter it
+// corrects is what the ground correction then reads. Throws FalscheEingabe where a form
+// would put the focus into a field, and the failure of a step that fails.
 BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute);
 
 // The report as text with the given line end.
@@ -64,9 +68,6 @@ QByteArray berichtDatei(const BeamLauf& lauf);
 QString beamJson(const BeamLauf& lauf);
 
 // "beam": returns the exit status.
-int beamBefehl(const QStringList& argumente, QTextStream& out);
-
-// Start height of the velocity-factor calculator: 3 m from 50 MHz up, else 10 m.
-QString vkStartHoehe(const QString& frequenz);
+int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err);
 
 } // namespace rechner

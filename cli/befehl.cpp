@@ -69,4 +69,10 @@ void pruefeZahlText(const QString& option, const QString& text, int limit)
         throw FalscheEingabe{option, QStringLiteral("\"%1\" ist zu lang (höchstens %2 Zeichen)").arg(text).arg(limit)};
 }
 
+void meldeHinweise(const QStringList& hinweise, QTextStream& err)
+{
+    for (const QString& h : hinweise)
+        err << Programm << QStringLiteral(": Hinweis: ") << h << u'\n';
+}
+
 } // namespace rechner

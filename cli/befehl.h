@@ -50,4 +50,7 @@ private:
 // (0: no limit), as typing into the form's field allows.
 void pruefeZahlText(const QString& option, const QString& text, int limit);
 
+// Notes on corrected values: one line each on standard error; the command still succeeds.
+void meldeHinweise(const QStringList& hinweise, QTextStream& err);
+
 } // namespace rechner

@@ -4,6 +4,7 @@
 #include "cli/bauplan.h"
 #include "cli/beamlauf.h"
 #include "cli/befehl.h"
+#include "cli/vkbefehl.h"
 #include "common/failure.h"
 #include "common/version.h"
 
@@ -16,13 +17,15 @@ namespace {
 struct Unterbefehl {
     const char* name;
     const char* zweck;
-    int (*ausfuehren)(const QStringList&, QTextStream&);
+    int (*ausfuehren)(const QStringList&, QTextStream& out, QTextStream& err);
 };
 
 const Unterbefehl unterbefehle[] = {
     {"beam", "einen Zentavik berechnen; Bericht als Text, als Datei \"Zentavik.txt\" oder JSON", beamBefehl},
     {"baender", "je Band und Bereich eine Berechnung in einer Tabelle (Text, CSV oder JSON)", baenderBefehl},
     {"bauplan", "Bauplan mit allen Maßen als PDF (oder SVG) für eine DIN-A4-Seite", bauplanBefehl},
+    {"vk", "Verkürzungsfaktor aus Drahtdurchmesser und Höhe über Grund (VF-Rechner)", vkBefehl},
+    {"pruning", "Längenänderung aus gemessener und gewünschter Resonanz (Pruning / Optimieren)", pruningBefehl},
 };
 
 QString hilfe()
@@ -62,7 +65,7 @@ int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream&
         }
         for (const auto& b : unterbefehle) {
             if (befehl == QString::fromLatin1(b.name))
-                return b.ausfuehren(argumente.mid(1), out);
+                return b.ausfuehren(argumente.mid(1), out, err);
         }
         if (befehl.isEmpty())
             err << Programm << QStringLiteral(": kein Befehl angegeben (Hilfe: %1 --help)\n").arg(Programm);

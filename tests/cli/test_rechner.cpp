@@ -156,7 +156,14 @@ private slots:
         QTest::newRow("unknown command") << "antenne" << 2 << "zentavik-rechner: unbekannter Befehl \"antenne\"";
         QTest::newRow("no command") << "" << 2 << "zentavik-rechner: kein Befehl angegeben";
         QTest::newRow("both table forms") << "baender --csv --json" << 2 << "zentavik-rechner: --csv: nur eines von --csv und --json";
-        QTest::newRow("calculator diameter 0") << "beam --hoehe 10 --vk-durchmesser 0" << 3 << "zentavik-rechner: Fehler 11: Division durch Null";
+        QTest::newRow("calculator without frequency") << "beam --frequenz 0 --hoehe 10" << 2 << "zentavik-rechner: --frequenz: der VF-Rechner braucht eine Frequenz über 0";
+        QTest::newRow("calculator height empty") << "beam --hoehe=" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        QTest::newRow("vk without frequency") << "vk --frequenz x" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt";
+        QTest::newRow("vk height too small") << "vk --hoehe 0,009" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        QTest::newRow("pruning without length") << "pruning --ist 14 --soll 14,2" << 2 << "zentavik-rechner: --laenge: die jetzige Antennenlänge fehlt";
+        QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
+        QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
+        QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2 << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz";
         QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
                                                 << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
     }
@@ -184,6 +191,79 @@ private slots:
         QCOMPARE(rechne(args("beam --material 2,3 --aussen 5 --leiter 6")).status, 2);
     }
 
+    // The calculator's examples, and what it hands to the beam form.
+    void vkCalculator_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("texte");  // slenderness, ground, factor, hand-over
+        QTest::addColumn<double>("ergebnis");
+        QTest::newRow("start values") << "vk" << QStringList{"3,7", "2,8", "0,95", "0,9502"} << 0.950224;
+        QTest::newRow("6 m at 3 m") << "vk --frequenz 50,2 --hoehe 3 --durchmesser 3,57" << QStringList{"3,7", "2,8", "0,95", "0,9502"} << 0.950224;
+        QTest::newRow("ground correction") << "vk --frequenz 50,2 --hoehe 3 --durchmesser 3,57 --erdbodenkorrektur"
+                                           << QStringList{"3,7", "2,7", "0,95", "0,9503"} << 0.950291;
+        QTest::newRow("20 m at 10 m") << "vk --frequenz 14,2 --hoehe 10 --durchmesser 2" << QStringList{"2,9", "3,1", "0,945", "0,9446"} << 0.944638;
+        QTest::newRow("40 m") << "vk --frequenz 7,1 --hoehe 10 --durchmesser 2,5" << QStringList{"2,8", "8,2", "0,894", "0,8944"} << 0.894399;
+    }
+    void vkCalculator()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, texte);
+        QFETCH(double, ergebnis);
+        const RechnerLauf lauf = rechne(args(argumente + " --json"));
+        QCOMPARE(lauf.status, 0);
+        const QJsonObject o = json(lauf.out);
+        const QJsonObject t = o[u"texte"].toObject();
+        QCOMPARE((QStringList{t[u"schlankheit"].toString(), t[u"erdboden"].toString(), t[u"vk"].toString(), t[u"uebergabe"].toString()}), texte);
+        QVERIFY(nahe(o[u"werte"][u"VkErgebnis"].toDouble(), ergebnis));
+        const RechnerLauf text = rechne(args(argumente));
+        QVERIFY(text.out.contains(QStringLiteral("voraussichtlicher Verkürzungsfaktor: ") + texte[2] + u'\n'));
+        QVERIFY(text.out.contains(QStringLiteral("Übergabe an die Zentavik-Berechnung: ") + texte[3] + u'\n'));
+    }
+
+    // The calculator's result is the factor the beam calculation uses at the same frequency.
+    void calculatorAndBeamAgree_data()
+    {
+        QTest::addColumn<QString>("vk");
+        QTest::addColumn<QString>("beam");
+        QTest::newRow("6 m") << "vk --frequenz 50,2 --hoehe 3 --durchmesser 3,57" << "beam --frequenz 50,2 --hoehe 3";
+        QTest::newRow("20 m, correction on") << "vk --frequenz 14,2 --hoehe 0,5 --durchmesser 2 --erdbodenkorrektur"
+                                             << "beam --frequenz 14,2 --hoehe 0,5 --vk-durchmesser 2 --erdbodenkorrektur";
+        QTest::newRow("corrected diameter") << "vk --frequenz 14,2 --hoehe 10 --durchmesser 0" << "beam --frequenz 14,2 --hoehe 10 --vk-durchmesser 0";
+    }
+    void calculatorAndBeamAgree()
+    {
+        QFETCH(QString, vk);
+        QFETCH(QString, beam);
+        RechnerLauf rechner = rechne(args(vk + " --json"));
+        const RechnerLauf lauf = rechne(args(beam + " --json"));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(json(lauf.out)[u"texte"][u"vk"].toString(), json(rechner.out)[u"texte"][u"uebergabe"].toString());
+        QCOMPARE(lauf.err, rechner.err.replace(QStringLiteral("--durchmesser"), QStringLiteral("--vk-durchmesser")));
+    }
+
+    void pruning_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("shorten") << "pruning --laenge 10,9 --ist 14 --soll 14,2"
+                                 << QStringList{"VF gesamt: 0,936", "Antennenlänge LgD neu: 10,746 m", "Länge LgD ändern um: - 153,5 mm",
+                                                "Länge LgR ändern um: - 160,0 mm"};
+        QTest::newRow("ratio 1,3 still allowed") << "pruning --laenge 10 --ist 13 --soll 10"
+                                                 << QStringList{"VF gesamt: 0,798", "Länge LgD ändern um: + 3000,0 mm"};
+        QTest::newRow("factor above 1 marked") << "pruning --laenge 12 --ist 14 --soll 14" << QStringList{"VF gesamt: 1,031 (über 1)"};
+    }
+    void pruning()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, zeilen);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        for (const QString& zeile : zeilen)
+            QVERIFY2(lauf.out.split(u'\n').contains(zeile), qPrintable(zeile + "\n---\n" + lauf.out));
+        const QJsonObject o = json(rechne(args(argumente + " --json")).out);
+        QVERIFY(zeilen[0].startsWith(QStringLiteral("VF gesamt: ") + o[u"texte"][u"vf_gesamt"].toString()));
+    }
+
     void confirmedPermittivityComputes()
     {
         const RechnerLauf lauf = rechne(args("beam --material 25 --er-bestaetigt --vk 0,95 --aussen 2 --leiter 1,5"));
@@ -195,7 +275,9 @@ private slots:
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<QStringList>("teile");
-        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "Rückgabewerte"};
+        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "Rückgabewerte"};
+        QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
+        QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
         QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
         QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD"};
@@ -261,7 +343,7 @@ private slots:
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<int>("status");
         QTest::newRow("bad input") << "beam --vk 2" << 2;
-        QTest::newRow("failed calculation") << "beam --hoehe 10 --vk-durchmesser 0" << 3;
+        QTest::newRow("failed calculation") << "beam --material 1000000000000000000000000000000000000000000" << 3;
     }
     void reportFileUnchangedOnFailure()
     {
@@ -384,7 +466,8 @@ private slots:
         QTest::addColumn<QString>("fehler");
         QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "";
         QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte";
-        QTest::newRow("failure") << "beam --hoehe 10 --vk-durchmesser 0" << 3 << "" << "zentavik-rechner: Fehler 11: Division durch Null";
+        QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf";
+        QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert";
         QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "";
     }
     void programProcess()
