@@ -81,7 +81,7 @@ private:
 };
 
 // No one to ask: the one question of the calculation is answered by --er-bestaetigt.
-class KommandozeilenDialoge final : public ui::Services {
+class KommandozeilenDialoge final : public ui::SilentServices {
 public:
     explicit KommandozeilenDialoge(bool bestaetigt) : bestaetigt(bestaetigt), vorher(&ui::services())
     {
@@ -89,23 +89,12 @@ public:
     }
     ~KommandozeilenDialoge() override { ui::install(vorher); }
 
-    ui::Answer messageBox(const QString&, const QString&, ui::Buttons buttons, ui::Icon) override
+    ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override
     {
-        switch (buttons) {
-        case ui::Buttons::Ok: return ui::Answer::Ok;
-        case ui::Buttons::YesNo: return bestaetigt ? ui::Answer::Yes : ui::Answer::No;
-        case ui::Buttons::AbortRetryIgnore: return ui::Answer::Abort;
-        }
-        return ui::Answer::Abort;
+        if (buttons == ui::Buttons::YesNo)
+            return bestaetigt ? ui::Answer::Yes : ui::Answer::No;
+        return SilentServices::messageBox(text, title, buttons, icon);
     }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    void beep() override {}
-    void setBusyCursor(bool) override {}
-    void processEvents() override {}
-    std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const ui::FileDialogRequest&) override { return std::nullopt; }
-    bool choosePrinter(QWidget*, QPrinter&, bool) override { return false; }
-    std::optional<ui::FontChoice> chooseFont(QWidget*, const ui::FontChoice&) override { return std::nullopt; }
 
 private:
     bool bestaetigt;

@@ -10,31 +10,28 @@ public:
     bool update(qint64, qint64) override { return true; }
 };
 
-class SilentServices final : public Services {
-public:
-    Answer messageBox(const QString&, const QString&, Buttons buttons, Icon) override
-    {
-        switch (buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::YesNo: return Answer::No;
-        case Buttons::AbortRetryIgnore: return Answer::Abort;
-        }
-        return Answer::Abort;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    void beep() override {}
-    void setBusyCursor(bool) override {}
-    void processEvents() override {}
-    std::optional<QString> openFileName(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
-    bool choosePrinter(QWidget*, QPrinter&, bool) override { return false; }
-    std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override { return std::nullopt; }
-};
-
 SilentServices silent;
 Services* current = &silent;
 
 } // namespace
+
+Answer SilentServices::messageBox(const QString&, const QString&, Buttons buttons, Icon)
+{
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::AbortRetryIgnore: return Answer::Abort;
+    }
+    return Answer::Abort;
+}
+std::optional<QString> SilentServices::inputBox(const QString&, const QString&, const QString&) { return std::nullopt; }
+void SilentServices::beep() {}
+void SilentServices::setBusyCursor(bool) {}
+void SilentServices::processEvents() {}
+std::optional<QString> SilentServices::openFileName(QWidget*, const FileDialogRequest&) { return std::nullopt; }
+std::optional<QString> SilentServices::saveFileName(QWidget*, const FileDialogRequest&) { return std::nullopt; }
+bool SilentServices::choosePrinter(QWidget*, QPrinter&, bool) { return false; }
+std::optional<FontChoice> SilentServices::chooseFont(QWidget*, const FontChoice&) { return std::nullopt; }
 
 std::unique_ptr<Progress> Services::startProgress(QWidget*, const QString&) { return std::make_unique<NoProgress>(); }
 

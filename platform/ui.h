@@ -64,6 +64,21 @@ public:
     virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
 };
 
+// No desktop: every question gets its most careful answer (Abort, No, Cancel), nothing is
+// shown. The command line derives from it to answer its one question differently.
+class SilentServices : public Services {
+public:
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    void beep() override;
+    void setBusyCursor(bool busy) override;
+    void processEvents() override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& preset) override;
+};
+
 // The services in use. Until install() is called a silent set answers every question
 // with its most careful answer (Abort, No, Cancel).
 Services& services();
