@@ -76,6 +76,9 @@ Eingabe zufall(QRandomGenerator& r, const QStringList& materialien)
         e.vkRechner->hoehe = zahl(r, 0.5, 30.0, 5);
         e.vkRechner->durchmesser = zahl(r, 0.5, 4.0, 5);
         e.vkRechner->korrektur = r.bounded(2);
+        // The calculator computed with the beam form's frequency; it refuses an empty one.
+        if (e.frequenz.isEmpty())
+            e.frequenz = QStringLiteral("14,2");
     }
     return e;
 }
