@@ -4,6 +4,7 @@
 #include "tests/cli/rechnerlauf.h"
 #include "tests/support/germanlocale.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -434,6 +435,27 @@ private slots:
                                 "Durchmesser außen / Leiter 2 / 1,5 mm", "Berechnet am " + kurzesDatum(QDate::currentDate())};
         for (const QString& teil : teile)
             QVERIFY2(text.contains(teil), qPrintable(teil + "\n---\n" + text));
+
+        // The page as a printer would put it on paper: the drawing's red wires and blue
+        // dimension lines are there, in the upper half, left of the measures.
+        QProcess pdftoppm;
+        pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                                                    QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("seite"))});
+        QVERIFY(pdftoppm.waitForFinished(60000));
+        const QImage seite(dir.filePath(QStringLiteral("seite.png")));
+        QVERIFY(!seite.isNull());
+        QVERIFY(std::fabs(double(seite.height()) / seite.width() - 297.0 / 210.0) < 0.01);  // A4 upright
+        int rot = 0, blau = 0, rotUnten = 0;
+        for (int y = 0; y < seite.height(); ++y) {
+            for (int x = 0; x < seite.width(); ++x) {
+                const QColor c = seite.pixelColor(x, y);
+                const bool r = c.red() > 150 && c.green() < 110 && c.blue() < 110;
+                rot += r;
+                rotUnten += r && y > seite.height() * 0.7;
+                blau += c.blue() > 100 && c.red() < 90 && c.green() < 110;
+            }
+        }
+        QVERIFY2(rot > 100 && blau > 100 && rotUnten == 0, qPrintable(QStringLiteral("%1 %2 %3").arg(rot).arg(blau).arg(rotUnten)));
     }
 
     // The drawing carries each measure at its dimension line.
