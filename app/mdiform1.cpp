@@ -1,8 +1,12 @@
 #include "app/mdiform1.h"
 
 #include "app/background.h"
+#include "app/eingabendrucken.h"
+#include "app/hilfe.h"
+#include "app/info.h"
 #include "beam/frmhauptform.h"
 #include "vf/frmvk.h"
+#include "calculators/zusatzdipol.h"
 #include "viewer/frmrtf.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
@@ -17,6 +21,7 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -79,6 +84,7 @@ void MDIForm1::createMenus()
     connect(mnuVk, &QAction::triggered, this, &MDIForm1::mnuVk_Click);
     connect(mnuBerStromsAnt, &QAction::triggered, this, [this] { showChild(&hauptform()); });
     connect(mnuPruning, &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
+    connect(mnuBerZusDipol, &QAction::triggered, this, [this] { showChild(&zusatzDipol()); });
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&?"));
     nameMenu(mnuHelp, QStringLiteral("Hilfe"));
@@ -86,6 +92,12 @@ void MDIForm1::createMenus()
     mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
     mnuInfo = mnuHelp->addAction(QStringLiteral("&Info"));
     mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    connect(mnuDatDruck, &QAction::triggered, this, [this] {
+        if (beamForm && beamForm->parentWidget() && beamForm->parentWidget()->isVisible())
+            EingabenDrucken(*beamForm);
+    });
+    connect(mnuHilfe, &QAction::triggered, this, [] { Hilfe(QCoreApplication::applicationDirPath()); });
+    connect(mnuInfo, &QAction::triggered, this, [this] { Info(*this); });
 
     frameMenus = menuBar()->actions();
     for (QAction* action : {mnuAnzeigen, mnuDatDruck, mnuEnde, mnuVk, mnuBerStromsAnt, mnuPruning, mnuBerZusDipol, mnuHilfe, mnuInfo})
@@ -227,6 +239,18 @@ frmVk* MDIForm1::mnuPruning_Click()
     addChild(form);
     showChild(form);
     return form;
+ZusatzDipol& MDIForm1::zusatzDipol()
+{
+    if (!dipolForm) {
+        ZusatzDipolQuellen quellen;
+        quellen.vkRechner = [this]() -> VkRechnerZustand* { return &vkRechner(); };
+        quellen.vkFrequenzText = [this] { return vkRechner().frequenzText(); };
+        quellen.beamDurchmesserText = [this] { return hauptform().Text7->text(); };
+        quellen.beamVkText = [this] { return hauptform().Text4->text(); };
+        dipolForm = new ZusatzDipol(std::move(quellen));
+        addChild(dipolForm);
+    }
+    return *dipolForm;
 }
 
 QMdiSubWindow* MDIForm1::addChild(QWidget* form)
@@ -257,6 +281,8 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
     connect(form, &QObject::destroyed, this, [this, form] {
         if (form == beamForm)
             beamForm = nullptr;
+        if (form == static_cast<QWidget*>(dipolForm))
+            dipolForm = nullptr;
         if (form == static_cast<QWidget*>(viewer))
             viewer = nullptr;
         if (form == static_cast<QWidget*>(vkForm))

@@ -17,6 +17,7 @@ class QMdiSubWindow;
 class QMenu;
 class frmHauptform;
 class frmVk;
+class ZusatzDipol;
 
 class MDIForm1 : public QMainWindow, public FrameServices, public ViewerHost {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     // The one velocity-factor calculator, created and loaded (unshown, tag "-") when it does not
     // exist or was closed. Its state is what the ground correction reads.
     frmVk& vkRechner();
+    // The additional-dipole form, created (and loaded, unshown) on first use.
+    ZusatzDipol& zusatzDipol();
     // Shows a form as a child window and activates it.
     void showChild(QWidget* form);
     // Adds a form as a child window, in load order, without showing it.
@@ -81,6 +84,7 @@ private:
     QList<QMdiSubWindow*> loadOrder;
     frmHauptform* beamForm = nullptr;
     frmVk* vkForm = nullptr;
+    ZusatzDipol* dipolForm = nullptr;
     frmRTF* viewer = nullptr;
     bool finalClosing = false;
     bool shownOnce = false;

@@ -14,6 +14,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QPrinterInfo>
 
 #include <algorithm>
 
@@ -210,4 +211,13 @@ private:
 std::unique_ptr<ui::Progress> QtUi::startProgress(QWidget* parent, const QString& label)
 {
     return std::make_unique<ProgressWindow>(parent, label);
+}
+
+bool QtUi::defaultPrinter(QPrinter& printer)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return false;
+    printer.setPrinterName(info.printerName());
+    return printer.isValid();
 }

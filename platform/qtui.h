@@ -15,6 +15,7 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOnly) override;
     std::optional<ui::FontChoice> chooseFont(QWidget* parent, const ui::FontChoice& preset) override;
     std::unique_ptr<ui::Progress> startProgress(QWidget* parent, const QString& label) override;
+    bool defaultPrinter(QPrinter& printer) override;
 
 private:
     int busyDepth = 0;

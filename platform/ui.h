@@ -62,6 +62,8 @@ public:
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& preset) = 0;
     // A progress window for a task; the default one shows nothing and never cancels.
     virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
+    // Sets the printer up as the desktop's default printer, without asking; false when there is none.
+    virtual bool defaultPrinter(QPrinter&) { return false; }
 };
 
 // No desktop: every question gets its most careful answer (Abort, No, Cancel), nothing is

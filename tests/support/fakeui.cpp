@@ -27,6 +27,8 @@ T take(std::deque<T>& queue, T otherwise)
 ui::Answer FakeUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
 {
     messages.append({text, title, buttons, icon, busy});
+    if (whileShown)
+        whileShown(messages.back());
     return take(answers, fallback(buttons));
 }
 

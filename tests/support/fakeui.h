@@ -26,10 +26,11 @@ public:
     std::deque<std::optional<ui::FontChoice>> fonts;  // font dialog answers
     bool fontsOkUnchanged = false;                    // none queued: OK without a change (else cancel)
     QList<ui::FontChoice> fontPresets;
-    std::function<bool(QPrinter&)> printer;           // print dialog; none: cancelled
     int cancelProgressAfter = -1;                     // progress updates before "Abbrechen"; -1: never
     int progressUpdates = 0;
     QList<QString> progressLabels;
+    std::function<bool(QPrinter&)> printer;           // print dialog and default printer; none: cancelled
+    std::function<void(const ShownMessage&)> whileShown;  // runs while a message box is open
 
     QList<ShownMessage> messages;
     QList<QString> inputPrompts, inputPresets;
@@ -49,4 +50,5 @@ public:
     bool choosePrinter(QWidget*, QPrinter& p, bool) override { return printer ? printer(p) : false; }
     std::optional<ui::FontChoice> chooseFont(QWidget*, const ui::FontChoice& preset) override;
     std::unique_ptr<ui::Progress> startProgress(QWidget*, const QString& label) override;
+    bool defaultPrinter(QPrinter& p) override { return printer ? printer(p) : false; }
 };

@@ -1,0 +1,75 @@
+#include "app/hilfe.h"
+
+#include "common/module1.h"
+#include "platform/desktop.h"
+#include "platform/ui.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+bool DateiVorhanden(const QString& path)
+{
+    if (desktop::normaleDatei(path))
+        return true;
+    const QString& crLf = module1().CrLf;
+    ui::messageBox(QStringLiteral("Die Datei ") + crLf + path + crLf + QStringLiteral("ist nicht vorhanden!") + crLf
+                       + QStringLiteral("Bitte selbst nach der Datei suchen."),
+                   QStringLiteral(" Datei nicht gefunden"), ui::Buttons::Ok, ui::Icon::Critical);
+    return false;
+}
+
+QString ProgrammSuchen(const QString& document)
+{
+    const QString program = desktop::standardProgramm(document);
+    return program == document ? QString() : program;
+}
+
+QString ProgrammBefehl(const QString& program, QString& document)
+{
+    if (document.toLower().contains(QStringLiteral(".pdf")))
+        document = u'"' + document + u'"';
+    return program + u' ' + document;
+}
+
+bool ProgrammStarten(const QString& program, QString& document)
+{
+    ProgrammBefehl(program, document);
+    // The program's path is taken whole; only the document part is split into words.
+    const bool started = desktop::startDetached(program, QProcess::splitCommand(document));
+    ui::processEvents();
+    return started;
+}
+
+QStringList HilfeOrte(const QString& programmOrdner)
+{
+    const QDir dir(programmOrdner);
+    return {dir.filePath(HilfeDateiName),
+            QDir::cleanPath(dir.filePath(QStringLiteral(ZENTAVIK_DOC_FROM_BIN) + u'/' + HilfeDateiName))};
+}
+
+void Hilfe(const QString& programmOrdner)
+{
+    const QStringList orte = HilfeOrte(programmOrdner);
+    QString path = orte.first();
+    for (const QString& ort : orte)
+        if (desktop::normaleDatei(ort)) {
+            path = ort;
+            break;
+        }
+    // Missing everywhere: an installed program names its documentation folder.
+    if (!desktop::normaleDatei(path) && QFileInfo(orte.last()).dir().exists())
+        path = orte.last();
+    if (!DateiVorhanden(path))
+        return;
+    const QString program = ProgrammSuchen(path);
+    if (!program.isEmpty() && desktop::normaleDatei(program)) {
+        QString document = path;
+        ProgrammStarten(program, document);  // a program that does not start is not reported
+        return;
+    }
+    const QString& crLf = module1().CrLf;
+    ui::messageBox(QStringLiteral("Acrobat Reader o.ä. nicht gefunden!") + crLf + QStringLiteral("Hilfe finden Sie in der Datei ")
+                       + crLf + path + crLf,
+                   QStringLiteral(" Hilfe"), ui::Buttons::Ok, ui::Icon::Critical);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Finding files and programs, and opening the help document in the program the desktop
+// associates with PDF files.
+
+#include <QString>
+#include <QStringList>
+
+// True when the path names a normal file (not a directory, not hidden). Otherwise tells the user
+// in a " Datei nicht gefunden" box and returns false. Never fails.
+bool DateiVorhanden(const QString& path);
+
+// The program the desktop opens the document with; "" when there is none or when the answer
+// is the document itself.
+QString ProgrammSuchen(const QString& document);
+
+// The command line that opens the document in the program. A path holding ".pdf" (in any
+// case) is put into double quotes, also in the caller's variable.
+QString ProgrammBefehl(const QString& program, QString& document);
+// Starts that command line as a process of its own. False when it could not be started.
+bool ProgrammStarten(const QString& program, QString& document);
+
+inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");
+
+// Where the help document is looked for: beside the program, then in the documentation folder
+// of the installation the program belongs to.
+QStringList HilfeOrte(const QString& programmOrdner);
+
+// "&Hilfe": opens the help document found from the program's folder, or says why it cannot.
+void Hilfe(const QString& programmOrdner);

@@ -1,0 +1,343 @@
+#include "app/eingabendrucken.h"
+#include "app/hilfe.h"
+#include "app/info.h"
+#include "app/mdiform1.h"
+#include "calculators/zusatzdipol.h"
+#include "beam/frmhauptform.h"
+#include "common/module1.h"
+#include "platform/mdichild.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+
+#include <QDir>
+#include <QFile>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct FakeFrame : FrameServices {
+    QString text = QStringLiteral("Status: Berechnung eines Zentavik");
+    void setStatus(const QString& t) override { text = t; }
+    QString status() const override { return text; }
+    bool closingForGood() const override { return false; }
+};
+
+void write(const QString& path, const QByteArray& content, bool executable = false)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    if (executable)
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+}
+
+const QByteArray pdfStart = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+
+// A desktop of its own: the XDG folders point into a temporary directory.
+struct FakeDesktop {
+    QTemporaryDir dir;
+    QByteArray saved[4];
+    static constexpr const char* vars[4] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"};
+    FakeDesktop()
+    {
+        // The system's MIME database stays visible, its applications do not.
+        const QString mime = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("mime"),
+                                                    QStandardPaths::LocateDirectory);
+        QDir().mkpath(dir.filePath(QStringLiteral("mimeonly")));
+        QFile::link(mime, dir.filePath(QStringLiteral("mimeonly/mime")));
+        for (int i = 0; i < 4; ++i)
+            saved[i] = qgetenv(vars[i]);
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", (dir.filePath(QStringLiteral("sysdata")) + u':' + dir.filePath(QStringLiteral("mimeonly"))).toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", dir.filePath(QStringLiteral("sysconfig")).toLocal8Bit());
+    }
+    ~FakeDesktop()
+    {
+        for (int i = 0; i < 4; ++i)
+            qputenv(vars[i], saved[i]);
+    }
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    // A viewer that writes the arguments it was started with into a file.
+    QString viewer()
+    {
+        const QString program = path(QStringLiteral("bin/betrachter"));
+        write(program, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n", true);
+        return program;
+    }
+    void entry(const QString& id, const QByteArray& exec, const QByteArray& extra = {})
+    {
+        write(path(QStringLiteral("data/applications/") + id),
+              "[Desktop Entry]\nType=Application\nName=Betrachter\nExec=" + exec + "\n" + extra);
+    }
+    void defaultFor(const QByteArray& type, const QByteArray& ids)
+    {
+        write(path(QStringLiteral("config/mimeapps.list")), "[Default Applications]\n" + type + "=" + ids + "\n");
+    }
+};
+
+// What the fake viewer was started with, one argument a line.
+QByteArray argumentsOf(const QString& viewer)
+{
+    QFile args(viewer + QStringLiteral(".args"));
+    return args.open(QIODevice::ReadOnly) ? args.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSharedProcedures : public QObject {
+    Q_OBJECT
+    FakeUi fake;
+
+private slots:
+    void initTestCase() { useGermanLocale(); }
+    void init()
+    {
+        fake.messages.clear();
+        fake.printer = nullptr;
+        fake.whileShown = nullptr;
+    }
+
+    void dateiVorhanden_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("normal file") << "hilfe.pdf" << true;
+        QTest::newRow("missing") << "fehlt.pdf" << false;
+        QTest::newRow("hidden") << ".versteckt.pdf" << false;
+        QTest::newRow("directory") << "ordner.pdf" << false;
+        QTest::newRow("empty path") << "" << false;
+    }
+    void dateiVorhanden()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("hilfe.pdf")), pdfStart);
+        write(dir.filePath(QStringLiteral(".versteckt.pdf")), pdfStart);
+        QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf"));
+        const QString path = name.isEmpty() ? QString() : dir.filePath(name);
+        QCOMPARE(DateiVorhanden(path), exists);
+        if (exists) {
+            QVERIFY(fake.messages.isEmpty());
+            return;
+        }
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages[0].title, QStringLiteral(" Datei nicht gefunden"));
+        QCOMPARE(fake.messages[0].icon, ui::Icon::Critical);
+        QCOMPARE(fake.messages[0].text, QStringLiteral("Die Datei \r\n") + path
+                                            + QStringLiteral("\r\nist nicht vorhanden!\r\nBitte selbst nach der Datei suchen."));
+    }
+
+    void programmSuchen_data()
+    {
+        QTest::addColumn<QByteArray>("exec");
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QString>("where");     // "default", "cache" or "none"
+        QTest::addColumn<QString>("expected");  // "viewer": the fake viewer; "sh": sh on PATH
+        QTest::newRow("default application") << QByteArray("@viewer@ %f") << QByteArray() << "default" << "viewer";
+        QTest::newRow("quoted program") << QByteArray("\"@viewer@\" --seite 1 %U") << QByteArray() << "default" << "viewer";
+        QTest::newRow("program on PATH") << QByteArray("sh %f") << QByteArray() << "default" << "sh";
+        QTest::newRow("declared type only") << QByteArray("@viewer@ %f") << QByteArray() << "cache" << "viewer";
+        QTest::newRow("no association") << QByteArray("@viewer@ %f") << QByteArray() << "none" << "";
+        QTest::newRow("hidden entry") << QByteArray("@viewer@ %f") << QByteArray("Hidden=true\n") << "default" << "";
+        QTest::newRow("program missing") << QByteArray("/gibt/es/nicht %f") << QByteArray() << "default" << "";
+        QTest::newRow("answer is the document") << QByteArray("@document@") << QByteArray() << "default" << "";
+    }
+    void programmSuchen()
+    {
+        QFETCH(QByteArray, exec);
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, where);
+        QFETCH(QString, expected);
+        FakeDesktop desktop;
+        const QString viewer = desktop.viewer();
+        const QString document = desktop.path(QStringLiteral("Hilfe.pdf"));
+        write(document, pdfStart, true);
+        exec.replace("@viewer@", viewer.toLocal8Bit()).replace("@document@", document.toLocal8Bit());
+        desktop.entry(QStringLiteral("betrachter.desktop"), exec, extra);
+        if (where == QLatin1String("default"))
+            desktop.defaultFor("application/pdf", "fehlt.desktop;betrachter.desktop;");
+        if (where == QLatin1String("cache"))
+            write(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")),
+                  "[MIME Cache]\napplication/pdf=betrachter.desktop;\n");
+        const QString want = expected == QLatin1String("viewer") ? viewer
+                             : expected == QLatin1String("sh")   ? QStandardPaths::findExecutable(QStringLiteral("sh"))
+                                                                 : QString();
+        QCOMPARE(ProgrammSuchen(document), want);
+    }
+
+    void quoting_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("lower case") << "/a b/hilfe.pdf" << "\"/a b/hilfe.pdf\"";
+        QTest::newRow("upper case") << "/a b/HILFE.PDF" << "\"/a b/HILFE.PDF\"";
+        QTest::newRow(".pdf inside the name") << "/x/a.pdf.txt" << "\"/x/a.pdf.txt\"";
+        QTest::newRow("other type") << "/x/liesmich.txt" << "/x/liesmich.txt";
+    }
+    void quoting()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, quoted);
+        QString variable = document;
+        QCOMPARE(ProgrammBefehl(QStringLiteral("/usr/bin/betrachter"), variable), QStringLiteral("/usr/bin/betrachter ") + quoted);
+        QCOMPARE(variable, quoted);
+    }
+
+    void startedProgramGetsThePathWhole()
+    {
+        FakeDesktop desktop;
+        const QString viewer = desktop.viewer();
+        QString document = desktop.path(QStringLiteral("mit Leerzeichen/Hilfe.PDF"));
+        const QString original = document;
+        QVERIFY(ProgrammStarten(viewer, document));
+        QCOMPARE(document, u'"' + original + u'"');
+        QTRY_COMPARE(argumentsOf(viewer), original.toLocal8Bit() + '\n');
+        QVERIFY(!ProgrammStarten(desktop.path(QStringLiteral("fehlt")), document));
+    }
+
+    void hilfe_data()
+    {
+        QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "doc" in the installation
+        QTest::addColumn<bool>("associated");
+        QTest::addColumn<QString>("title");   // expected box; empty: none
+        QTest::newRow("beside the program, opened") << "bin" << true << "";
+        QTest::newRow("installed, opened") << "doc" << true << "";
+        QTest::newRow("no program for PDF") << "bin" << false << " Hilfe";
+        QTest::newRow("no help document") << "" << true << " Datei nicht gefunden";
+    }
+    void hilfe()
+    {
+        QFETCH(QString, helpAt);
+        QFETCH(bool, associated);
+        QFETCH(QString, title);
+        FakeDesktop desktop;
+        const QString viewer = desktop.viewer();
+        desktop.entry(QStringLiteral("betrachter.desktop"), viewer.toLocal8Bit() + " %f");
+        if (associated)
+            desktop.defaultFor("application/pdf", "betrachter.desktop");
+        const QString bin = desktop.path(QStringLiteral("usr/bin"));
+        QDir().mkpath(bin);
+        const QStringList orte = HilfeOrte(bin);
+        QCOMPARE(orte.size(), 2);
+        QCOMPARE(orte[0], bin + QStringLiteral("/Zentavik_Hilfe.pdf"));
+        QCOMPARE(orte[1], desktop.path(QStringLiteral("usr/share/doc/zentavik/Zentavik_Hilfe.pdf")));
+        const QString help = helpAt == QLatin1String("bin") ? orte[0] : orte[1];
+        if (!helpAt.isEmpty())
+            write(help, pdfStart);
+
+        Hilfe(bin);
+        if (title.isEmpty()) {
+            QVERIFY(fake.messages.isEmpty());
+            QTRY_COMPARE(argumentsOf(viewer), help.toLocal8Bit() + '\n');
+            return;
+        }
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages[0].title, title);
+        if (title == QLatin1String(" Hilfe"))
+            QCOMPARE(fake.messages[0].text,
+                     QStringLiteral("Acrobat Reader o.ä. nicht gefunden!\r\nHilfe finden Sie in der Datei \r\n") + help
+                         + QStringLiteral("\r\n"));
+    }
+
+    void infoBox()
+    {
+        FakeFrame frame;
+        QString statusWhileOpen;
+        fake.whileShown = [&](const ShownMessage&) { statusWhileOpen = frame.status(); };
+        Info(frame);
+        QCOMPARE(statusWhileOpen, QStringLiteral("Info "));
+        QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
+        QCOMPARE(fake.messages.size(), 1);
+        const ShownMessage& m = fake.messages[0];
+        QCOMPARE(m.title, QStringLiteral(" Zentavik-Antennen-Berechnung"));
+        QCOMPARE(m.icon, ui::Icon::Information);
+        const QStringList lines = m.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 8);  // the text ends with a line break
+        QCOMPARE(lines[0], QStringLiteral(" "));
+        QCOMPARE(lines[1], QStringLiteral("Zentavik-Berechnung nach Norbek "));
+        QCOMPARE(lines[2], QString());
+        QVERIFY2(lines[3].startsWith(QStringLiteral(" Version 1.0.1 ©")), qPrintable(lines[3]));
+        QCOMPARE(lines[4], QString());
+        QVERIFY(!lines[5].isEmpty() && !lines[6].isEmpty());
+        QCOMPARE(lines[7], QString());
+        QVERIFY(!m.text.contains(QStringLiteral("\n\n")));
+    }
+
+    void printingStampsAndHidesTheButtons()
+    {
+        FakeFrame frame;
+        frmHauptform form(frame);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QString before = form.Info->text();
+        QTemporaryDir dir;
+        QStringList files;
+        bool buttonsHidden = true;
+        fake.printer = [&](QPrinter& printer) {
+            buttonsHidden = buttonsHidden && !form.Command1->isVisible() && !form.Command2->isVisible();
+            files << dir.filePath(QStringLiteral("druck%1.pdf").arg(files.size()));
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(files.last());
+            return true;
+        };
+        const QDateTime start = QDateTime::currentDateTime();
+        EingabenDrucken(form);
+        EingabenDrucken(form);
+        QVERIFY(buttonsHidden);
+        QVERIFY(form.Command1->isVisible() && form.Command2->isVisible());
+        const QString stamp = form.Info->text().mid(before.size());
+        QCOMPARE(stamp.count(QStringLiteral("Berechnung eines Zentavik nach Norbek ")), 2);
+        // The stamp carries date and time with seconds; the clock may have moved on meanwhile.
+        const QString first = DruckStempel(start), later = DruckStempel(QDateTime::currentDateTime());
+        QVERIFY2(stamp.startsWith(first) || stamp.startsWith(later), qPrintable(stamp));
+        QVERIFY(QRegularExpression(QStringLiteral(" am \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")).match(stamp).hasMatch());
+
+        // Each printout is one page holding the form's picture.
+        QCOMPARE(files.size(), 2);
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), files.last()});
+        QVERIFY(images.waitForFinished());
+        const QStringList rows = QString::fromLocal8Bit(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);  // two heading lines, one image
+        QVERIFY2(rows[2].simplified().startsWith(QStringLiteral("1 0 image")), qPrintable(rows[2]));
+    }
+
+    void dipolFormIsCompleteBehindItsHiddenItem()
+    {
+        MDIForm1 frame(SettingsStore(QStringLiteral("ZentavikTest")));
+        QVERIFY(!frame.mnuBerZusDipol->isVisible() && !frame.mnuBerZusDipol->isEnabled());
+        QVERIFY(!frame.mnuTrenn3->isVisible());
+        // It takes the beam form's diameter and factor as they stand, and exists once.
+        frame.hauptform().Text7->setText(QStringLiteral("1,5"));
+        ZusatzDipol& form = frame.zusatzDipol();
+        QCOMPARE(&frame.zusatzDipol(), &form);
+        QCOMPARE(form.Text5->text(), QStringLiteral("1,5"));
+        QCOMPARE(form.Text6->text(), QStringLiteral("1,00"));
+    }
+
+    void noPrinterStillShowsTheButtons()
+    {
+        FakeFrame frame;
+        frmHauptform form(frame);
+        form.show();
+        fake.printer = [](QPrinter&) { return false; };
+        EingabenDrucken(form);
+        QVERIFY(form.Command1->isVisible() && form.Command2->isVisible());
+        QVERIFY(form.Info->text().contains(QStringLiteral(" am ")));
+        QVERIFY(fake.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSharedProcedures)
+#include "test_sharedprocedures.moc"

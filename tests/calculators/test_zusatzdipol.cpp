@@ -1,0 +1,360 @@
+#include "calculators/zusatzdipol.h"
+#include "common/dipolabstand.h"
+#include "common/module1.h"
+#include "vf/groundcorrection.h"
+#include "tests/support/fakeui.h"
+#include "tests/support/germanlocale.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+struct FakeRechner : VkRechnerZustand {
+    QString tagText = QStringLiteral("-");
+    bool korrektur = false;
+    QString hoehe, durchmesser;
+    QString tag() override { return tagText; }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+};
+
+// The worked example: a 14 MHz driven dipole, a 21 MHz additional one, both of 2 mm wire.
+ZusatzDipolEingaben beispiel()
+{
+    ZusatzDipolEingaben e;
+    e.text1 = QStringLiteral("21");
+    e.text2 = QStringLiteral("14");
+    e.text3 = QStringLiteral("300");
+    e.text4 = QStringLiteral("2");
+    e.text5 = QStringLiteral("2");
+    e.text6 = QStringLiteral("0,95");
+    return e;
+}
+
+const QString komma = QStringLiteral(",");
+using Feld = ZusatzDipolFeld;
+
+} // namespace
+
+Q_DECLARE_METATYPE(ZusatzDipolFeld)
+
+class TestZusatzDipol : public QObject {
+    Q_OBJECT
+    FakeUi fake;
+
+private slots:
+    void initTestCase() { useGermanLocale(); }
+    void init()
+    {
+        module1().ZusatzVerkuerzung = 0;
+        fake.messages.clear();
+        fake.beeps = 0;
+    }
+
+    void workedExample()
+    {
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(beispiel(), 0, nullptr, komma);
+        QVERIFY(r.gerechnet);
+        QCOMPARE(r.beeps, 0);
+        QCOMPARE(r.fokus, Feld::Keins);
+        QCOMPARE(*r.text6, QStringLiteral("0,95"));
+        QCOMPARE(*r.label8, QStringLiteral("237"));
+        QCOMPARE(*r.label10, QStringLiteral("6,786"));
+        QVERIFY(!r.text4 && !r.text5 && !r.fehler);
+    }
+
+    void spacingFunction_data()
+    {
+        QTest::addColumn<float>("dE");
+        QTest::addColumn<float>("dZ");
+        QTest::addColumn<double>("verkuerzung");
+        QTest::addColumn<float>("expected");
+        // x = (2*1.27 + 2/1.27)/8000/L; x^0.54 * 300/72 * L * 1000 with L = 300/21 m, then 0.9 of it
+        QTest::newRow("2 mm each") << 2.f << 2.f << 0.0 << 237.2f;
+        QTest::newRow("insulation shortens the wavelength") << 2.f << 2.f << 0.05 << 226.0f;
+        QTest::newRow("wavelength of 0 fails and gives 0") << 2.f << 2.f << 0.5 << 0.f;
+        QTest::newRow("diameters of 0 fail and give 0") << 0.f << 0.f << 0.0 << 0.f;
+    }
+    void spacingFunction()
+    {
+        QFETCH(float, dE);
+        QFETCH(float, dZ);
+        QFETCH(double, verkuerzung);
+        QFETCH(float, expected);
+        const float a = DipolAbstand(300, 14, 21, dE, dZ, 0, verkuerzung);
+        QVERIFY2(std::fabs(a - expected) < 0.1f, qPrintable(QString::number(a)));
+    }
+
+    void log10FailsOutsideItsDomain()
+    {
+        QCOMPARE(Log10(1000), 3.0);
+        QVERIFY_THROWS_EXCEPTION(Failure, Log10(0));
+        QVERIFY_THROWS_EXCEPTION(Failure, Log10(-1));
+    }
+
+    void refusedFieldsInCheckOrder_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Feld>("focus");
+        QTest::newRow("empty lowest resonance") << "text2" << "" << Feld::Text2;
+        QTest::newRow("zero wanted resonance") << "text1" << "0" << Feld::Text1;
+        QTest::newRow("empty impedance") << "text3" << "" << Feld::Text3;
+        QTest::newRow("negative driven diameter") << "text5" << "-2" << Feld::Text5;
+        QTest::newRow("text as additional diameter") << "text4" << "dick" << Feld::Text4;
+        QTest::newRow("zero velocity factor") << "text6" << "0,0" << Feld::Text6;
+        QTest::newRow("negative velocity factor") << "text6" << "-0,9" << Feld::Text6;
+    }
+    void refusedFieldsInCheckOrder()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(Feld, focus);
+        ZusatzDipolEingaben e = beispiel();
+        QString* fields[] = {&e.text1, &e.text2, &e.text3, &e.text4, &e.text5, &e.text6};
+        *fields[field.back().digitValue() - 1] = text;
+        // Fields later in the check order are empty as well: only the first one is refused.
+        const QList<QString*> later = field == QLatin1String("text3") ? QList<QString*>{&e.text5, &e.text4}
+                                                                      : QList<QString*>{};
+        for (QString* f : later)
+            f->clear();
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, nullptr, komma);
+        QCOMPARE(r.beeps, 1);
+        QCOMPARE(r.fokus, focus);
+        QVERIFY(!r.gerechnet && !r.label8 && !r.label10 && !r.text6 && !r.fehler);
+    }
+
+    void lowWantedResonanceOnlyWarns()
+    {
+        ZusatzDipolEingaben e = beispiel();
+        e.text1 = QStringLiteral("10");
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, nullptr, komma);
+        QCOMPARE(r.beeps, 1);
+        QCOMPARE(r.fokus, Feld::Text1);
+        QVERIFY(r.gerechnet);
+        QVERIFY(r.label8 && r.label10);
+    }
+
+    void diameterLimits_data()
+    {
+        QTest::addColumn<QString>("impedance");
+        QTest::addColumn<QString>("dZ");
+        QTest::addColumn<QString>("height");  // empty: no active calculator
+        QTest::addColumn<Feld>("focus");
+        QTest::addColumn<QString>("text4");   // "-": unchanged
+        QTest::addColumn<QString>("text5");
+        QTest::newRow("additional wire thicker than the gap") << "10" << "2" << "" << Feld::Text4 << "1,89" << "-";
+        QTest::newRow("gap below 0 keeps the typed diameter") << "1" << "500" << "" << Feld::Text4 << "-" << "-";
+        QTest::newRow("driven wire above half the height") << "300" << "2" << "0,001" << Feld::Text5 << "-" << "0,5";
+    }
+    void diameterLimits()
+    {
+        QFETCH(QString, impedance);
+        QFETCH(QString, dZ);
+        QFETCH(QString, height);
+        QFETCH(Feld, focus);
+        QFETCH(QString, text4);
+        QFETCH(QString, text5);
+        ZusatzDipolEingaben e = beispiel();
+        e.text3 = impedance;
+        e.text4 = dZ;
+        FakeRechner rechner;
+        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        rechner.hoehe = height;
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
+        QCOMPARE(r.beeps, 1);
+        QCOMPARE(r.fokus, focus);
+        QCOMPARE(r.text4.value_or(QStringLiteral("-")), text4);
+        QCOMPARE(r.text5.value_or(QStringLiteral("-")), text5);
+        QVERIFY(!r.gerechnet && !r.label8 && !r.text6);
+    }
+
+    void gapIsAStrictLimit()
+    {
+        // The gap written back is the largest diameter the check refuses: once it is typed, the
+        // gap shrinks with it, and a slightly thinner wire passes.
+        ZusatzDipolEingaben e = beispiel();
+        e.text3 = QStringLiteral("10");
+        const ZusatzDipolErgebnis erst = ZusatzDipolRechnen(e, 0, nullptr, komma);
+        QVERIFY(erst.text4);
+        e.text4 = QStringLiteral("1,5");
+        QVERIFY(ZusatzDipolRechnen(e, 0, nullptr, komma).gerechnet);
+    }
+
+    void velocityFactorRewritten_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one decimal gets two") << "0,9" << "0,90";
+        QTest::newRow("trailing zero dropped") << "0,950" << "0,95";
+        QTest::newRow("decimal point") << "0.95" << "0,95";
+        QTest::newRow("five decimals kept") << "0,94567" << "0,94567";
+    }
+    void velocityFactorRewritten()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        ZusatzDipolEingaben e = beispiel();
+        e.text6 = typed;
+        QCOMPARE(ZusatzDipolRechnen(e, 0, nullptr, komma).text6.value_or(QString()), shown);
+    }
+
+    void pointAndCommaReadAlike()
+    {
+        ZusatzDipolEingaben komma1 = beispiel(), punkt = beispiel();
+        komma1.text2 = QStringLiteral("14,2");
+        punkt.text2 = QStringLiteral("14.2");
+        komma1.text4 = QStringLiteral("1,5");
+        punkt.text4 = QStringLiteral("1.5");
+        const ZusatzDipolErgebnis a = ZusatzDipolRechnen(komma1, 0, nullptr, komma);
+        const ZusatzDipolErgebnis b = ZusatzDipolRechnen(punkt, 0, nullptr, komma);
+        QVERIFY(a.gerechnet);
+        QCOMPARE(*a.label8, *b.label8);
+        QCOMPARE(*a.label10, *b.label10);
+    }
+
+    void groundCorrectionOfTheActiveCalculator()
+    {
+        // At 10 m over ground the calculator's correction for 14,2 MHz and 2 mm is 5,536217 %.
+        FakeRechner rechner;
+        rechner.tagText = QStringLiteral("Aktiv");
+        rechner.hoehe = QStringLiteral("10");
+        ZusatzDipolEingaben e = beispiel();
+        e.text2 = QStringLiteral("14,2");
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
+        QVERIFY(r.gerechnet);
+        QCOMPARE(*r.text6, QStringLiteral("0,94464"));
+        // The typed factor no longer matters.
+        e.text6 = QStringLiteral("0,5");
+        QCOMPARE(*ZusatzDipolRechnen(e, 0, &rechner, komma).text6, QStringLiteral("0,94464"));
+    }
+
+    void arithmeticFailuresAreReported_data()
+    {
+        QTest::addColumn<double>("verkuerzung");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<int>("number");
+        QTest::newRow("insulation shortening of one half") << 0.5 << "" << int(failures::DivisionByZero);
+        QTest::newRow("height beyond any number") << 0.0 << "1e40" << int(failures::Overflow);
+    }
+    void arithmeticFailuresAreReported()
+    {
+        QFETCH(double, verkuerzung);
+        QFETCH(QString, height);
+        QFETCH(int, number);
+        FakeRechner rechner;
+        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        rechner.hoehe = height;
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(beispiel(), verkuerzung, &rechner, komma);
+        QVERIFY(r.fehler);
+        QCOMPARE(r.fehler->number, number);
+        QVERIFY(!r.gerechnet && !r.label8);
+    }
+
+    void startValues_data()
+    {
+        QTest::addColumn<bool>("aktiv");
+        QTest::addColumn<QString>("beamVk");
+        QTest::addColumn<QString>("text2");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("text6");
+        QTest::newRow("from the beam form") << false << "0,97" << "" << "3,57" << "0,97";
+        QTest::newRow("beam factor empty") << false << "" << "" << "3,57" << "0,946";
+        QTest::newRow("beam factor beyond any number") << false << "1e50" << "" << "3,57" << "0,946";
+        QTest::newRow("from the active calculator") << true << "0,97" << "14.2" << "2.0" << "0,946";
+    }
+    void startValues()
+    {
+        QFETCH(bool, aktiv);
+        QFETCH(QString, beamVk);
+        QFETCH(QString, text2);
+        QFETCH(QString, diameter);
+        QFETCH(QString, text6);
+        FakeRechner rechner;
+        rechner.tagText = aktiv ? QStringLiteral("Aktiv") : QStringLiteral("-");
+        rechner.durchmesser = QStringLiteral("2.0");
+        ZusatzDipolQuellen quellen;
+        quellen.vkRechner = [&] { return &rechner; };
+        quellen.vkFrequenzText = [] { return QStringLiteral("14.2"); };
+        quellen.beamDurchmesserText = [] { return QStringLiteral("3,57"); };
+        quellen.beamVkText = [&] { return beamVk; };
+        ZusatzDipol form(quellen);
+        QCOMPARE(form.Text1->text(), QString());
+        QCOMPARE(form.Text2->text(), text2);
+        QCOMPARE(form.Text3->text(), QStringLiteral("300"));
+        // Same characters as the source field, not reformatted.
+        QCOMPARE(form.Text4->text(), diameter);
+        QCOMPARE(form.Text5->text(), diameter);
+        QCOMPARE(form.Text6->text(), text6);
+        QVERIFY(form.Label8->text().isEmpty() && form.Label10->text().isEmpty());
+    }
+
+    void formCalculatesAndRefuses()
+    {
+        ZusatzDipolQuellen quellen;
+        quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
+        quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        ZusatzDipol form(quellen);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.Label1->buddy(), form.Text1);
+        QVERIFY(form.Command1->isDefault());
+
+        // Enter in a field runs the calculation.
+        QTest::keyClicks(form.Text1, QStringLiteral("21"));
+        QTest::keyClicks(form.Text2, QStringLiteral("14"));
+        QTest::keyClick(form.Text2, Qt::Key_Return);
+        QCOMPARE(form.Label8->text(), QStringLiteral("237"));
+        QCOMPARE(form.Label10->text(), QStringLiteral("6,786"));
+        QCOMPARE(fake.beeps, 0);
+
+        // A refused field keeps the earlier results and gets the focus.
+        form.Text3->clear();
+        form.Text1->setFocus();
+        form.Command1->click();
+        QCOMPARE(fake.beeps, 1);
+        QCOMPARE(QApplication::focusWidget(), form.Text3);
+        QCOMPARE(form.Label8->text(), QStringLiteral("237"));
+
+        // An arithmetic failure is told in a box and the form goes on working.
+        form.Text3->setText(QStringLiteral("300"));
+        module1().ZusatzVerkuerzung = 0.5;
+        form.Command1->click();
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages[0].title, QStringLiteral(" Fehler "));
+        QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Fehler 11: Division durch Null")));
+        module1().ZusatzVerkuerzung = 0;
+        form.Text1->setText(QStringLiteral("28"));
+        form.Command1->click();
+        QCOMPARE(form.Label10->text(), QStringLiteral("5,089"));
+    }
+
+    void infoBox()
+    {
+        ZusatzDipol form(ZusatzDipolQuellen{});
+        form.Command2->click();
+        QCOMPARE(fake.messages.size(), 1);
+        const ShownMessage& m = fake.messages[0];
+        QCOMPARE(m.title, QStringLiteral(" Info zur Berechnung eines strahlungsgekoppelten Dipol "));
+        QCOMPARE(m.icon, ui::Icon::Information);
+        QCOMPARE(m.buttons, ui::Buttons::Ok);
+        const QStringList lines = m.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines[1], QString());
+        QCOMPARE(lines[2], QStringLiteral(" \u00b7 Der Erreger-Dipol muss auf der Frequenz des Zusatz-Dipol eine hochohmige "));
+        QCOMPARE(lines[4], QStringLiteral(" \u00b7 Es kann nur ein zusätzlicher Dipol ausreichend genau berechnet werden. Solle zwei  "));
+        QCOMPARE(lines[14], QStringLiteral("   über dessen Ende hinaus ragen."));
+        QVERIFY(!m.text.contains(u'\n' + QString(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestZusatzDipol)
+#include "test_zusatzdipol.moc"
