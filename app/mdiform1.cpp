@@ -239,6 +239,8 @@ frmVk* MDIForm1::mnuPruning_Click()
     addChild(form);
     showChild(form);
     return form;
+}
+
 ZusatzDipol& MDIForm1::zusatzDipol()
 {
     if (!dipolForm) {
