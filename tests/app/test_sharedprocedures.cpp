@@ -250,6 +250,21 @@ private slots:
                          + QStringLiteral("\r\n"));
     }
 
+    void hilfeImPaket()
+    {
+        // Run by the package test on the unpacked package.
+        const QString wurzel = qEnvironmentVariable("ZENTAVIK_PAKET_WURZEL");
+        if (wurzel.isEmpty())
+            QSKIP("nur mit einem ausgepackten Paket");
+        FakeDesktop desktop;
+        const QString viewer = desktop.viewer();
+        desktop.entry(QStringLiteral("betrachter.desktop"), viewer.toLocal8Bit() + " %f");
+        desktop.defaultFor("application/pdf", "betrachter.desktop");
+        Hilfe(wurzel + QStringLiteral("/usr/bin"));
+        QVERIFY(fake.messages.isEmpty());
+        QTRY_COMPARE(argumentsOf(viewer), (wurzel + QStringLiteral("/usr/share/doc/zentavik/Zentavik_Hilfe.pdf")).toLocal8Bit() + '\n');
+    }
+
     void infoBox()
     {
         FakeFrame frame;
