@@ -112,10 +112,13 @@ void ZusatzDipol::createControls()
     Label6 = caption(Frame2, "Label6", QStringLiteral("&Verkürzungsfaktor:"), 1050);
     Text6 = field(Frame2, "Text6", 1050, QStringLiteral("Vk"));
 
-    // The frames' captions are bold, what they hold is not.
+    // The frames' captions are bold, what they hold is not: the weight is set explicitly,
+    // or the children would inherit the frame's.
+    QFont plain = formFont;
+    plain.setBold(false);
     for (QWidget* w : findChildren<QWidget*>())
         if (!qobject_cast<QGroupBox*>(w))
-            w->setFont(formFont);
+            w->setFont(plain);
 
     const std::pair<QLabel*, QWidget*> buddies[] = {{Label1, Text1}, {Label3, Text3}, {Label4, Text4}, {Label7, Label8},
                                                     {Label9, Label10}, {Label2, Text2}, {Label5, Text5}, {Label6, Text6}};

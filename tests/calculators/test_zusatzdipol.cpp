@@ -306,6 +306,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(form.Label1->buddy(), form.Text1);
+        QVERIFY(form.Frame1->font().bold() && form.Frame2->font().bold());
+        QVERIFY(!form.Label1->font().bold() && !form.Text2->font().bold() && !form.Label8->font().bold());
         QVERIFY(form.Command1->isDefault());
 
         // Enter in a field runs the calculation.
