@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the RTF reader's libFuzzer target with clang and runs it:
-#   tools/fuzz.sh [SECONDS]     (needs clang and libclang-rt-14-dev)
-# Inputs up to 1 MB, with a dictionary of RTF control words (tests/fuzz/rtf.dict).
+#   tools/fuzz.sh [SECONDS [LIBFUZZER OPTIONS...]]     (needs clang and libclang-rt-14-dev)
+# Inputs up to 1 MB, with a dictionary of RTF control words (tests/fuzz/rtf.dict); libFuzzer
+# lets inputs grow slowly, so "-len_control=0" tries long ones from the start.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-180}"
+shift || true
 out="$root/build-fuzz"
 mkdir -p "$out/corpus"
 # Seeds: small documents of the kinds word processors write.
@@ -20,4 +22,4 @@ clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -I"$root" $m
     "$root/tests/fuzz/rtf_fuzzer.cpp" "$root"/viewer/rtf/*.cpp "$root/common/cp1252.cpp" \
     -o "$out/rtf_fuzzer" $(pkg-config --libs Qt6Gui)
 "$out/rtf_fuzzer" -max_total_time="$seconds" -max_len=1048576 -timeout=30 -rss_limit_mb=4096 -artifact_prefix="$out/" \
-    -dict="$root/tests/fuzz/rtf.dict" "$out/corpus"
+    -dict="$root/tests/fuzz/rtf.dict" "$@" "$out/corpus"

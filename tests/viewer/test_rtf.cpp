@@ -197,6 +197,10 @@ private slots:
         QTest::newRow("undefined code-page byte in a font name")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'9dSymbol;}}\\f0 a}") << QStringLiteral("α");
         QTest::newRow("unicode in a font name") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Sch\\u246?n;}}\\f0 a}") << QStringLiteral("a");
+        QTest::newRow("symbol characters follow the family shown")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Symbol;}}\\f0 a\\f7 \\u-3914?b}") << QStringLiteral("α∂β");
+        QTest::newRow("default font settled by the first text")
+            << QByteArray("{\\rtf1 a{\\fonttbl{\\f0 Symbol;}}b\\deff1 c}") << QStringLiteral("abc");
         QTest::newRow("symbol font letters") << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\f1 l}/2 = 5 {\\f1 W}}") << QStringLiteral("λ/2 = 5 Ω");
         QTest::newRow("footnote mark and text")
             << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Anmerkung\\par zwei}.\\par Weiter"

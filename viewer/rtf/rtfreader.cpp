@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -30,6 +31,8 @@ struct State {
     int font = -1;        // -1: the document's default font
     int unicodeSkip = 1;  // characters that stand in for each \uN
     bool hidden = false;
+    // The symbol font the format's family is; unset while the format names no family.
+    std::optional<SymbolFont> symbol;
 };
 
 struct Font {
@@ -225,6 +228,14 @@ private:
         return it == fonts.end() ? nullptr : &it->second;
     }
     const Font* currentFont() const { return fontAt(states.back().font >= 0 ? states.back().font : defaultFont); }
+    // Whether characters are read as a symbol font's follows the family the text is shown in.
+    SymbolFont currentSymbolFont() const
+    {
+        if (states.back().symbol)
+            return *states.back().symbol;
+        const Font* font = fontAt(defaultFont);
+        return font ? font->symbol : SymbolFont::None;
+    }
 
     void controlSymbol(char s)
     {
@@ -254,8 +265,7 @@ private:
         }
         // Word processors write the characters of symbol fonts in a private range.
         if (code >= 0xF020 && code <= 0xF0FF) {
-            const Font* font = currentFont();
-            char16_t mapped = font ? symbolFontCharacter(font->symbol, uchar(code - 0xF000)) : 0;
+            char16_t mapped = symbolFontCharacter(currentSymbolFont(), uchar(code - 0xF000));
             if (mapped == 0 && code == 0xF0B7)
                 mapped = u'•';
             if (mapped != 0)
@@ -332,7 +342,9 @@ private:
             if (!t.hasParameter)
                 return;
             if (word == Word::Font) {
-                tableEntry = &(fonts[p] = Font{});
+                // An entry given again replaces the first, unless text was read in the
+                // default font already.
+                tableEntry = textRead && p == defaultFont ? &(ignoredEntry = Font{}) : &(fonts[p] = Font{});
             } else if (Font* font = tableEntry) {
                 if (word == Word::Charset) {
                     if (font->codePage == 0)
@@ -364,7 +376,8 @@ private:
         case Word::DocumentCharacterSet:
             documentCodePage = t.word == "mac" ? 10000 : t.word == "pc" ? 437 : t.word == "pca" ? 850 : 1252;
             return;
-        case Word::DefaultFont: if (t.hasParameter) defaultFont = p; return;
+        // The default font is settled once text is read in it.
+        case Word::DefaultFont: if (t.hasParameter && !textRead) defaultFont = p; return;
         case Word::UnicodeSkip: if (t.hasParameter) st.unicodeSkip = std::clamp(p, 0, 16); return;
         case Word::Paragraph: paragraph(); return;
         case Word::Character: addChar(characterOf(t.word)); return;
@@ -411,6 +424,7 @@ private:
         case Word::Plain:
             f = QTextCharFormat();
             st.hidden = false;
+            st.symbol.reset();
             applyFont(st, defaultFont);
             break;
         case Word::Hidden: st.hidden = on; break;
@@ -451,6 +465,7 @@ private:
         if (!font->name.isEmpty()) {
             st.format.setProperty(QTextFormat::FontFamilies, font->families);
             st.format.setProperty(familyKeyProperty, font->key);
+            st.symbol = font->symbol;
         }
     }
 
@@ -495,8 +510,8 @@ private:
         case Destination::Footnote: break;
         }
         const Font* font = currentFont();
-        if (font && font->symbol != SymbolFont::None) {
-            if (const char16_t c = symbolFontCharacter(font->symbol, b); c != 0) {
+        if (const SymbolFont symbol = currentSymbolFont(); symbol != SymbolFont::None) {
+            if (const char16_t c = symbolFontCharacter(symbol, b); c != 0) {
                 addChar(QChar(c));
                 return;
             }
@@ -535,6 +550,7 @@ private:
         const State& st = current();
         if (st.hidden)
             return;
+        textRead = true;
         if (st.destination == Destination::Text) {
             // The cells of a table row are separated by tabs.
             for (; pendingCells > 0; --pendingCells)
@@ -594,6 +610,8 @@ private:
     std::vector<State> states;
     std::unordered_map<int, Font> fonts;  // its entries stay where they are as it grows
     Font* tableEntry = nullptr;           // the font table's entry being read
+    Font ignoredEntry;
+    bool textRead = false;
     QList<QColor> colours;
     QColor colourPending;
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
