@@ -460,7 +460,7 @@ void frmHauptform::Command1_Click()
 {
     ui::setBusyCursor(true);
     // The results text grows piece by piece; a screen reader hears it once, finished.
-    const HeldResult wholeResult(Info);
+    const HeldResults wholeResult{Info};
     Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
                                    QDate::currentDate(), version::copyright});
     calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
@@ -557,7 +557,7 @@ void frmHauptform::setLabel5(const QString& text) { showResult(Label5, text); }
 void frmHauptform::setInfo(const QString& text)
 {
     // The label shows the CR LF line breaks as plain line feeds.
-    showResult(Info, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    tellResult(Info, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 void frmHauptform::selectBand(int button)
 {

@@ -1,6 +1,9 @@
 #include "platform/accessiblenames.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
+#include <QTimer>
 #include <QVariant>
 
 namespace {
@@ -63,15 +66,77 @@ void showResult(QLabel* result, const QString& text)
         result->setAccessibleName(resultName(result));
 }
 
-HeldResult::HeldResult(QLabel* result) : result(result)
+namespace {
+constexpr const char* announcerProperty = "announcer";
+
+QAccessibleInterface* announcerFactory(const QString& className, QObject* object)
 {
-    result->setProperty(heldProperty, true);
+    auto* w = qobject_cast<QWidget*>(object);
+    if (className != QLatin1String("QWidget") || !w || !w->property(announcerProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(w, QAccessible::Notification);
+}
+} // namespace
+
+void announce(QWidget* window, const QString& text)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerFactory);
+        return true;
+    }();
+    (void)installed;
+    if (!window || text.isEmpty())
+        return;
+    window = window->window();
+    QWidget* announcer = nullptr;
+    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->property(announcerProperty).toBool())
+            announcer = w;
+    if (!announcer) {
+        // No size: it shows nothing on screen, only to a screen reader.
+        announcer = new QWidget(window);
+        announcer->setObjectName(QStringLiteral("Ansage"));
+        announcer->setProperty(announcerProperty, true);
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setGeometry(0, 0, 0, 0);
+    }
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
+    // Hidden again once the screen reader has read it, so that showing the window again later
+    // does not repeat the last notification.
+    QTimer::singleShot(3000, announcer, &QWidget::hide);
 }
 
-HeldResult::~HeldResult()
+void tellResult(QLabel* result, const QString& text)
 {
-    if (!result)
-        return;
-    result->setProperty(heldProperty, false);
-    result->setAccessibleName(resultName(result));
+    showResult(result, text);
+    if (result->isVisible() && !result->property(heldProperty).toBool())
+        announce(result, resultName(result));
+}
+
+HeldResults::HeldResults(std::initializer_list<QLabel*> labels)
+{
+    for (QLabel* label : labels) {
+        label->setProperty(heldProperty, true);
+        results.append(label);
+    }
+}
+
+HeldResults::~HeldResults()
+{
+    QStringList told;
+    QWidget* window = nullptr;
+    for (const QPointer<QLabel>& result : results) {
+        if (!result)
+            continue;
+        result->setProperty(heldProperty, false);
+        result->setAccessibleName(resultName(result));
+        if (result->isVisibleTo(result->window()) && !result->text().trimmed().isEmpty()) {
+            told << result->accessibleName();
+            window = result->window();
+        }
+    }
+    announce(window, told.join(QStringLiteral("; ")));
 }

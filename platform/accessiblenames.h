@@ -3,10 +3,13 @@
 // labels that show a result are read together with their caption, and while a calculation
 // writes such a label piece by piece the listener hears only the finished text.
 
+#include <QList>
 #include <QPointer>
 #include <QString>
 
 #include <QLabel>
+
+#include <initializer_list>
 
 // The caption as it is spoken: no access-key "&", no trailing colon, no outer blanks.
 // "relative &Dielektrizitätszahl :" becomes "relative Dielektrizitätszahl".
@@ -23,19 +26,29 @@ void readWithCaption(QLabel* result, const QString& caption, const QString& unit
 // Writes a result label and tells a screen reader the new text with its caption, in one change.
 void showResult(QLabel* result, const QString& text);
 
+// Writes a result label that a screen reader also speaks, though the focus is elsewhere (a hint
+// about the input just left): once the window shows, and unless the label is held.
+void tellResult(QLabel* result, const QString& text);
+
 // The name a result label has for its present text.
 QString resultName(const QLabel* result);
 
-// While it lives, showResult() on the label changes only what is shown; when it ends the
-// finished text is made known once. A calculation that writes its results text piece by
-// piece holds one, so that a listener hears one whole result instead of every piece.
-class HeldResult {
+// Tells a screen reader a text that appeared away from the keyboard focus. Screen readers pass
+// over changes of a label that has no focus, but they speak a notification when it shows; the
+// window keeps one invisible notification for this.
+void announce(QWidget* window, const QString& text);
+
+// While it lives, showResult() on the labels changes only what is shown; when it ends each
+// label's finished text is made known once, and those that hold a text are announced together
+// in one notification. A calculation that writes its results piece by piece holds one, so
+// that a listener hears one whole result instead of every piece.
+class HeldResults {
 public:
-    explicit HeldResult(QLabel* result);
-    ~HeldResult();
-    HeldResult(const HeldResult&) = delete;
-    HeldResult& operator=(const HeldResult&) = delete;
+    explicit HeldResults(std::initializer_list<QLabel*> results);
+    ~HeldResults();
+    HeldResults(const HeldResults&) = delete;
+    HeldResults& operator=(const HeldResults&) = delete;
 
 private:
-    QPointer<QLabel> result;
+    QList<QPointer<QLabel>> results;
 };

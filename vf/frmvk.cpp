@@ -323,6 +323,8 @@ QString frmVk::frequenzText()
 
 void frmVk::Command1_Click()
 {
+    // A screen reader hears the results together when the calculation is done.
+    const HeldResults results{Label7, Label5, Label9, Label11};
     if (role == Rolle::Pruning)
         pruningRechnen();
     else

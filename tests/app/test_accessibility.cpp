@@ -70,6 +70,20 @@ QString heardName(QWidget* w)
     return accessibleName(w);
 }
 
+// What a screen reader was told away from the focus: the notifications a window showed.
+QStringList notifications(const AccessibilityProbe& probe, QWidget* window)
+{
+    QStringList told;
+    auto* announcer = window->findChild<QWidget*>(QStringLiteral("Ansage"));
+    if (!announcer)
+        return told;
+    if (QAccessible::queryAccessibleInterface(announcer)->role() != QAccessible::Notification)
+        return {QStringLiteral("<keine Benachrichtigung>")};
+    for (const auto& update : probe.of(announcer, QAccessible::ObjectShow))
+        told << update.name;
+    return told;
+}
+
 void addNameColumns()
 {
     QTest::addColumn<QString>("control");
@@ -202,6 +216,7 @@ private slots:
         form.Combo1->setEditText(insulation);
         form.Text6->setText(QStringLiteral("6"));
         form.Text7->setText(conductor);
+        form.show();
 
         AccessibilityProbe probe;
         if (!probe.active())
@@ -214,6 +229,8 @@ private slots:
         const auto announced = probe.of(form.Info, QAccessible::NameChanged);
         QCOMPARE(announced.size(), 1);
         QCOMPARE(announced[0].name, info.isEmpty() ? QStringLiteral("Info") : QStringLiteral("Info: ") + info);
+        // Spoken aloud once as well, though the focus stays where it was; an empty text is not.
+        QCOMPARE(notifications(probe, &form), info.isEmpty() ? QStringList() : QStringList{QStringLiteral("Info: ") + info});
         // Nothing else about the label reached the screen reader while the text grew.
         for (const auto& update : probe.updates)
             if (update.object == form.Info)
@@ -238,6 +255,7 @@ private slots:
         const auto announced = probe.of(form.Info, QAccessible::NameChanged);
         QCOMPARE(announced.size(), 1);
         QCOMPARE(announced[0].name, QStringLiteral("Info: Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"));
+        QCOMPARE(notifications(probe, &form), QStringList{announced[0].name});
         QCOMPARE(fake.beeps, 1);
     }
 
@@ -287,7 +305,7 @@ private slots:
         QTest::newRow("velocity factor") << int(frmVk::Rolle::Verkuerzungsfaktor) << QStringList{"14,2", "10", "2"}
                                          << QStringList{"Label7", "Label5", "Label9"};
         QTest::newRow("pruning") << int(frmVk::Rolle::Pruning) << QStringList{"10", "14", "14,2"}
-                                 << QStringList{"Label5", "Label7", "Label9", "Label11"};
+                                 << QStringList{"Label7", "Label5", "Label9", "Label11"};
     }
     void vkWindowResultsAreTold()
     {
@@ -301,11 +319,13 @@ private slots:
         vk.Text1->setText(inputs[0]);
         vk.Text2->setText(inputs[1]);
         vk.Text3->setText(inputs[2]);
+        vk.show();
         AccessibilityProbe probe;
         if (!probe.active())
             QSKIP("no accessibility layer on this platform");
         vk.Command1->click();
         QCOMPARE(fake.beeps, 0);
+        QStringList spoken;
         for (const QString& name : results) {
             auto* result = vk.findChild<QLabel*>(name);
             QLabel* caption = nullptr;
@@ -316,7 +336,10 @@ private slots:
             const auto told = probe.of(result, QAccessible::NameChanged);
             QCOMPARE(told.size(), 1);
             QCOMPARE(told[0].name, accessibleName(caption) + QStringLiteral(": ") + result->text().trimmed());
+            spoken << told[0].name;
         }
+        // All results in one notification, in the order of the window.
+        QCOMPARE(notifications(probe, &vk), QStringList{spoken.join(QStringLiteral("; "))});
     }
 
     void frameNames_data()
