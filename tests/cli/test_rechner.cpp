@@ -192,6 +192,14 @@ private slots:
         QCOMPARE(rechne(args("beam --material 2,3 --aussen 5 --leiter 6")).status, 2);
     }
 
+    // Leaving the factor field at exactly 1 switches the insulation off, as the form does.
+    void factorOneIsBareWire()
+    {
+        const QJsonObject o = json(rechne(args("beam --vk 1 --json")).out);
+        QCOMPARE(o[u"eingaben"][u"material"].toString(), QStringLiteral("1,0"));
+        QCOMPARE(json(rechne(args("beam --vk 0,999 --json")).out)[u"eingaben"][u"material"].toString(), QStringLiteral("1,00059 Luft"));
+    }
+
     // The calculator's examples, and what it hands to the beam form.
     void vkCalculator_data()
     {
