@@ -3,6 +3,7 @@
 #include "common/module1.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
+#include "platform/accessiblenames.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
@@ -122,8 +123,13 @@ void ZusatzDipol::createControls()
 
     const std::pair<QLabel*, QWidget*> buddies[] = {{Label1, Text1}, {Label3, Text3}, {Label4, Text4}, {Label7, Label8},
                                                     {Label9, Label10}, {Label2, Text2}, {Label5, Text5}, {Label6, Text6}};
+    // A caption names its field for a screen reader; the two results are read with theirs.
     for (const auto& [label, buddy] : buddies)
-        label->setBuddy(buddy);
+        nameByCaption(label, buddy);
+    readWithCaption(Label8, Label7->text());
+    readWithCaption(Label10, Label9->text());
+    Frame1->setAccessibleName(spokenCaption(Frame1->title()));
+    Frame2->setAccessibleName(spokenCaption(Frame2->title()));
 
     Command2 = control<QPushButton>(this, "Command2");
     Command2->setText(QStringLiteral("I&nfo"));
@@ -159,8 +165,8 @@ void ZusatzDipol::Form_Load()
     Text4->setText(e.text4);
     Text5->setText(e.text5);
     Text6->setText(e.text6);
-    Label8->clear();
-    Label10->clear();
+    showResult(Label8, QString());
+    showResult(Label10, QString());
 }
 
 QLineEdit* ZusatzDipol::feld(ZusatzDipolFeld f) const
@@ -182,6 +188,8 @@ void ZusatzDipol::Command1_Click()
     const ZusatzDipolEingaben e{Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()};
     const ZusatzDipolErgebnis r =
         ZusatzDipolRechnen(e, module1().ZusatzVerkuerzung, quellen.vkRechner ? quellen.vkRechner() : nullptr, localeDecimal());
+    // A listener hears the finished spacing and length once, not each label on its own.
+    const HeldResults results{Label8, Label10};
     for (int i = 0; i < r.beeps; ++i)
         ui::beep();
     if (r.text4)
@@ -191,9 +199,9 @@ void ZusatzDipol::Command1_Click()
     if (r.text6)
         Text6->setText(*r.text6);
     if (r.label8)
-        Label8->setText(*r.label8);
+        showResult(Label8, *r.label8);
     if (r.label10)
-        Label10->setText(*r.label10);
+        showResult(Label10, *r.label10);
     if (QLineEdit* f = feld(r.fokus)) {
         f->setFocus(Qt::OtherFocusReason);
         f->selectAll();

@@ -10,6 +10,7 @@
 #include "tests/support/germanlocale.h"
 #include "viewer/frmrtf.h"
 #include "vf/frmvk.h"
+#include "calculators/zusatzdipol.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -340,6 +341,61 @@ private slots:
         }
         // All results in one notification, in the order of the window.
         QCOMPARE(notifications(probe, &vk), QStringList{spoken.join(QStringLiteral("; "))});
+    }
+
+    // The additional dipole: every field by its caption, the results with theirs.
+    void dipoleNames_data()
+    {
+        addNameColumns();
+        QTest::newRow("wanted resonance") << "Text1" << "gewünschte Resonanzfrequenz [MHz]" << "";
+        QTest::newRow("impedance") << "Text3" << "gewünschte Impedanz im Speisepunkt [Ohm]" << "für beide Dipole gleichen Wert verwenden!";
+        QTest::newRow("additional diameter") << "Text4" << "Draht-Durchmesser [mm]" << "Leiterdurchmesser";
+        QTest::newRow("spacing result") << "Label8" << "Abstand zwischen den Antennendrähten [mm]" << "Ergebnis A";
+        QTest::newRow("length result") << "Label10" << "Länge Zusatzdipol [m]" << "Ergebnis Drahtlänge";
+        QTest::newRow("lowest resonance") << "Text2" << "unterste Resonanzfrequenz [MHz]" << "tiefste Resonanzfrequenz";
+        QTest::newRow("driven diameter") << "Text5" << "Draht-Durchmesser [mm]" << "Leiterdurchmesser";
+        QTest::newRow("velocity factor") << "Text6" << "Verkürzungsfaktor" << "Vk";
+        QTest::newRow("info") << "Command2" << "Info" << "";
+        QTest::newRow("calculate") << "Command1" << "Rechnen" << "Aktion";
+    }
+    void dipoleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        ZusatzDipol form(ZusatzDipolQuellen{});
+        QWidget* w = child(&form, control);
+        QCOMPARE(heardName(w), name);
+        QCOMPARE(accessibleDescription(w), description);
+        QCOMPARE(reachableControls(&form), (QStringList{"Command1", "Command2", "Frame1", "Frame2", "Label10", "Label8",
+                                                        "Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}));
+    }
+
+    // One calculation tells the spacing and the length once each, and both in one notification.
+    void dipoleResultsAreTold()
+    {
+        FakeUi fake;
+        ZusatzDipolQuellen quellen;
+        quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
+        quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        ZusatzDipol form(quellen);
+        form.Text1->setText(QStringLiteral("21"));
+        form.Text2->setText(QStringLiteral("14"));
+        form.show();
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        form.Command1->click();
+        QCOMPARE(fake.beeps, 0);
+        const QString spacing = QStringLiteral("Abstand zwischen den Antennendrähten [mm]: 237");
+        const QString length = QStringLiteral("Länge Zusatzdipol [m]: 6,786");
+        const auto toldSpacing = probe.of(form.Label8, QAccessible::NameChanged);
+        const auto toldLength = probe.of(form.Label10, QAccessible::NameChanged);
+        QCOMPARE(toldSpacing.size(), 1);
+        QCOMPARE(toldSpacing[0].name, spacing);
+        QCOMPARE(toldLength.size(), 1);
+        QCOMPARE(toldLength[0].name, length);
+        QCOMPARE(notifications(probe, &form), QStringList{spacing + QStringLiteral("; ") + length});
     }
 
     void frameNames_data()
