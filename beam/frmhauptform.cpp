@@ -9,6 +9,7 @@
 #include "common/numbertext.h"
 #include "common/version.h"
 #include "platform/accessiblenames.h"
+#include "platform/formcontrols.h"
 #include "platform/twips.h"
 #include "platform/typinglimit.h"
 #include "platform/ui.h"
@@ -58,16 +59,6 @@ QFont hintFont(const QFont& formFont)
     return font;
 }
 
-void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
-
-template <typename T>
-T* control(QWidget* parent, const char* name)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* l = control<QLabel>(parent, name);
@@ -83,14 +74,6 @@ QLineEdit* numberField(QWidget* parent, const char* name, int limit, const QStri
     limitTyping(field, limit);
     field->setToolTip(tip);
     return field;
-}
-
-void setTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 #include "platform/accessiblenames.h"
+#include "platform/formcontrols.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
@@ -16,16 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
-
-template <typename T>
-T* control(QWidget* parent, const char* name)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 // A caption and its field on one line of a frame; the caption's access key leads to the field.
 QLabel* caption(QWidget* frame, const char* name, const QString& text, int top)

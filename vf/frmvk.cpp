@@ -4,6 +4,7 @@
 #include "calculators/pruning.h"
 #include "common/numberformat.h"
 #include "platform/accessiblenames.h"
+#include "platform/formcontrols.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/vkcalculation.h"
@@ -31,16 +32,6 @@ constexpr int command1Top = 3420, command1Height = 375;
 // The button keeps clear of the pruning results above it and of the bottom edge.
 constexpr int command1Highest = 3360, command1Lowest = formHeight - command1Height - 60;
 
-void place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(tw(left), tw(top), tw(width), tw(height)); }
-
-template <typename T>
-T* control(QWidget* parent, const char* name)
-{
-    auto* w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QString& tip = QString())
 {
     auto* l = control<QLabel>(parent, name);
@@ -61,14 +52,6 @@ QLabel* result(QWidget* parent, const char* name, const QString& tip = QString()
     bold.setBold(true);
     l->setFont(bold);
     return l;
-}
-
-void setTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
 }
 
 } // namespace
