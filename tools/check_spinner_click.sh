@@ -5,29 +5,15 @@
 #   tools/check_spinner_click.sh [--wm]     (--wm: with openbox as window manager)
 # Display: ZENTAVIK_DISPLAY, a number (default 77). Needs xdotool, imagemagick and, for --wm, openbox.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-display=":${ZENTAVIK_DISPLAY:-77}"
+. "$(dirname "$0")/xsession.sh"
 out="$root/build/screenshots"
 mkdir -p "$out"
-work="$(mktemp -d)"
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
 suffix=""
 if [ "${1:-}" = "--wm" ]; then
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
   suffix="-wm"
-  sleep 1
 fi
-export XDG_CONFIG_HOME="$work/config"
-export LANG="${LANG:-de_DE.UTF-8}"
-(cd "$work" && exec "$root/build/app/zentavik") &
-pids+=($!)
-sleep 3
+start_x "${1:-}"
+start_program
 win=$(xdotool search --name "Norbek Zentavik" | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 xdotool key ctrl+s

@@ -4,21 +4,11 @@
 # tools/screenshot.sh [OUTPUT_DIR]   (needs xdotool and imagemagick: apt-get install xdotool imagemagick)
 # ZENTAVIK_DISPLAY picks the Xvfb display number (77 unless set), so that several can run at once.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$(dirname "$0")/xsession.sh"
 out="${1:-$root/build/screenshots}"
 mkdir -p "$out"
-work="$(mktemp -d)"
-display="${ZENTAVIK_DISPLAY:-77}"
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
-export XDG_CONFIG_HOME="$work/config"
-export LANG="${LANG:-de_DE.UTF-8}"
-(cd "$work" && exec "$root/build/app/zentavik") &
-app=$!
-sleep 2
+start_x
+start_program 2
 import -window root "$out/1-start.png"
 win=$(xdotool search --name "Norbek Zentavik" | head -1)
 xdotool windowfocus --sync "$win"

@@ -4,26 +4,13 @@
 #   tools/screenshot_dialogs.sh [OUTPUT_DIR]     display: ZENTAVIK_DISPLAY, a number (default 77)
 # Needs xdotool, imagemagick and openbox.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$(dirname "$0")/xsession.sh"
 out="${1:-$root/build/screenshots}"
-display=":${ZENTAVIK_DISPLAY:-77}"
 mkdir -p "$out"
-work="$(mktemp -d)"
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export XDG_CONFIG_HOME="$work/config"
+start_x --wm
+# A folder in the report's place makes writing the report fail.
 mkdir "$work/Zentavik.txt"
-export LANG="${LANG:-de_DE.UTF-8}"
-(cd "$work" && exec "$root/build/app/zentavik") &
-pids+=($!)
-sleep 3
+start_program
 win=$(xdotool search --name "Norbek Zentavik" | head -1)
 xdotool windowactivate --sync "$win"
 xdotool key ctrl+s

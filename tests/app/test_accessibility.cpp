@@ -6,6 +6,7 @@
 #include "beam/frmhauptform.h"
 #include "platform/qtui.h"
 #include "tests/support/accessibilityprobe.h"
+#include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "viewer/frmrtf.h"
@@ -28,11 +29,9 @@
 #include <QtTest>
 
 namespace {
-struct FakeFrame : FrameServices {
-    QString text;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return true; }
+// Forms made on the stack here close for good when they go.
+struct ClosingFrame : FakeFrame {
+    ClosingFrame() { forGood = true; }
 };
 
 // The controls of a window that Tab or an access key reaches: focusable ones, and group
@@ -142,7 +141,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform form(frame);
         QWidget* w = child(&form, control);
         QCOMPARE(heardName(w), name);
@@ -152,7 +151,7 @@ private slots:
     // A control added to the form without a row above would go unnamed.
     void beamFormTableCoversEveryReachableControl()
     {
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform form(frame);
         QStringList expected{"Command1", "Command2", "Combo1", "Frame1", "Frame2", "Frame5", "Text1", "Text4",
                              "Text6", "Text7", "VkSteller", "Option1_0", "Option1_1", "Option1_2"};
@@ -167,7 +166,7 @@ private slots:
     void resultsAreReadWithTheirCaptions()
     {
         FakeUi fake;
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform form(frame);
         form.Text1->setText(QStringLiteral("14,2"));
         form.Command1->click();
@@ -211,7 +210,7 @@ private slots:
         QFETCH(int, boxes);
         FakeUi fake;
         fake.answers = {ui::Answer(answer), ui::Answer(answer), ui::Answer(answer)};
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform form(frame);
         form.Text1->setText(frequency);
         form.Combo1->setEditText(insulation);
@@ -242,7 +241,7 @@ private slots:
     void hintOutsideACalculationIsToldAtOnce()
     {
         FakeUi fake;
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform form(frame);
         form.show();
         QApplication::setActiveWindow(&form);
@@ -288,7 +287,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform beam(frame);
         frmVk vk(frame, [&]() -> frmHauptform& { return beam; }, frmVk::Rolle(role));
         QWidget* w = child(&vk, control);
@@ -314,7 +313,7 @@ private slots:
         QFETCH(QStringList, inputs);
         QFETCH(QStringList, results);
         FakeUi fake;
-        FakeFrame frame;
+        ClosingFrame frame;
         frmHauptform beam(frame);
         frmVk vk(frame, [&]() -> frmHauptform& { return beam; }, frmVk::Rolle(role));
         vk.Text1->setText(inputs[0]);
@@ -487,7 +486,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        FakeFrame frame;
+        ClosingFrame frame;
         frmRTF viewer(frame);
         QWidget* w = viewer.findChild<QWidget*>(control);
         // A tool bar button is found by its action's key.
@@ -502,7 +501,7 @@ private slots:
 
     void viewerTableCoversEveryReachableControl()
     {
-        FakeFrame frame;
+        ClosingFrame frame;
         frmRTF viewer(frame);
         QCOMPARE(reachableControls(&viewer), QStringList{QStringLiteral("RichTextBox1")});
     }
@@ -511,7 +510,7 @@ private slots:
     void viewerCaretAndSelectionAreTold()
     {
         FakeUi fake;
-        FakeFrame frame;
+        ClosingFrame frame;
         frmRTF viewer(frame);
         viewer.RichTextBox1->setPlainText(QStringLiteral("LgD=10,2 m\nLgR=10,6 m\nA=2,6 m"));
         viewer.show();

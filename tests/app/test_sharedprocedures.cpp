@@ -6,6 +6,7 @@
 #include "beam/frmhauptform.h"
 #include "common/module1.h"
 #include "platform/mdichild.h"
+#include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 
@@ -21,13 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-struct FakeFrame : FrameServices {
-    QString text = QStringLiteral("Status: Berechnung eines Zentavik");
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return false; }
-};
 
 void write(const QString& path, const QByteArray& content, bool executable = false)
 {
@@ -267,7 +261,7 @@ private slots:
 
     void infoBox()
     {
-        FakeFrame frame;
+        FakeFrame frame(QStringLiteral("Status: Berechnung eines Zentavik"));
         QString statusWhileOpen;
         fake.whileShown = [&](const ShownMessage&) { statusWhileOpen = frame.status(); };
         Info(frame);
@@ -291,7 +285,7 @@ private slots:
 
     void printingStampsAndHidesTheButtons()
     {
-        FakeFrame frame;
+        FakeFrame frame(QStringLiteral("Status: Berechnung eines Zentavik"));
         frmHauptform form(frame);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -343,7 +337,7 @@ private slots:
 
     void noPrinterStillShowsTheButtons()
     {
-        FakeFrame frame;
+        FakeFrame frame(QStringLiteral("Status: Berechnung eines Zentavik"));
         frmHauptform form(frame);
         form.show();
         fake.printer = [](QPrinter&) { return false; };

@@ -1,8 +1,6 @@
-#include "beam/frmhauptform.h"
-#include "common/cp1252.h"
 #include "common/datetext.h"
-#include "common/module1.h"
 #include "common/version.h"
+#include "tests/beam/beamformtest.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 
@@ -18,31 +16,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-struct FakeFrame : FrameServices {
-    QString text = QStringLiteral("Status:");
-    bool forGood = false;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return forGood; }
-};
-
-// Moves the keyboard focus as a user's Tab or click would.
-void focus(QWidget* w)
-{
-    w->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-}
-
-QString reportText()
-{
-    QFile file(QStringLiteral("Zentavik.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeCp1252(file.readAll());
-}
-} // namespace
 
 class TestHauptform : public QObject {
     Q_OBJECT
@@ -61,17 +34,13 @@ private slots:
     void init()
     {
         fake = std::make_unique<FakeUi>();
-        module1() = Module1{};
-        frame = FakeFrame{};
-        form = std::make_unique<frmHauptform>(frame);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        frame = FakeFrame(QStringLiteral("Status:"));
+        form = openActiveBeamForm(frame);
+        QVERIFY(form);
     }
     void cleanup()
     {
-        frame.forGood = true;
-        form.reset();
+        closeBeamForm(frame, form);
         fake.reset();
     }
 

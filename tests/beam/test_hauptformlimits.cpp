@@ -1,8 +1,6 @@
 // The beam form at the limits of its tables and controls: every band button with every range,
 // the whole insulation list and the air threshold, the spinner at both ends and its rounding.
-#include "beam/frmhauptform.h"
-#include "common/cp1252.h"
-#include "common/module1.h"
+#include "tests/beam/beamformtest.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 
@@ -17,28 +15,6 @@
 #include <QtTest>
 
 namespace {
-struct FakeFrame : FrameServices {
-    QString text = QStringLiteral("Status:");
-    bool forGood = false;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return forGood; }
-};
-
-void focus(QWidget* w)
-{
-    w->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-}
-
-QString reportText()
-{
-    QFile file(QStringLiteral("Zentavik.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decodeCp1252(file.readAll());
-}
-
 // What each band button fills in with the CW range, the SSB range and the band middle.
 const char* const bandFrequencies[10][3] = {
     {"1,82", "1,86", "1,857"},   {"3,5", "3,7", "3,65"},      {"7,02", "7,12", "7,1"},
@@ -86,17 +62,13 @@ private slots:
     void init()
     {
         fake = std::make_unique<FakeUi>();
-        module1() = Module1{};
-        frame = FakeFrame{};
-        form = std::make_unique<frmHauptform>(frame);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        frame = FakeFrame(QStringLiteral("Status:"));
+        form = openActiveBeamForm(frame);
+        QVERIFY(form);
     }
     void cleanup()
     {
-        frame.forGood = true;
-        form.reset();
+        closeBeamForm(frame, form);
         fake.reset();
     }
 

@@ -2,9 +2,8 @@
 // both queued before the program sees the press, with the desktop's own services in use.
 // The focus handlers of the form let pending events run; a release handled before its press
 // would leave the spinner repeating on its own.
-#include "beam/frmhauptform.h"
-#include "common/module1.h"
 #include "platform/qtui.h"
+#include "tests/beam/beamformtest.h"
 #include "tests/support/germanlocale.h"
 
 #include <QLineEdit>
@@ -16,14 +15,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 namespace {
-struct FakeFrame : FrameServices {
-    QString text;
-    bool forGood = false;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return forGood; }
-};
-
 QPoint arrowCentre(QScrollBar* bar, QStyle::SubControl arrow)
 {
     QStyleOptionSlider option;
@@ -72,16 +63,12 @@ private slots:
     void cleanupTestCase() { ui::install(nullptr); }
     void init()
     {
-        module1() = Module1{};
-        form = std::make_unique<frmHauptform>(frame);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form = openActiveBeamForm(frame);
+        QVERIFY(form);
     }
     void cleanup()
     {
-        frame.forGood = true;
-        form.reset();
+        closeBeamForm(frame, form);
         frame = FakeFrame{};
     }
 

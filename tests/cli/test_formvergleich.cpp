@@ -5,6 +5,7 @@
 #include "beam/insulation.h"
 #include "common/module1.h"
 #include "tests/cli/rechnerlauf.h"
+#include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "vf/groundcorrection.h"
@@ -21,12 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-struct FakeFrame : FrameServices {
-    void setStatus(const QString&) override {}
-    QString status() const override { return {}; }
-    bool closingForGood() const override { return true; }
-};
 
 // The velocity-factor calculator after a computation.
 struct AktiverVkRechner : VkRechnerZustand {
@@ -131,7 +126,7 @@ private slots:
     {
         QFETCH(quint32, seed);
         QRandomGenerator r(seed);
-        FakeFrame frame;
+        FakeFrame frame(QString(), true);  // the form goes for good with the test
         FakeUi fake;
         frmHauptform form(frame);
         AktiverVkRechner formVk;

@@ -1,5 +1,6 @@
 #include "common/failure.h"
 #include "platform/twips.h"
+#include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "viewer/dateianzeigen.h"
@@ -21,12 +22,6 @@
 #include <QtTest>
 
 namespace {
-struct FakeFrame : FrameServices {
-    QString text;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return false; }
-};
 
 // The viewer as a window of its own; the frame window is not needed to test it.
 struct Host : ViewerHost {

@@ -1,19 +1,11 @@
 // Searching in the viewer when there is nothing to search for: the caret stays where it was.
+#include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "viewer/frmrtf.h"
 
 #include <QTextEdit>
 #include <QtTest>
-
-namespace {
-struct FakeFrame : FrameServices {
-    QString text;
-    void setStatus(const QString& t) override { text = t; }
-    QString status() const override { return text; }
-    bool closingForGood() const override { return false; }
-};
-} // namespace
 
 class TestViewerSearch : public QObject {
     Q_OBJECT
