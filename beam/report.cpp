@@ -4,6 +4,7 @@
 #include "common/datetext.h"
 #include "common/failure.h"
 #include "common/numberformat.h"
+#include "platform/systemfehler.h"
 
 #include <QSaveFile>
 
@@ -12,7 +13,7 @@ namespace {
 // File failures as the Abort/Retry/Ignore box shows them: our words, then the system's own.
 Failure fileFailure(int number, const QString& what, const QFileDevice& file)
 {
-    return {number, what.arg(file.fileName()) + QStringLiteral("\r\n") + file.errorString()};
+    return {number, what.arg(file.fileName()) + QStringLiteral("\r\n") + systemFehlerText(file)};
 }
 
 } // namespace

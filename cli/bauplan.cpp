@@ -5,6 +5,7 @@
 #include "common/failure.h"
 #include "common/numberformat.h"
 #include "common/version.h"
+#include "platform/systemfehler.h"
 #include "resources/resources.h"
 
 #include <QFile>
@@ -179,7 +180,7 @@ namespace {
 
 [[noreturn]] void dateiFehler(int nummer, const QString& was, const QFileDevice& datei)
 {
-    throw Failure(nummer, was.arg(datei.fileName()) + QStringLiteral(" ") + datei.errorString());
+    throw Failure(nummer, was.arg(datei.fileName()) + QStringLiteral(" ") + systemFehlerText(datei));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "common/version.h"
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
+#include "platform/systemfehler.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "resources/resources.h"
@@ -107,12 +108,12 @@ Failure readFailure(const QString& name, const QFile& file)
 {
     const QFileInfo info(name);
     if (!info.exists())
-        return {53, QStringLiteral("Datei nicht gefunden: \"%1\"\r\n%2").arg(name, file.errorString())};
+        return {53, QStringLiteral("Datei nicht gefunden: \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
     if (info.isDir())
         return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
     if (!info.isReadable())
-        return {70, QStringLiteral("Zugriff verweigert: \"%1\"\r\n%2").arg(name, file.errorString())};
-    return {75, QStringLiteral("Fehler beim Zugriff auf \"%1\"\r\n%2").arg(name, file.errorString())};
+        return {70, QStringLiteral("Zugriff verweigert: \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
+    return {75, QStringLiteral("Fehler beim Zugriff auf \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
 }
 
 } // namespace
@@ -339,7 +340,7 @@ bool frmRTF::saveTo(const QString& path)
         return true;
     }
     // The text stays unsaved, and the user is told why.
-    ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden:\r\n%1\r\n%2").arg(path, file.errorString()),
+    ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden:\r\n%1\r\n%2").arg(path, systemFehlerText(file)),
                    QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
     return false;
 }

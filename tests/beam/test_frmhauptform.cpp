@@ -564,6 +564,8 @@ private slots:
         QVERIFY(!fake->messages.isEmpty());
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler "));
         QVERIFY(fake->messages[0].text.contains(QStringLiteral("Zentavik.txt")));
+        // The system's reason in German, as the rest of the box.
+        QVERIFY2(fake->messages[0].text.endsWith(QStringLiteral("\r\nIst ein Verzeichnis")), qPrintable(fake->messages[0].text));
         if (answer == int(ui::Answer::Abort)) {
             QCOMPARE(fake->messages.size(), 1);
             QVERIFY(!form->Command2->isEnabled());
