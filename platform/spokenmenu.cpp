@@ -12,6 +12,7 @@
 namespace {
 
 constexpr const char* spokenNameProperty = "spokenName";
+constexpr const char* dividerProperty = "menuBarDivider";
 
 // Qt names a menu bar entry by its caption only, so an entry that is read by another name
 // needs an accessible interface of its own: the same as Qt's menu bar entry but for the name.
@@ -52,7 +53,10 @@ public:
         const QRect r = owner->actionGeometry(action);
         return QRect(owner->mapToGlobal(r.topLeft()), r.size());
     }
-    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::Role role() const override
+    {
+        return action && action->property(dividerProperty).toBool() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -99,13 +103,24 @@ QAccessibleInterface* spokenEntryFactory(const QString& className, QObject* obje
 
 } // namespace
 
-void nameMenu(QMenu* menu, const QString& spokenName)
+void nameMenuBarEntry(QAction* entry, const QString& spokenName)
 {
     static const bool installed = [] {
         QAccessible::installFactory(spokenEntryFactory);
         return true;
     }();
     (void)installed;
-    menu->menuAction()->setProperty(spokenNameProperty, spokenName);
+    entry->setProperty(spokenNameProperty, spokenName);
+}
+
+void nameMenu(QMenu* menu, const QString& spokenName)
+{
+    nameMenuBarEntry(menu->menuAction(), spokenName);
     menu->setAccessibleName(spokenName);
+}
+
+void markMenuBarDivider(QAction* divider)
+{
+    nameMenuBarEntry(divider, QString());
+    divider->setProperty(dividerProperty, true);
 }

@@ -4,6 +4,11 @@
 
 #include <QString>
 
+class QAction;
 class QMenu;
 
 void nameMenu(QMenu* menu, const QString& spokenName);
+void nameMenuBarEntry(QAction* entry, const QString& spokenName);
+
+// A disabled entry that only divides the menu bar ("|") is read as a divider, not as a sign.
+void markMenuBarDivider(QAction* divider);

@@ -219,6 +219,7 @@ void frmRTF::createMenus()
     // A disabled bar between the menus, as a divider.
     mnuhTrenn1 = new QAction(QStringLiteral("|"), this);
     mnuhTrenn1->setEnabled(false);
+    markMenuBarDivider(mnuhTrenn1);
 
     mnuHelp = new QMenu(QStringLiteral("?"), this);
     mnuHilfe = mnuHelp->addAction(QStringLiteral("&Hilfe"), this, &frmRTF::mnuHilfe_Click);

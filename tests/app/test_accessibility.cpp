@@ -453,6 +453,13 @@ private slots:
         QCOMPARE(bar->child(last)->text(QAccessible::Name), QStringLiteral("Hilfe"));
         QCOMPARE(viewer->mnuHelp->menuAction()->text(), QStringLiteral("?"));
         QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("Datei"));
+        // The bar between the viewer's menus is a divider, not a sign to read.
+        QAccessibleInterface* divider = bar->child(last - 1);
+        QCOMPARE(divider->object(), viewer->mnuhTrenn1);
+        QCOMPARE(divider->role(), QAccessible::Separator);
+        QCOMPARE(divider->text(QAccessible::Name), QString());
+        QVERIFY(divider->state().disabled);
+        QCOMPARE(viewer->mnuhTrenn1->text(), QStringLiteral("|"));
     }
 
     // Status panels say what they show: the status text itself, clock and date with their captions.
