@@ -206,6 +206,7 @@ void frmHauptform::createControls()
         line->setFrameShape(shape);
         line->setFrameShadow(QFrame::Sunken);
         place(line, left, top, width, height);
+        markDecorationLine(line);
     }
     Label9 = label(Frame5, "Label9", QStringLiteral("Durchmesser [mm]"));
     place(Label9, 3900, 260, 2400, 285);

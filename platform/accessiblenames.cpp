@@ -109,6 +109,28 @@ void announce(QWidget* window, const QString& text)
     QTimer::singleShot(3000, announcer, &QWidget::hide);
 }
 
+namespace {
+constexpr const char* decorationProperty = "decorationLine";
+
+QAccessibleInterface* decorationFactory(const QString& className, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (className != QLatin1String("QFrame") || !w || !w->property(decorationProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(w, QAccessible::Separator);
+}
+} // namespace
+
+void markDecorationLine(QFrame* line)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(decorationFactory);
+        return true;
+    }();
+    (void)installed;
+    line->setProperty(decorationProperty, true);
+}
+
 void tellResult(QLabel* result, const QString& text)
 {
     showResult(result, text);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <QFrame>
 #include <QLabel>
 
 #include <initializer_list>
@@ -29,6 +30,9 @@ void showResult(QLabel* result, const QString& text);
 // Writes a result label that a screen reader also speaks, though the focus is elsewhere (a hint
 // about the input just left): once the window shows, and unless the label is held.
 void tellResult(QLabel* result, const QString& text);
+
+// A line that only decorates a form is read as a divider, not as one more frame of its group.
+void markDecorationLine(QFrame* line);
 
 // The name a result label has for its present text.
 QString resultName(const QLabel* result);

@@ -4,6 +4,7 @@
 #include "common/failure.h"
 #include "common/module1.h"
 #include "common/version.h"
+#include "platform/accessiblenames.h"
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
 #include "platform/systemfehler.h"
@@ -154,6 +155,7 @@ void frmRTF::createControls()
     line1->setObjectName(QStringLiteral("line1"));
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
+    markDecorationLine(line1);
     layout->addWidget(line1);
 
     auto* bars = new QHBoxLayout;

@@ -462,6 +462,20 @@ private slots:
         QCOMPARE(viewer->mnuhTrenn1->text(), QStringLiteral("|"));
     }
 
+    // Decoration lines are dividers to a screen reader, not frames read with their group.
+    void decorationLinesAreDividers()
+    {
+        FakeUi fake;
+        MDIForm1 frame(SettingsStore(QStringLiteral("ZentavikTest")));
+        frmRTF* viewer = frame.createViewer();
+        for (QWidget* line : {static_cast<QWidget*>(frame.hauptform().Frame5->findChild<QFrame*>(QStringLiteral("Line3"))),
+                              static_cast<QWidget*>(frame.hauptform().Frame5->findChild<QFrame*>(QStringLiteral("Line4"))),
+                              static_cast<QWidget*>(viewer->findChild<QFrame*>(QStringLiteral("line1")))}) {
+            QVERIFY(line);
+            QCOMPARE(QAccessible::queryAccessibleInterface(line)->role(), QAccessible::Separator);
+        }
+    }
+
     // Status panels say what they show: the status text itself, clock and date with their captions.
     void statusPanelsAreNamed()
     {
