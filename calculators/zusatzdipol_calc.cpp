@@ -59,11 +59,13 @@ public:
         const float p = checked::single((1.0 - double(VF)) * 100.0);
         const float sE = ErdbodenKorrektur(fE, dE, p, rechner);
         const float vfErreger = checked::single(1.0 - double(sE) / 100.0);
+        r.vkErreger = vfErreger;
         r.text6 = formatSingle(vfErreger, u"0.00###", decimal);
         const float sZ = ErdbodenKorrektur(fZ, dZ, p, rechner);
-        r.label8 = formatSingle(DipolAbstand(Z, fE, fZ, dE, dZ, sZ, zv), u"###0", decimal);
-        const float laenge = checked::single((Lz / 2.0) * (1.0 - double(sZ) / 100.0));
-        r.label10 = formatSingle(laenge, u"###0.0##", decimal);
+        r.abstand = DipolAbstand(Z, fE, fZ, dE, dZ, sZ, zv);
+        r.label8 = formatSingle(r.abstand, u"###0", decimal);
+        r.laenge = checked::single((Lz / 2.0) * (1.0 - double(sZ) / 100.0));
+        r.label10 = formatSingle(r.laenge, u"###0.0##", decimal);
         r.gerechnet = true;
     }
 

@@ -29,6 +29,9 @@ struct ZusatzDipolErgebnis {
     ZusatzDipolFeld fokus = ZusatzDipolFeld::Keins;  // the field that gets the focus last
     // Texts written into the fields; nothing: the field stays as it is.
     std::optional<QString> text4, text5, text6, label8, label10;
+    // The single-precision values behind text6, label8 and label10, for who needs more digits
+    // than the form shows: VF of the driven dipole, spacing in mm, length in m.
+    float vkErreger = 0, abstand = 0, laenge = 0;
     // An arithmetic failure that ended the calculation; what was written before it stays.
     std::optional<Failure> fehler;
 };

@@ -63,23 +63,6 @@ public:
     void setStatus(const QString&) override {}
 };
 
-// The velocity-factor calculator after a computation with the given height and diameter.
-class KommandozeilenVkRechner final : public VkRechnerZustand {
-public:
-    KommandozeilenVkRechner(QString hoehe, QString durchmesser, bool korrektur)
-        : hoehe(std::move(hoehe)), durchmesser(std::move(durchmesser)), korrektur(korrektur)
-    {
-    }
-    QString tag() override { return QStringLiteral("Aktiv"); }
-    bool erdbodenKorrektur() override { return korrektur; }
-    QString hoeheText() override { return hoehe; }
-    QString durchmesserText() override { return durchmesser; }
-
-private:
-    QString hoehe, durchmesser;
-    bool korrektur;
-};
-
 // No one to ask: the one question of the calculation is answered by --er-bestaetigt.
 class KommandozeilenDialoge final : public ui::SilentServices {
 public:

@@ -5,6 +5,7 @@
 #include "beam/beamcalculation.h"
 #include "beam/report.h"
 #include "cli/befehl.h"
+#include "vf/groundcorrection.h"
 
 #include <QDate>
 #include <QList>
@@ -31,6 +32,24 @@ struct BeamEingaben {
     QString vkDurchmesser;  // mm; empty: the conductor diameter, as the calculator copies it
     bool erdbodenKorrektur = false;
     bool erBestaetigt = false;  // answers "Ist die Eingabe ... korrekt ?" with Yes
+};
+
+// The velocity-factor calculator after a computation with the given height and diameter:
+// the state the ground correction of every calculation reads.
+class KommandozeilenVkRechner final : public VkRechnerZustand {
+public:
+    KommandozeilenVkRechner(QString hoehe, QString durchmesser, bool korrektur)
+        : hoehe(std::move(hoehe)), durchmesser(std::move(durchmesser)), korrektur(korrektur)
+    {
+    }
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+
+private:
+    QString hoehe, durchmesser;
+    bool korrektur;
 };
 
 // What one run leaves behind.

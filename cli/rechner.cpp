@@ -4,6 +4,7 @@
 #include "cli/bauplan.h"
 #include "cli/beamlauf.h"
 #include "cli/befehl.h"
+#include "cli/dipolbefehl.h"
 #include "cli/vkbefehl.h"
 #include "common/failure.h"
 #include "common/version.h"
@@ -26,6 +27,7 @@ const Unterbefehl unterbefehle[] = {
     {"bauplan", "Bauplan mit allen Maßen als PDF (oder SVG) für eine DIN-A4-Seite", bauplanBefehl},
     {"vk", "Verkürzungsfaktor aus Drahtdurchmesser und Höhe über Grund (VF-Rechner)", vkBefehl},
     {"pruning", "Längenänderung aus gemessener und gewünschter Resonanz (Pruning / Optimieren)", pruningBefehl},
+    {"dipol", "strahlungsgekoppelter Zusatzdipol: Abstand zum Erreger-Dipol und Länge", dipolBefehl},
 };
 
 QString hilfe()

@@ -1,6 +1,10 @@
+#include "beam/insulation.h"
+#include "calculators/zusatzdipol_calc.h"
 #include "cli/bauplan.h"
 #include "common/cp1252.h"
 #include "common/datetext.h"
+#include "common/numbertext.h"
+#include "vf/groundcorrection.h"
 #include "tests/cli/rechnerlauf.h"
 #include "tests/support/germanlocale.h"
 
@@ -26,6 +30,16 @@ QJsonObject json(const QString& text)
 }
 
 bool nahe(double wert, double soll) { return std::fabs(wert - soll) <= 1.5e-6 * std::fabs(soll); }
+
+// The velocity-factor calculator after a computation, as the additional dipole's window reads it.
+struct AktiverVkRechner : VkRechnerZustand {
+    QString hoehe, durchmesser;
+    bool korrektur = false;
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+};
 
 } // namespace
 
@@ -165,6 +179,34 @@ private slots:
         QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
         QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
         QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2 << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz";
+        QTest::newRow("dipol without resonance") << "dipol --unterste 14" << 2
+                                                 << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein (nicht angegeben)";
+        QTest::newRow("dipol without lowest resonance") << "dipol --resonanz 21" << 2
+                                                        << "zentavik-rechner: --unterste: die unterste Resonanzfrequenz des Erreger-Dipols muss eine Zahl über 0 sein (nicht angegeben)";
+        QTest::newRow("dipol lowest resonance checked first") << "dipol --resonanz x --unterste -14" << 2 << "zentavik-rechner: --unterste: ";
+        QTest::newRow("dipol impedance text") << "dipol --resonanz 21 --unterste 14 --impedanz x --durchmesser 0" << 2
+                                              << "zentavik-rechner: --impedanz: die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein\n";
+        QTest::newRow("dipol driven wire checked before the other") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 0 --durchmesser 0" << 2
+                                                                    << "zentavik-rechner: --erreger-durchmesser: der Drahtdurchmesser des Erreger-Dipols muss eine Zahl über 0 sein\n";
+        QTest::newRow("dipol wire from the conductor") << "dipol --resonanz 21 --unterste 14 --leiter 0" << 2
+                                                       << "zentavik-rechner: --erreger-durchmesser: der Drahtdurchmesser des Erreger-Dipols muss eine Zahl über 0 sein (Vorgabe aus --leiter)";
+        QTest::newRow("dipol resonance zero, calculator active") << "dipol --resonanz 0 --hoehe 10" << 2
+                                                                 << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein\n";
+        QTest::newRow("dipol wire thicker than half the height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,5 --erreger-durchmesser 250,1" << 2
+                                                                 << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt (--hoehe), also höchstens 250,0 mm\n";
+        QTest::newRow("dipol wire not thinner than the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 16 --durchmesser 5 --erreger-durchmesser 2" << 2
+                                                             << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 4,93 mm\n";
+        QTest::newRow("dipol gap thinner than the wire") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --durchmesser 5 --erreger-durchmesser 2" << 2
+                                             << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 1,77 mm";
+        QTest::newRow("dipol wire fills the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 1 --durchmesser 5 --erreger-durchmesser 2" << 2
+                                                  << "zentavik-rechner: --durchmesser: zwischen den Drähten bleibt keine Lücke";
+        QTest::newRow("dipol factor above 1") << "dipol --resonanz 21 --unterste 14 --vk 1,2" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("dipol insulation too thin") << "dipol --resonanz 21 --unterste 14 --material PE --aussen 2 --leiter 2" << 2
+                                                   << "zentavik-rechner: --leiter: Durchmesser zu gering!";
+        QTest::newRow("dipol calculator height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,001" << 2
+                                                 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        QTest::newRow("dipol impedance overflows") << "dipol --resonanz 21 --unterste 14 --impedanz 1000000000000000000000000000000000000000000" << 3
+                                                   << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
         QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
                                                 << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
     }
@@ -250,6 +292,127 @@ private slots:
         QCOMPARE(lauf.err, rechner.err.replace(QStringLiteral("--durchmesser"), QStringLiteral("--vk-durchmesser")));
     }
 
+    // The window's example and what it shows; the rewritten factor and the low-resonance warning.
+    void dipolText_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("hinweis");
+        QTest::newRow("example") << "dipol --resonanz 21 --unterste 14 --durchmesser 2 --erreger-durchmesser 2 --vk 0,95"
+                                 << QStringList{"Zusatzdipol", "  gewünschte Resonanzfrequenz [MHz]: 21", "  gewünschte Impedanz im Speisepunkt [Ohm]: 300",
+                                                "  Draht-Durchmesser [mm]: 2", "  Abstand zwischen den Antennendrähten [mm]: 237",
+                                                "  Länge Zusatzdipol [m]: 6,786", "Erreger-Dipol (Stromsummenantenne o.ä.)",
+                                                "  unterste Resonanzfrequenz [MHz]: 14", "  Draht-Durchmesser [mm]: 2", "  Verkürzungsfaktor: 0,95", ""}
+                                 << "";
+        QTest::newRow("both wires from the conductor, point accepted") << "dipol --resonanz 21.0 --unterste 14 --leiter 2 --vk 0.950"
+                                                                       << QStringList{"  Abstand zwischen den Antennendrähten [mm]: 237", "  Verkürzungsfaktor: 0,95"} << "";
+        QTest::newRow("factor of the beam form's start") << "dipol --resonanz 21 --unterste 14 --leiter 2"
+                                                         << QStringList{"  Verkürzungsfaktor: 1,00", "  Länge Zusatzdipol [m]: 7,143"} << "";
+        QTest::newRow("factor 0,9 gets two decimals") << "dipol --resonanz 21 --unterste 14 --vk 0,9" << QStringList{"  Verkürzungsfaktor: 0,90"} << "";
+        QTest::newRow("insulation named") << "dipol --resonanz 21 --unterste 14 --leiter 2 --vk 0,95 --material PE --aussen 2,5"
+                                          << QStringList{"Zusatzverkürzung durch Drahtisolierung: 1,043 % (2,3   Polyethylen PE)"} << "";
+        QTest::newRow("resonance below the driven one still computes")
+            << "dipol --resonanz 12 --unterste 14" << QStringList{"  Abstand zwischen den Antennendrähten [mm]: 420", "  Länge Zusatzdipol [m]: 12,5"}
+            << "zentavik-rechner: Hinweis: --resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
+               "der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+    }
+    void dipolText()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, hinweis);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.err, hinweis);
+        const QStringList ausgabe = lauf.out.split(u'\n');
+        for (const QString& zeile : zeilen)
+            QVERIFY2(ausgabe.contains(zeile), qPrintable(zeile + "\n---\n" + lauf.out));
+        if (zeilen.size() > 10)
+            QCOMPARE(ausgabe, zeilen);
+    }
+
+    void dipolJson()
+    {
+        const RechnerLauf lauf = rechne(args("dipol --resonanz 21 --unterste 14 --durchmesser 2 --erreger-durchmesser 2 --vk 0,950 --json"));
+        QCOMPARE(lauf.status, 0);
+        const QJsonObject o = json(lauf.out);
+        QCOMPARE(o[u"eingaben"][u"vk"].toString(), QStringLiteral("0,950"));
+        QCOMPARE(o[u"eingaben"][u"impedanz"].toString(), QStringLiteral("300"));
+        QCOMPARE(o[u"eingaben"][u"material"].toString(), QStringLiteral("1,00059 Luft"));
+        QVERIFY(!o[u"eingaben"].toObject().contains(u"hoehe"));
+        QCOMPARE(o[u"texte"][u"vk"].toString(), QStringLiteral("0,95"));
+        QCOMPARE(o[u"texte"][u"abstand"].toString(), QStringLiteral("237"));
+        QCOMPARE(o[u"texte"][u"laenge"].toString(), QStringLiteral("6,786"));
+        QCOMPARE(o[u"resonanz_unter_erreger"].toBool(), false);
+        QCOMPARE(o[u"ZusatzVerkuerzung"].toDouble(), 0.0);
+        QVERIFY(nahe(o[u"werte"][u"abstand_mm"].toDouble(), 237.20485));
+        QVERIFY(nahe(o[u"werte"][u"laenge_m"].toDouble(), 300.0 / 21 / 2 * 0.95));
+        QVERIFY(nahe(o[u"werte"][u"vk_erreger"].toDouble(), 0.95));
+        QVERIFY(lauf.out.contains(QStringLiteral("\"laenge_m\": 6.785714,")));
+    }
+
+    // Insulation and ground correction change the result as they change the window's: the
+    // shortening of the beam's shared function and the calculator's state, on the same texts.
+    void dipolLikeWindow_data()
+    {
+        QTest::addColumn<QString>("optionen");
+        QTest::addColumn<QList<float>>("isolierung");  // Er, outer, conductor diameter; empty: bare
+        QTest::addColumn<QStringList>("rechner");      // height, diameter, "an"/"aus"; empty: not active
+        QTest::addColumn<QStringList>("felder");       // Text1 .. Text6 as the window holds them
+        QTest::newRow("bare") << "--vk 0,95 --leiter 2" << QList<float>{} << QStringList{}
+                              << QStringList{"21", "14", "300", "2", "2", "0,95"};
+        QTest::newRow("polyethylene") << "--vk 0,95 --leiter 2 --material PE --aussen 2,5" << QList<float>{2.3f, 2.5f, 2.0f}
+                                      << QStringList{} << QStringList{"21", "14", "300", "2", "2", "0,95"};
+        QTest::newRow("PVC, wires of their own") << "--vk 0,9 --material PVC --aussen 3 --leiter 1,5 --durchmesser 1 --erreger-durchmesser 2,5"
+                                                 << QList<float>{4.0f, 3.0f, 1.5f} << QStringList{} << QStringList{"21", "14", "300", "1", "2,5", "0,9"};
+        QTest::newRow("ground, calculator wire") << "--hoehe 10 --leiter 2" << QList<float>{} << QStringList{"10", "2", "aus"}
+                                                 << QStringList{"21", "14", "300", "2", "2", "0,946"};
+        QTest::newRow("ground corrected, low") << "--hoehe 4 --vk-durchmesser 1,5 --erdbodenkorrektur --impedanz 200" << QList<float>{}
+                                               << QStringList{"4", "1,5", "an"} << QStringList{"21", "14", "200", "1,5", "1,5", "0,946"};
+        QTest::newRow("ground and insulation") << "--hoehe 8 --leiter 1,5 --material PE --aussen 2,5 --vk 0,95" << QList<float>{2.3f, 2.5f, 1.5f}
+                                               << QStringList{"8", "1,5", "aus"} << QStringList{"21", "14", "300", "1,5", "1,5", "0,95"};
+    }
+    void dipolLikeWindow()
+    {
+        QFETCH(QString, optionen);
+        QFETCH(QList<float>, isolierung);
+        QFETCH(QStringList, rechner);
+        QFETCH(QStringList, felder);
+        const RechnerLauf lauf = rechne(args("dipol --resonanz 21 --unterste 14 --json " + optionen));
+        QCOMPARE(lauf.status, 0);
+        const QJsonObject o = json(lauf.out);
+
+        AktiverVkRechner vk;
+        if (!rechner.isEmpty()) {
+            vk.hoehe = rechner[0];
+            vk.durchmesser = rechner[1];
+            vk.korrektur = rechner[2] == QStringLiteral("an");
+        }
+        VkRechnerZustand* zustand = rechner.isEmpty() ? nullptr : &vk;
+        double zusatz = 0;
+        if (!isolierung.isEmpty()) {
+            // The beam calculation at the driven dipole's frequency, with its factor corrected
+            // for the ground while the calculator is active.
+            const float p = ErdbodenKorrektur(14.0f, 0, float((1.0 - ZahlAusText(felder[5])) * 100.0), zustand);
+            zusatz = IsolierKorrektur(isolierung[0], isolierung[1], isolierung[2], float(1.0 - p / 100.0));
+            QVERIFY(zusatz > 0);
+        }
+        QCOMPARE(o[u"ZusatzVerkuerzung"].toDouble(), zusatz);
+        const ZusatzDipolEingaben e{felder[0], felder[1], felder[2], felder[3], felder[4], felder[5]};
+        const ZusatzDipolErgebnis fenster = ZusatzDipolRechnen(e, zusatz, zustand, QStringLiteral(","));
+        QVERIFY(fenster.gerechnet);
+        QCOMPARE(o[u"texte"][u"abstand"].toString(), *fenster.label8);
+        QCOMPARE(o[u"texte"][u"laenge"].toString(), *fenster.label10);
+        QCOMPARE(o[u"texte"][u"vk"].toString(), *fenster.text6);
+        QCOMPARE(float(o[u"werte"][u"laenge_m"].toDouble()), fenster.laenge);
+
+        // And the options made a difference: without them the plain window's result differs.
+        if (!isolierung.isEmpty() || zustand) {
+            const ZusatzDipolErgebnis ohne = ZusatzDipolRechnen(e, 0, nullptr, QStringLiteral(","));
+            QVERIFY(ohne.laenge != fenster.laenge);
+        }
+    }
+
     void pruning_data()
     {
         QTest::addColumn<QString>("argumente");
@@ -284,7 +447,11 @@ private slots:
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<QStringList>("teile");
-        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "Rückgabewerte"};
+        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "  dipol", "Rückgabewerte"};
+        QTest::newRow("dipol") << "dipol --help" << QStringList{"  --resonanz MHZ", "  --unterste MHZ", "  --impedanz OHM", "  --durchmesser MM",
+                                                                "  --erreger-durchmesser MM", "  --vk VK", "  --material ER|NAME", "  --hoehe M", "  --info"};
+        QTest::newRow("dipol info") << "dipol --info" << QStringList{" Bedingungen für die Richtigkeit der Berechnung:\n\n · Der Erreger-Dipol",
+                                                                     "   über dessen Ende hinaus ragen.\n"};
         QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
         QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
