@@ -20,10 +20,15 @@ dpkg-deb --info "$deb" | sed -n '/Depends:/p;/Recommends:/p'
 if dpkg-deb --field "$deb" Depends | grep -q -- '-dev'; then
   echo "Abhängigkeit auf ein Entwicklungspaket"; exit 1
 fi
-lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
+lintian --fail-on error --suppress-tags-from-file /dev/null "$deb" | tee "$root/lintian.log"
+# Every program in the package comes with its manual page.
+if grep -q 'no-manual-page' "$root/lintian.log"; then
+  echo "ein Programm ohne Handbuchseite"; exit 1
+fi
 
 dpkg-deb -x "$deb" "$root/wurzel"
-for f in usr/bin/zentavik usr/share/doc/zentavik/Zentavik_Hilfe.pdf usr/share/doc/zentavik/copyright \
+for f in usr/bin/zentavik usr/bin/zentavik-rechner usr/share/man/man1/zentavik.1.gz usr/share/man/man1/zentavik-rechner.1.gz \
+         usr/share/doc/zentavik/Zentavik_Hilfe.pdf usr/share/doc/zentavik/copyright \
          usr/share/applications/de.zentavik.Zentavik.desktop usr/share/metainfo/de.zentavik.Zentavik.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/de.zentavik.Zentavik.svg; do
   test -e "$root/wurzel/$f" || { echo "fehlt im Paket: $f"; exit 1; }
