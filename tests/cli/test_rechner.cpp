@@ -84,10 +84,14 @@ private slots:
             << "beam --bereich cw" << QStringList{"Antenne berechnet CW-Band: 50 MHz", "Resonanzfrequenz = 50,09 MHz / "};
         QTest::newRow("factor 1 is bare wire")
             << "beam --vk 1" << QStringList{"Verkürzungsfaktor des Drahtes: 1,0"};
+        QTest::newRow("factor 1 with air, which is bare wire too")
+            << "beam --vk 1 --material 1,00059" << QStringList{"Verkürzungsfaktor des Drahtes: 1,0"};
         QTest::newRow("ground correction of the calculator")
             << "beam --frequenz 50,2 --hoehe 3 --leiter 3,57" << QStringList{"Verkürzungsfaktor des Drahtes: 0,9502"};
         QTest::newRow("ground correction, diameter of its own")
             << "beam --frequenz 14,2 --hoehe 10 --vk-durchmesser 2" << QStringList{"Verkürzungsfaktor des Drahtes: 0,9446"};
+        QTest::newRow("ground correction alone starts the calculator")
+            << "beam --frequenz 14,2 --erdbodenkorrektur" << QStringList{"Verkürzungsfaktor des Drahtes: 0,9429"};
     }
     void beamText()
     {

@@ -13,6 +13,7 @@ namespace {
 struct Answerer {
     explicit Answerer(const QString& pressed) : button(pressed) {}
     QString button;  // the button's English text, as the desktop names it; empty: Escape
+    bool closeOnly = false;  // the program closes the box, no button is pressed
     bool shown = false;
     bool found = false;
     std::optional<Qt::CursorShape> cursor;
@@ -29,6 +30,10 @@ struct Answerer {
             text = box->text();
             if (const QCursor* c = QGuiApplication::overrideCursor())
                 cursor = c->shape();
+            if (closeOnly) {
+                box->reject();
+                return;
+            }
             for (QAbstractButton* b : box->buttons()) {
                 const QString name = QCoreApplication::translate("QPlatformTheme", qPrintable(button));
                 if (!found && !button.isEmpty() && b->text().remove(u'&') == QString(name).remove(u'&')) {
@@ -91,6 +96,27 @@ private slots:
         QCOMPARE(int(got), answer);
         QCOMPARE(answerer.title, QStringLiteral(" Fehler "));
         QCOMPARE(answerer.text, QStringLiteral("Zeile 1\nZeile 2"));
+    }
+
+    // A box closed by the program (no button clicked, not even Escape's) still gives the careful answer.
+    void boxClosedWithoutAButton_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Yes/No") << int(ui::Buttons::YesNo) << int(ui::Answer::No);
+        QTest::newRow("Ok") << int(ui::Buttons::Ok) << int(ui::Answer::Ok);
+        QTest::newRow("Abort/Retry/Ignore") << int(ui::Buttons::AbortRetryIgnore) << int(ui::Answer::Abort);
+    }
+    void boxClosedWithoutAButton()
+    {
+        QFETCH(int, buttons);
+        QtUi desktop;
+        Answerer answerer({});
+        answerer.closeOnly = true;
+        answerer.arm();
+        const ui::Answer got = desktop.messageBox(QStringLiteral("Text"), QStringLiteral(" Frage "), ui::Buttons(buttons), ui::Icon::Question);
+        QVERIFY(answerer.shown);
+        QTEST(int(got), "answer");
     }
 
     void busyCursorGivesWayToTheBox_data()
