@@ -192,6 +192,8 @@ private slots:
                                               << "zentavik-rechner: --impedanz: die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol driven wire checked before the other") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 0 --durchmesser 0" << 2
                                                                     << "zentavik-rechner: --erreger-durchmesser: der Drahtdurchmesser des Erreger-Dipols muss eine Zahl über 0 sein\n";
+        QTest::newRow("dipol additional wire zero") << "dipol --resonanz 21 --unterste 14 --durchmesser 0" << 2
+                                                    << "zentavik-rechner: --durchmesser: der Drahtdurchmesser des Zusatzdipols muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol wire from the conductor") << "dipol --resonanz 21 --unterste 14 --leiter 0" << 2
                                                        << "zentavik-rechner: --erreger-durchmesser: der Drahtdurchmesser des Erreger-Dipols muss eine Zahl über 0 sein (Vorgabe aus --leiter)";
         QTest::newRow("dipol resonance zero, calculator active") << "dipol --resonanz 0 --hoehe 10" << 2
