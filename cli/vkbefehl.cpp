@@ -7,6 +7,9 @@
 
 #include <QTextStream>
 
+#include <initializer_list>
+#include <utility>
+
 namespace rechner {
 namespace {
 
@@ -15,6 +18,36 @@ const QString Komma = QStringLiteral(",");
 QString mitBereich(const QString& text, bool ausserhalb, const char* bereich)
 {
     return ausserhalb ? text + QStringLiteral(" (außerhalb %1)").arg(QString::fromUtf8(bereich)) : text;
+}
+
+using Texte = std::initializer_list<std::pair<const char*, QString>>;
+using Schalter = std::initializer_list<std::pair<const char*, bool>>;
+using Werte = std::initializer_list<std::pair<const char*, float>>;
+
+// What both calculators print with --json: the inputs as given (switches last), the texts
+// their window shows, what it marks, and the single-precision values behind the texts.
+QString rechnerJson(Texte eingaben, Schalter eingabeSchalter, Texte texte, Schalter merkmale, Werte werte)
+{
+    JsonWriter j;
+    j.beginObject();
+    j.key(QStringLiteral("eingaben")).beginObject();
+    for (const auto& [name, text] : eingaben)
+        j.key(QString::fromLatin1(name)).value(text);
+    for (const auto& [name, an] : eingabeSchalter)
+        j.key(QString::fromLatin1(name)).value(an);
+    j.endObject();
+    j.key(QStringLiteral("texte")).beginObject();
+    for (const auto& [name, text] : texte)
+        j.key(QString::fromLatin1(name)).value(text);
+    j.endObject();
+    for (const auto& [name, an] : merkmale)
+        j.key(QString::fromLatin1(name)).value(an);
+    j.key(QStringLiteral("werte")).beginObject();
+    for (const auto& [name, wert] : werte)
+        j.key(QString::fromLatin1(name)).value(wert);
+    j.endObject();
+    j.endObject();
+    return j.text();
 }
 
 } // namespace
@@ -47,32 +80,14 @@ int vkBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
     const VkUebergabe uebergabe = VkUebergeben(r.vkErgebnis, e.frequenz, Komma);
 
     if (befehl.gesetzt(QStringLiteral("json"))) {
-        JsonWriter j;
-        j.beginObject();
-        j.key(QStringLiteral("eingaben")).beginObject();
-        j.key(QStringLiteral("frequenz")).value(e.frequenz);
-        j.key(QStringLiteral("hoehe")).value(e.hoehe);
-        j.key(QStringLiteral("durchmesser")).value(e.durchmesser);
-        j.key(QStringLiteral("erdbodenkorrektur")).value(e.erdbodenKorrektur);
-        j.endObject();
-        j.key(QStringLiteral("texte")).beginObject();
-        j.key(QStringLiteral("durchmesser")).value(durchmesser);
-        j.key(QStringLiteral("schlankheit")).value(r.schlankheit);
-        j.key(QStringLiteral("erdboden")).value(r.erdboden);
-        j.key(QStringLiteral("vk")).value(r.vk);
-        j.key(QStringLiteral("uebergabe")).value(uebergabe.vkText);
-        j.endObject();
-        j.key(QStringLiteral("durchmesser_korrigiert")).value(r.durchmesserText.has_value());
-        j.key(QStringLiteral("schlankheit_ausserhalb")).value(r.schlankheitRot);
-        j.key(QStringLiteral("erdboden_ausserhalb")).value(r.erdbodenRot);
-        j.key(QStringLiteral("werte")).beginObject();
-        const std::pair<const char*, float> werte[] = {{"f", r.f}, {"h", r.h}, {"d", r.d}, {"s", r.s}, {"g", r.g},
-                                                       {"v", r.v}, {"c", r.c}, {"VkErgebnis", r.vkErgebnis}};
-        for (const auto& [name, wert] : werte)
-            j.key(QString::fromLatin1(name)).value(wert);
-        j.endObject();
-        j.endObject();
-        out << j.text();
+        out << rechnerJson({{"frequenz", e.frequenz}, {"hoehe", e.hoehe}, {"durchmesser", e.durchmesser}},
+                           {{"erdbodenkorrektur", e.erdbodenKorrektur}},
+                           {{"durchmesser", durchmesser}, {"schlankheit", r.schlankheit}, {"erdboden", r.erdboden}, {"vk", r.vk},
+                            {"uebergabe", uebergabe.vkText}},
+                           {{"durchmesser_korrigiert", r.durchmesserText.has_value()},
+                            {"schlankheit_ausserhalb", r.schlankheitRot},
+                            {"erdboden_ausserhalb", r.erdbodenRot}},
+                           {{"f", r.f}, {"h", r.h}, {"d", r.d}, {"s", r.s}, {"g", r.g}, {"v", r.v}, {"c", r.c}, {"VkErgebnis", r.vkErgebnis}});
         return Erfolg;
     }
     out << QStringLiteral("Frequenz: ") << e.frequenz << QStringLiteral(" MHz\n")
@@ -110,28 +125,12 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
                              QStringLiteral("zu weit von der gemessenen Resonanz (--ist / --soll muss zwischen 0,66 und 1,3 liegen)")};
     }
     if (befehl.gesetzt(QStringLiteral("json"))) {
-        JsonWriter j;
-        j.beginObject();
-        j.key(QStringLiteral("eingaben")).beginObject();
-        j.key(QStringLiteral("laenge")).value(e.laenge);
-        j.key(QStringLiteral("ist")).value(e.fIst);
-        j.key(QStringLiteral("soll")).value(e.fSoll);
-        j.endObject();
-        j.key(QStringLiteral("texte")).beginObject();
-        j.key(QStringLiteral("vf_gesamt")).value(r.vfGesamt);
-        j.key(QStringLiteral("laenge_neu")).value(r.laengeNeu);
-        j.key(QStringLiteral("aenderung_LgD")).value(r.aenderungLgD);
-        j.key(QStringLiteral("aenderung_LgR")).value(r.aenderungLgR);
-        j.endObject();
-        j.key(QStringLiteral("vf_ueber_1")).value(r.vfRot);
-        j.key(QStringLiteral("werte")).beginObject();
-        const std::pair<const char*, float> werte[] = {{"LgDIst", r.LgDIst}, {"fIst", r.fIst}, {"fSoll", r.fSoll}, {"q", r.q},
-                                                       {"VFges", r.VFges}, {"LgDNeu", r.LgDNeu}, {"dLgD", r.dLgD}, {"dLgR", r.dLgR}};
-        for (const auto& [name, wert] : werte)
-            j.key(QString::fromLatin1(name)).value(wert);
-        j.endObject();
-        j.endObject();
-        out << j.text();
+        out << rechnerJson({{"laenge", e.laenge}, {"ist", e.fIst}, {"soll", e.fSoll}}, {},
+                           {{"vf_gesamt", r.vfGesamt}, {"laenge_neu", r.laengeNeu}, {"aenderung_LgD", r.aenderungLgD},
+                            {"aenderung_LgR", r.aenderungLgR}},
+                           {{"vf_ueber_1", r.vfRot}},
+                           {{"LgDIst", r.LgDIst}, {"fIst", r.fIst}, {"fSoll", r.fSoll}, {"q", r.q}, {"VFges", r.VFges},
+                            {"LgDNeu", r.LgDNeu}, {"dLgD", r.dLgD}, {"dLgR", r.dLgR}});
         return Erfolg;
     }
     out << QStringLiteral("VF gesamt: ") << r.vfGesamt << (r.vfRot ? QStringLiteral(" (über 1)") : QString()) << u'\n'

@@ -419,6 +419,76 @@ private slots:
         }
     }
 
+    // The whole document, byte for byte: key order, layout and the shortest single-precision
+    // numbers are what scripts rely on.
+    void calculatorJsonDocument_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QString>("dokument");
+        QTest::newRow("vk") << "vk --frequenz 14,2 --hoehe 10 --durchmesser 2 --json" << QString::fromUtf8(R"({
+  "eingaben": {
+    "frequenz": "14,2",
+    "hoehe": "10",
+    "durchmesser": "2",
+    "erdbodenkorrektur": false
+  },
+  "texte": {
+    "durchmesser": "2",
+    "schlankheit": "2,9",
+    "erdboden": "3,1",
+    "vk": "0,945",
+    "uebergabe": "0,9446"
+  },
+  "durchmesser_korrigiert": false,
+  "schlankheit_ausserhalb": false,
+  "erdboden_ausserhalb": false,
+  "werte": {
+    "f": 14.2,
+    "h": 10,
+    "d": 2,
+    "s": 2.9338782,
+    "g": 3.0699143,
+    "v": 0.9408628,
+    "c": 0.003775051,
+    "VkErgebnis": 0.94463784
+  }
+}
+)");
+        QTest::newRow("pruning") << "pruning --laenge 10,9 --ist 14 --soll 14,2 --json" << QString::fromUtf8(R"({
+  "eingaben": {
+    "laenge": "10,9",
+    "ist": "14",
+    "soll": "14,2"
+  },
+  "texte": {
+    "vf_gesamt": "0,936",
+    "laenge_neu": "10,746",
+    "aenderung_LgD": "- 153,5",
+    "aenderung_LgR": "- 160,0"
+  },
+  "vf_ueber_1": false,
+  "werte": {
+    "LgDIst": 10.9,
+    "fIst": 14,
+    "fSoll": 14.2,
+    "q": 0.9859155,
+    "VFges": 0.93619627,
+    "LgDNeu": 10.746478,
+    "dLgD": -153.52155,
+    "dLgR": -159.96945
+  }
+}
+)");
+    }
+    void calculatorJsonDocument()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QString, dokument);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.out, dokument);
+    }
+
     void pruning_data()
     {
         QTest::addColumn<QString>("argumente");
