@@ -85,6 +85,7 @@ private slots:
         QTest::newRow("20 m, 0.5 m, corrected") << 14.2f << 0.5f << true << "8.657664";
         QTest::newRow("20 m, 1 m, corrected") << 14.2f << 1.0f << true << "2.669268";
         QTest::newRow("above 10 % grows with the logarithm") << 14.2f << 0.2f << true << "11.68447";
+        QTest::newRow("just above 10 %, on the logarithm too") << 14.2f << 0.46f << true << "10.01984";
         QTest::newRow("height 0") << 14.2f << 0.0f << false << "0";
         QTest::newRow("negative height") << 14.2f << -3.0f << false << "0";
         QTest::newRow("frequency 0") << 0.0f << 3.0f << false << "0";
@@ -100,6 +101,15 @@ private slots:
         const float g = ErdbodenVerkuerzung(f, h, corr);
         QVERIFY(std::isfinite(g));
         QVERIFY2(std::fabs(g - expected.toFloat()) < 2e-6f * std::max(1.0f, g), qPrintable(six(g)));
+    }
+
+    // Near height 0 the formula's terms cancel down to rounding noise of either sign: the
+    // shortening is its size, never negative.
+    void groundShorteningNeverNegative()
+    {
+        for (float h = 1e-9f; h < 1e-5f; h *= 1.5f)
+            for (bool corr : {false, true})
+                QVERIFY2(ErdbodenVerkuerzung(14.2f, h, corr) >= 0, qPrintable(six(h)));
     }
 
     void correctionWithoutCalculatorKeepsPercent()

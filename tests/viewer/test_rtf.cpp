@@ -85,6 +85,7 @@ private slots:
         QTest::newRow("line breaks in source ignored") << QByteArray("{\\rtf1 ab\r\ncd}") << QStringLiteral("abcd");
         QTest::newRow("backslash newline is a paragraph") << QByteArray("{\\rtf1 a\\\nb}") << QStringLiteral("a\nb");
         QTest::newRow("cyrillic font code page") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'c0}") << QStringLiteral("А");
+        QTest::newRow("central European font code page") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset238 Arial;}}\\f0 \\'b9}") << QStringLiteral("ą");
         QTest::newRow("nested groups") << QByteArray("{\\rtf1 a{b{c{d}e}f}g}") << QStringLiteral("abcdefg");
     }
     void readsWhatWordProcessorsWrite()
@@ -96,11 +97,41 @@ private slots:
         QCOMPARE(doc.toPlainText(), text);
     }
 
+    void lineBreakStaysInItsParagraph_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("paragraphs");
+        QTest::newRow("line within a paragraph") << QByteArray("{\\rtf1 a\\par b\\line c}") << 2;
+        QTest::newRow("backslash line feed") << QByteArray("{\\rtf1 a\\\nb}") << 2;
+        QTest::newRow("backslash carriage return") << QByteArray("{\\rtf1 a\\\r\nb}") << 2;
+    }
     void lineBreakStaysInItsParagraph()
     {
+        QFETCH(QByteArray, rtf);
         QTextDocument doc;
-        readRtf("{\\rtf1 a\\par b\\line c}", doc);
-        QCOMPARE(doc.blockCount(), 2);
+        readRtf(rtf, doc);
+        QTEST(doc.blockCount(), "paragraphs");
+    }
+
+    // Switching a format off, and the automatic colour 0 even where the table gives entry 0 a colour.
+    void formatOfTheLastCharacter_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("coloured");
+        QTest::newRow("bold on") << QByteArray("{\\rtf1{\\b z}}") << true << false;
+        QTest::newRow("bold switched off") << QByteArray("{\\rtf1{\\b a\\b0 z}}") << false << false;
+        QTest::newRow("colour 1") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 z}}") << false << true;
+        QTest::newRow("colour 0 is automatic") << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}{\\cf0 z}}") << false << false;
+    }
+    void formatOfTheLastCharacter()
+    {
+        QFETCH(QByteArray, rtf);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        const QTextCharFormat f = formatAt(doc, doc.characterCount() - 2);
+        QTEST(f.fontWeight() == QFont::Bold, "bold");
+        QTEST(f.hasProperty(QTextFormat::ForegroundBrush), "coloured");
     }
 
     void readsFormats()

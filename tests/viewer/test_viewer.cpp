@@ -238,6 +238,30 @@ private slots:
         QVERIFY(window->width() >= client - 2);
     }
 
+    // Moved right of its centred place, the viewer goes back there when it is resized;
+    // further left it stays where it was put.
+    void notFurtherRightThanCentred_data()
+    {
+        QTest::addColumn<int>("offset");  // pixels right of the centred place
+        QTest::newRow("a little right") << 20;
+        QTest::newRow("far right") << 300;
+        QTest::newRow("left of centre") << -40;
+    }
+    void notFurtherRightThanCentred()
+    {
+        QFETCH(int, offset);
+        MdiHost wide(1400);
+        const QString name = dir.filePath(QStringLiteral("mitte.txt"));
+        writeFile(name, "\r\nKopf\r\nText\r\n");
+        DateiAnzeigen(name, wide);
+        QWidget* window = wide.viewer->parentWidget();
+        const int centred = (window->parentWidget()->width() - window->width()) / 2;
+        window->move(centred + offset, window->y());
+        window->resize(window->width(), window->height() - 10);
+        const int expected = offset > 0 ? centred : centred + offset;
+        QVERIFY2(std::abs(window->x() - expected) <= 1, qPrintable(QStringLiteral("%1, not %2").arg(window->x()).arg(expected)));
+    }
+
     void cannotShrinkBelowItsLeastSize()
     {
         frmRTF& v = open(QByteArray("x"));
@@ -697,6 +721,7 @@ private slots:
         QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));  // style stays
         v.applyTemplate(QStringLiteral("Arial"), 8);
         QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Arial"));
+        QCOMPARE(v.RichTextBox1->document()->defaultFont().pointSizeF(), 8.0);
         QVERIFY(!v.Geaendert);
     }
 
