@@ -3,10 +3,13 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QGlyphRun>
 #include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -291,6 +294,46 @@ private slots:
         const QTextCharFormat f = formatAt(back, 0);
         QCOMPARE(f.fontPointSize() > 0 ? f.fontPointSize() : back.defaultFont().pointSizeF(), 12.0);
         QCOMPARE(family(f).isEmpty() ? back.defaultFont().family() : family(f), expected);
+    }
+
+    // Characters read from a symbol font (a list's bullet, Greek letters) show on screen: the
+    // symbol font itself holds them only at its private places. The symbol font's name stays
+    // first, and the text reads back the same after writing.
+    void symbolFontTextIsShown_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("at");  // a character read from the symbol font
+        const QByteArray fonts = "{\\fonttbl{\\f0 Liberation Serif;}{\\f1\\fnil\\fcharset2 Symbol;}}";
+        QTest::newRow("Word's bullet") << "{\\rtf1" + fonts + "{\\f1 \\u-3913?} Punkt}" << QStringLiteral("• Punkt") << 0;
+        QTest::newRow("Greek letters from bytes")
+            << "{\\rtf1" + fonts + "{\\f1 l}/2 = {\\f1 W}}" << QStringLiteral("λ/2 = Ω") << 6;
+        QTest::newRow("symbol font as the default font")
+            << "{\\rtf1\\deff1" + fonts + "a b}" << QStringLiteral("α β") << 2;
+    }
+    void symbolFontTextIsShown()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(int, at);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QCOMPARE(doc.toPlainText(), text);
+        const QString shownFamily = family(formatAt(doc, at));
+        QCOMPARE(shownFamily.isEmpty() ? doc.defaultFont().family() : shownFamily, QStringLiteral("Symbol"));
+        // Drawn as the viewer draws it; glyph 0 is the font's sign for a character it lacks.
+        doc.setTextWidth(600);
+        QImage page(600, 200, QImage::Format_RGB32);
+        QPainter painter(&page);
+        doc.drawContents(&painter);
+        painter.end();
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+            for (int line = 0; line < block.layout()->lineCount(); ++line)
+                for (const QGlyphRun& run : block.layout()->lineAt(line).glyphRuns())
+                    QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName() + " lacks a character"));
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        QCOMPARE(back.toPlainText(), text);
     }
 
     void picturesAreShownAndWrittenBack_data()

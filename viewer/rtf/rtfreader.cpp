@@ -6,6 +6,7 @@
 #include "viewer/rtf/rtftokenizer.h"
 
 #include <QColor>
+#include <QFontInfo>
 #include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -40,6 +41,7 @@ struct Font {
     int codePage = 0;  // 0: the document's code page
     SymbolFont symbol = SymbolFont::None;
     QVariant families;  // the name as the format stores it, made once
+    bool withFallback = false;  // a symbol font's families name the font that shows its text
     int key = 0;        // see familyKeyProperty
 };
 
@@ -112,7 +114,10 @@ QChar characterOf(const QByteArray& word)
 
 class Reader {
 public:
-    explicit Reader(QTextDocument& document) : document(document), cursor(&document) {}
+    explicit Reader(QTextDocument& document)
+        : document(document), cursor(&document), familyBefore(document.defaultFont().family())
+    {
+    }
 
     RtfReadResult run(const QByteArray& data, const RtfProgress& progress)
     {
@@ -216,7 +221,7 @@ private:
         // The document's base font is the one \deff names, in 12 points unless it says otherwise.
         QFont base = document.defaultFont();
         if (const Font* font = fontAt(defaultFont); font && !font->name.isEmpty())
-            base.setFamilies({font->name});
+            base.setFamilies(familiesShown(*font));
         base.setPointSizeF(12);
         document.setDefaultFont(base);
         return result;
@@ -462,11 +467,36 @@ private:
         // An entry without its closing semicolon still names its font.
         if (!font->families.isValid())
             finishFontName(*font);
+        if (font->symbol != SymbolFont::None && !font->withFallback && !font->name.isEmpty()) {
+            font->families = QVariant(familiesShown(*font));
+            font->withFallback = true;
+        }
         if (!font->name.isEmpty()) {
             st.format.setProperty(QTextFormat::FontFamilies, font->families);
             st.format.setProperty(familyKeyProperty, font->key);
             st.symbol = font->symbol;
         }
+    }
+
+    // The text of a symbol font is read as the characters it shows (a bullet, Greek letters),
+    // which such a font holds only at its private places: a second family shows them, and
+    // the symbol font's name stays first, for writing back. The second is the document's
+    // default font, or the family the document had when that is a symbol font too.
+    QStringList familiesShown(const Font& font)
+    {
+        if (font.symbol == SymbolFont::None)
+            return {font.name};
+        if (!shownInstead) {
+            const Font* standard = fontAt(defaultFont);
+            const QString wanted = standard && !standard->name.isEmpty() && standard->symbol == SymbolFont::None
+                                       ? standard->name
+                                   : symbolFontOf(familyBefore) == SymbolFont::None ? familyBefore
+                                                                                    : QStringLiteral("Sans Serif");
+            // Only an installed family stands in for missing characters, not a name that the
+            // system resolves to one (such as Times New Roman where only its metric twin is).
+            shownInstead = QFontInfo(QFont(wanted)).family();
+        }
+        return {font.name, *shownInstead};
     }
 
     // Control characters are no part of a name.
@@ -481,6 +511,7 @@ private:
         font.name = font.name.trimmed();
         font.symbol = symbolFontOf(font.name);
         font.families = QVariant(QStringList{font.name});
+        font.withFallback = false;
         font.key = int(qHash(font.name));
     }
 
@@ -606,6 +637,8 @@ private:
 
     QTextDocument& document;
     QTextCursor cursor;
+    QString familyBefore;  // the document's font family before reading
+    std::optional<QString> shownInstead;  // the installed family that shows symbol fonts' text
     RtfReadResult result;
     std::vector<State> states;
     std::unordered_map<int, Font> fonts;  // its entries stay where they are as it grows
