@@ -53,10 +53,14 @@ QString herkunft(const DipolLauf& lauf, ZusatzDipolFeld feld)
     const ZusatzDipolErgebnis& r = lauf.ergebnis;
     const FeldName name = feldName(r.fokus);
     const QString option = QString::fromLatin1(name.option);
-    if (r.fokus == ZusatzDipolFeld::Text5 && r.text5)
+    if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
+        // Without the calculator no height was given: the limit then follows from the wavelength.
+        if (!lauf.beam.vkRechner)
+            throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
         throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
                                                     "(--hoehe), also höchstens %1 mm")
                                          .arg(*r.text5)};
+    }
     if (r.fokus == ZusatzDipolFeld::Text4) {
         // Not a zero field: the field was read, so it failed the gap between the wires.
         if (ZahlAusText(lauf.felder.text4) > 0) {

@@ -200,6 +200,9 @@ private slots:
                                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol wire thicker than half the height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,5 --erreger-durchmesser 250,1" << 2
                                                                  << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt (--hoehe), also höchstens 250,0 mm\n";
+        // No height given: the message must not send the user to an option never typed.
+        QTest::newRow("dipol wire limit without calculator") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 1e20" << 2
+                                                             << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 714285,7 mm dick sein\n";
         QTest::newRow("dipol wire not thinner than the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 16 --durchmesser 5 --erreger-durchmesser 2" << 2
                                                              << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 4,93 mm\n";
         QTest::newRow("dipol gap thinner than the wire") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --durchmesser 5 --erreger-durchmesser 2" << 2
