@@ -79,6 +79,8 @@ private slots:
         QTest::addColumn<float>("expected");
         // x = (2*1.27 + 2/1.27)/8000/L; x^0.54 * 300/72 * L * 1000 with L = 300/21 m, then 0.9 of it
         QTest::newRow("2 mm each") << 2.f << 2.f << 0.0 << 237.2f;
+        QTest::newRow("driven wire counts 1,27 times") << 4.f << 1.f << 0.0 << 287.3f;
+        QTest::newRow("additional wire counts 1/1,27") << 1.f << 4.f << 0.0 << 246.5f;
         QTest::newRow("insulation shortens the wavelength") << 2.f << 2.f << 0.05 << 226.0f;
         QTest::newRow("wavelength of 0 fails and gives 0") << 2.f << 2.f << 0.5 << 0.f;
         QTest::newRow("diameters of 0 fail and give 0") << 0.f << 0.f << 0.0 << 0.f;
@@ -132,15 +134,51 @@ private slots:
         QVERIFY(!r.gerechnet && !r.label8 && !r.label10 && !r.text6 && !r.fehler);
     }
 
+    void lowWantedResonanceOnlyWarns_data()
+    {
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<Feld>("focus");
+        QTest::newRow("below the lowest resonance") << "10" << 1 << Feld::Text1;
+        QTest::newRow("equal to the lowest resonance") << "14" << 0 << Feld::Keins;
+    }
     void lowWantedResonanceOnlyWarns()
     {
+        QFETCH(QString, wanted);
         ZusatzDipolEingaben e = beispiel();
-        e.text1 = QStringLiteral("10");
+        e.text1 = wanted;
         const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, nullptr, komma);
-        QCOMPARE(r.beeps, 1);
-        QCOMPARE(r.fokus, Feld::Text1);
+        QTEST(r.beeps, "beeps");
+        QTEST(r.fokus, "focus");
         QVERIFY(r.gerechnet);
         QVERIFY(r.label8 && r.label10);
+    }
+
+    // The driven wire may be half the height thick, the calculator's height or, without an
+    // active calculator, a hundred wavelengths of the additional dipole.
+    void drivenWireLimit_data()
+    {
+        QTest::addColumn<QString>("height");  // empty: no active calculator
+        QTest::addColumn<QString>("dE");
+        QTest::addColumn<QString>("text5");   // "-": not refused
+        QTest::newRow("exactly half the calculator's height") << "2" << "1000" << "-";
+        QTest::newRow("above half the calculator's height") << "2" << "1000,5" << "1000,0";
+        QTest::newRow("below a hundred wavelengths") << "" << "700000" << "-";
+        QTest::newRow("above a hundred wavelengths") << "" << "800000" << "714285,7";
+    }
+    void drivenWireLimit()
+    {
+        QFETCH(QString, height);
+        QFETCH(QString, dE);
+        QFETCH(QString, text5);
+        ZusatzDipolEingaben e = beispiel();
+        e.text5 = dE;
+        FakeRechner rechner;
+        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        rechner.hoehe = height;
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
+        QCOMPARE(r.text5.value_or(QStringLiteral("-")), text5);
+        QCOMPARE(r.fokus == Feld::Text5, text5 != QLatin1String("-"));
     }
 
     void diameterLimits_data()
@@ -187,6 +225,9 @@ private slots:
         QVERIFY(erst.text4);
         e.text4 = QStringLiteral("1,5");
         QVERIFY(ZusatzDipolRechnen(e, 0, nullptr, komma).gerechnet);
+        // This diameter equals its own gap in single precision: still refused.
+        e.text4 = QStringLiteral("1,890285");
+        QCOMPARE(ZusatzDipolRechnen(e, 0, nullptr, komma).fokus, Feld::Text4);
     }
 
     void velocityFactorRewritten_data()
@@ -237,6 +278,31 @@ private slots:
         QCOMPARE(*ZusatzDipolRechnen(e, 0, &rechner, komma).text6, QStringLiteral("0,94464"));
     }
 
+    // With an active calculator the length follows the additional wire's own slenderness.
+    void lengthFollowsTheAdditionalWire_data()
+    {
+        QTest::addColumn<QString>("dZ");
+        QTest::addColumn<QString>("dE");
+        QTest::addColumn<QString>("length");
+        QTest::newRow("both 2 mm") << "2" << "2" << "6,575";
+        QTest::newRow("thinner additional wire") << "1" << "4" << "6,59";
+        QTest::newRow("thicker additional wire") << "4" << "1" << "6,557";
+    }
+    void lengthFollowsTheAdditionalWire()
+    {
+        QFETCH(QString, dZ);
+        QFETCH(QString, dE);
+        FakeRechner rechner;
+        rechner.tagText = QStringLiteral("Aktiv");
+        rechner.hoehe = QStringLiteral("10");
+        ZusatzDipolEingaben e = beispiel();
+        e.text4 = dZ;
+        e.text5 = dE;
+        const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
+        QVERIFY(r.gerechnet);
+        QTEST(r.label10.value_or(QString()), "length");
+    }
+
     void arithmeticFailuresAreReported_data()
     {
         QTest::addColumn<double>("verkuerzung");
@@ -268,6 +334,7 @@ private slots:
         QTest::addColumn<QString>("text6");
         QTest::newRow("from the beam form") << false << "0,97" << "" << "3,57" << "0,97";
         QTest::newRow("beam factor empty") << false << "" << "" << "3,57" << "0,946";
+        QTest::newRow("beam factor with four decimals") << false << "0,9502" << "" << "3,57" << "0,9502";
         QTest::newRow("beam factor beyond any number") << false << "1e50" << "" << "3,57" << "0,946";
         QTest::newRow("from the active calculator") << true << "0,97" << "14.2" << "2.0" << "0,946";
     }
@@ -339,6 +406,71 @@ private slots:
         QCOMPARE(form.Label10->text(), QStringLiteral("5,089"));
     }
 
+    // A warning writes the offered diameter into its field, selected for typing over; each
+    // warning beeps once.
+    void formShowsWarnings_data()
+    {
+        QTest::addColumn<QString>("height");  // empty: no active calculator
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("impedance");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("additional wire thicker than the gap") << "" << "21" << "10" << "Text4" << "1,89" << 1;
+        QTest::newRow("driven wire above half the height") << "0,001" << "21" << "300" << "Text5" << "0,5" << 1;
+        QTest::newRow("low wanted resonance and a gap below 0") << "" << "10" << "3" << "Text4" << "2" << 2;
+    }
+    void formShowsWarnings()
+    {
+        QFETCH(QString, height);
+        QFETCH(QString, wanted);
+        QFETCH(QString, impedance);
+        QFETCH(QString, field);
+        QFETCH(QString, offered);
+        FakeRechner rechner;
+        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        rechner.hoehe = height;
+        rechner.durchmesser = QStringLiteral("2");
+        ZusatzDipolQuellen quellen;
+        quellen.vkRechner = [&] { return &rechner; };
+        quellen.vkFrequenzText = [] { return QStringLiteral("14"); };
+        quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
+        quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        ZusatzDipol form(quellen);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text1->setText(wanted);
+        form.Text2->setText(QStringLiteral("14"));
+        form.Text3->setText(impedance);
+        form.Command1->click();
+        auto* f = form.findChild<QLineEdit*>(field);
+        QCOMPARE(f->text(), offered);
+        QCOMPARE(QApplication::focusWidget(), f);
+        QCOMPARE(f->selectedText(), offered);
+        QTEST(fake.beeps, "beeps");
+    }
+
+    void bothEnterKeysCalculate_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+    }
+    void bothEnterKeysCalculate()
+    {
+        QFETCH(int, key);
+        ZusatzDipolQuellen quellen;
+        quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
+        quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        ZusatzDipol form(quellen);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text1->setText(QStringLiteral("21"));
+        form.Text2->setText(QStringLiteral("14"));
+        QTest::keyClick(form.Text2, Qt::Key(key));
+        QCOMPARE(form.Label8->text(), QStringLiteral("237"));
+    }
+
     void infoBox()
     {
         ZusatzDipol form(ZusatzDipolQuellen{});
@@ -354,6 +486,17 @@ private slots:
         QCOMPARE(lines[2], QStringLiteral(" \u00b7 Der Erreger-Dipol muss auf der Frequenz des Zusatz-Dipol eine hochohmige "));
         QCOMPARE(lines[4], QStringLiteral(" \u00b7 Es kann nur ein zusätzlicher Dipol ausreichend genau berechnet werden. Solle zwei  "));
         QCOMPARE(lines[14], QStringLiteral("   über dessen Ende hinaus ragen."));
+        QCOMPARE(lines.mid(5), (QStringList{
+            QStringLiteral("   oder mehr Zusatz-Dipole hinzu gefügt werden, so reichen die Abstandsberechnungen   "),
+            QStringLiteral("   nur als grober Anhaltspunkt. Eigene Experimente sind dann notwendig.  "),
+            QString(),
+            QStringLiteral(" Hinweis:"),
+            QString(),
+            QStringLiteral(" \u00b7 Die Eingaben zur Drahtisolierung und zur Berechnung des VF werden zur "),
+            QStringLiteral("   Berechnung mit übernommen."),
+            QStringLiteral(" \u00b7 Der Zusatz-Dipol muss sich mittig und symmetrisch zum Speisepunkt befinden.        "),
+            QStringLiteral(" \u00b7 Der Zusatz-Dipol muss immer kürzer als der Erreger-Dipol sein und darf auch nicht  "),
+            QStringLiteral("   über dessen Ende hinaus ragen.")}));
         QVERIFY(!m.text.contains(u'\n' + QString(u'\n')));
     }
 };

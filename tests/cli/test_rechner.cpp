@@ -280,6 +280,31 @@ private slots:
         QVERIFY(text.out.contains(QStringLiteral("Übergabe an die Zentavik-Berechnung: ") + texte[3] + u'\n'));
     }
 
+    // A result outside its usual range says so, a corrected diameter is shown and flagged.
+    void vkMarksWhatIsOutOfRange_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<bool>("korrigiert");
+        QTest::newRow("ground shortening below 2")
+            << "vk --frequenz 14,2 --hoehe 0,5 --durchmesser 2"
+            << QStringList{"Drahtdurchmesser: 2 mm", "Verkürzung in % durch Schlankheitsgrad: 2,9",
+                           "Verkürzung in % durch Antennenhöhe: 0,2 (außerhalb 2 - 10)"} << false;
+        QTest::newRow("slenderness shortening above 9")
+            << "vk --frequenz 14,2 --hoehe 3 --durchmesser 7000"
+            << QStringList{"Drahtdurchmesser: 6000,0 mm", "Verkürzung in % durch Schlankheitsgrad: 21,6 (außerhalb 2 - 9)",
+                           "Verkürzung in % durch Antennenhöhe: 4,8"} << true;
+    }
+    void vkMarksWhatIsOutOfRange()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QStringList, zeilen);
+        const QStringList ausgabe = rechne(args(argumente)).out.split(u'\n');
+        for (const QString& zeile : zeilen)
+            QVERIFY2(ausgabe.contains(zeile), qPrintable(zeile));
+        QTEST(json(rechne(args(argumente + " --json")).out)[u"durchmesser_korrigiert"].toBool(), "korrigiert");
+    }
+
     // The calculator's result is the factor the beam calculation uses at the same frequency.
     void calculatorAndBeamAgree_data()
     {
@@ -710,6 +735,48 @@ private slots:
             }
         }
         QVERIFY2(rot > 100 && blau > 100 && rotUnten == 0, qPrintable(QStringLiteral("%1 %2 %3").arg(rot).arg(blau).arg(rotUnten)));
+    }
+
+    // The band line of the page, also for a frequency outside every band.
+    void buildPlanBandLine_data()
+    {
+        QTest::addColumn<QString>("frequenz");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("in a band") << "14,2" << "Band 14 MHz, SSB-Bereich";
+        QTest::newRow("outside every band") << "45" << "außerhalb der Amateurbänder, SSB-Bereich";
+    }
+    void buildPlanBandLine()
+    {
+        QFETCH(QString, frequenz);
+        QFETCH(QString, zeile);
+        const QString svg = dir.filePath(QStringLiteral("band.svg"));
+        QCOMPARE(rechne(QStringList{QStringLiteral("bauplan"), QStringLiteral("--frequenz"), frequenz, QStringLiteral("--svg"),
+                                    QStringLiteral("--datei"), svg}).status, 0);
+        QFile datei(svg);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QString inhalt = QString::fromUtf8(datei.readAll());
+        QVERIFY2(inhalt.contains(u'>' + zeile + u'<'), qPrintable(zeile));
+    }
+
+    // Without --datei the plan lands in the working directory under the name of its kind.
+    void buildPlanDefaultFile_data()
+    {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("anfang");
+        QTest::newRow("pdf") << "bauplan" << "Zentavik-Bauplan.pdf" << QByteArray("%PDF");
+        QTest::newRow("svg") << "bauplan --svg" << "Zentavik-Bauplan.svg" << QByteArray("<?xml");
+    }
+    void buildPlanDefaultFile()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, anfang);
+        QFile::remove(dir.filePath(datei));
+        QCOMPARE(rechne(args(argumente)).status, 0);
+        QFile plan(dir.filePath(datei));
+        QVERIFY(plan.open(QIODevice::ReadOnly));
+        QVERIFY(plan.read(anfang.size()) == anfang);
     }
 
     // The drawing carries each measure at its dimension line.

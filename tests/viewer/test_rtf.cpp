@@ -2,6 +2,7 @@
 #include "viewer/rtf/rtfwriter.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QGlyphRun>
 #include <QImage>
@@ -33,6 +34,33 @@ QByteArray pictureHex(const char* format, int width, int height)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes.toHex();
+}
+
+// A one-bit grey PNG of the given size, all black, as RTF picture data: small to store,
+// but as many pixels as asked for once decoded.
+QByteArray largePngHex(quint32 width, quint32 height)
+{
+    const auto chunk = [](const QByteArray& type, const QByteArray& data) -> QByteArray {
+        QByteArray out;
+        QDataStream(&out, QIODevice::WriteOnly) << quint32(data.size());
+        const QByteArray body = type + data;
+        quint32 crc = 0xFFFFFFFF;  // the CRC-32 every PNG chunk ends with
+        for (unsigned char b : body) {
+            crc ^= b;
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+        QByteArray tail;
+        QDataStream(&tail, QIODevice::WriteOnly) << ~crc;
+        return out + body + tail;
+    };
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly) << width << height << quint8(1) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    // Each row: filter byte 0 and its bits, all 0.
+    const QByteArray rows(qsizetype(height) * (1 + (width + 7) / 8), '\0');
+    const QByteArray packed = qCompress(rows, 9).mid(4);  // zlib stream without Qt's length prefix
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header) + chunk("IDAT", packed) + chunk("IEND", {});
+    return png.toHex();
 }
 
 QList<QTextImageFormat> imagesOf(const QTextDocument& doc)
@@ -372,6 +400,44 @@ private slots:
         QCOMPARE(images[0].width(), 20.0);
     }
 
+    // The size a picture is shown at: the goal size in twips, scaled in percent, or its own.
+    void pictureSize_data()
+    {
+        QTest::addColumn<QByteArray>("words");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("goal size") << QByteArray("\\picwgoal300\\pichgoal150") << 20.0 << 10.0;
+        QTest::newRow("goal size scaled") << QByteArray("\\picwgoal300\\pichgoal150\\picscalex50\\picscaley200") << 10.0 << 20.0;
+        QTest::newRow("own size without a goal") << QByteArray("\\picw8\\pich4") << 8.0 << 4.0;
+    }
+    void pictureSize()
+    {
+        QFETCH(QByteArray, words);
+        QTextDocument doc;
+        readRtf("{\\rtf1{\\pict\\pngblip" + words + " " + pictureHex("PNG", 8, 4) + "}}", doc);
+        const QList<QTextImageFormat> images = imagesOf(doc);
+        QCOMPARE(images.size(), 1);
+        QTEST(images[0].width(), "width");
+        QTEST(images[0].height(), "height");
+    }
+
+    // A picture pasted in has no bytes of its own: it is written as PNG.
+    void pastedPictureIsWrittenAsPng()
+    {
+        QTextDocument doc;
+        QImage image(6, 3, QImage::Format_RGB32);
+        image.fill(QColor(0, 90, 200));
+        doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("eingefuegt.png")), image);
+        QTextCursor(&doc).insertImage(QStringLiteral("eingefuegt.png"));
+        const QByteArray written = writeRtf(doc);
+        QVERIFY(written.contains("\\pict\\pngblip"));
+        QTextDocument back;
+        QVERIFY(!readRtf(written, back).otherPictures);
+        const QList<QTextImageFormat> images = imagesOf(back);
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(back.resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>().size(), QSize(6, 3));
+    }
+
     // A picture placed beside the text (a drawing object) shows where it is anchored; the
     // drawing's properties and its stand-in for old readers do not.
     void pictureOfADrawingIsShown()
@@ -397,6 +463,9 @@ private slots:
         QTest::newRow("footnote") << QByteArray("{\\rtf1 a{\\footnote b}}") << "footnotes";
         QTest::newRow("metafile picture") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 0102}}") << "otherPictures";
         QTest::newRow("broken png") << QByteArray("{\\rtf1 a{\\pict\\pngblip 0102}}") << "otherPictures";
+        QTest::newRow("metafile holding JPEG bytes") << "{\\rtf1 a{\\pict\\wmetafile8 " + pictureHex("JPEG", 4, 4) + "}}" << "otherPictures";
+        QTest::newRow("png of more than 40 million pixels") << "{\\rtf1 a{\\pict\\pngblip " + largePngHex(6400, 6300) + "}}" << "otherPictures";
+        QTest::newRow("png of 2 million pixels") << "{\\rtf1 a{\\pict\\pngblip " + largePngHex(2000, 1000) + "}}" << "";
         QTest::newRow("object") << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01}}}") << "objects";
         QTest::newRow("drawing") << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst x}}}") << "objects";
         QTest::newRow("drawing object") << QByteArray("{\\rtf1 a{\\*\\do\\dobxcolumn x}}") << "objects";
