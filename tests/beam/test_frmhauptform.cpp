@@ -233,6 +233,30 @@ private slots:
         QCOMPARE(form->Text6->text(), QStringLiteral("9"));
     }
 
+    // A key beyond the limit is not taken at all: what was typed before can still be undone.
+    void undoAfterTheTypingLimit_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("full");
+        QTest::newRow("frequency, 7 characters") << "Text1" << "123456789" << "1234567";
+        QTest::newRow("outer diameter, 5 characters") << "Text6" << "1234567" << "12345";
+    }
+    void undoAfterTheTypingLimit()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        auto* edit = form->findChild<QLineEdit*>(field);
+        edit->setEnabled(true);
+        edit->clear();
+        focus(edit);
+        QTest::keyClicks(edit, typed);
+        QTEST(edit->text(), "full");
+        QVERIFY(edit->isUndoAvailable());
+        edit->undo();
+        QCOMPARE(edit->text(), QString());
+    }
+
     void accessKeys()
     {
         focus(form->Text1);
