@@ -96,6 +96,23 @@ private slots:
         QCOMPARE(frame.pos().y(), tw(1200));
     }
 
+    // A stored size too small to use (or below 0) gives a window of at least 100 pixels.
+    void storedSizeHasALeast_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("0") << "0";
+        QTest::newRow("below 0") << "-500";
+        QTest::newRow("a few twips") << "30";
+    }
+    void storedSizeHasALeast()
+    {
+        QFETCH(QString, stored);
+        store(QStringLiteral("MainWidth"), stored);
+        store(QStringLiteral("MainHeight"), stored);
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        QCOMPARE(frame.size(), QSize(100, 100));
+    }
+
     void closingStoresTheRectangle()
     {
         QSize outer;

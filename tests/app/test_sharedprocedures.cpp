@@ -6,6 +6,7 @@
 #include "beam/frmhauptform.h"
 #include "common/module1.h"
 #include "platform/mdichild.h"
+#include "platform/twips.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -320,6 +322,45 @@ private slots:
         const QStringList rows = QString::fromLocal8Bit(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 3);  // two heading lines, one image
         QVERIFY2(rows[2].simplified().startsWith(QStringLiteral("1 0 image")), qPrintable(rows[2]));
+    }
+
+    // The form prints at its size on the screen, but never wider than the page: on a small
+    // page its picture is drawn with more dots per inch.
+    void printoutFitsThePage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("shrunk");
+        QTest::newRow("A4") << int(QPageSize::A4) << false;
+        QTest::newRow("A7") << int(QPageSize::A7) << true;
+    }
+    void printoutFitsThePage()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, shrunk);
+        FakeFrame frame(QStringLiteral("Status: Berechnung eines Zentavik"));
+        frmHauptform form(frame);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("seite.pdf"));
+        fake.printer = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::PageSizeId(page)));
+            return true;
+        };
+        EingabenDrucken(form);
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+        QVERIFY(images.waitForFinished());
+        const QStringList rows = QString::fromLocal8Bit(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        // Columns: page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+        const QStringList columns = rows[2].simplified().split(u' ');
+        const int width = columns.value(3).toInt(), ppi = columns.value(12).toInt();
+        const QPageLayout layout(QPageSize(QPageSize::PageSizeId(page)), QPageLayout::Portrait, QMarginsF());
+        QVERIFY2(width / double(ppi) <= layout.fullRect(QPageLayout::Inch).width() + 0.01, qPrintable(rows[2]));
+        QCOMPARE(ppi > int(logicalDpi()) + 1, shrunk);
     }
 
     void dipolFormIsCompleteBehindItsHiddenItem()
