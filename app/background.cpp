@@ -14,6 +14,10 @@ DrawingArea::DrawingArea(QWidget* parent) : QMdiArea(parent)
     loadResources();
     drawing.load(QStringLiteral(":/antenne.svg"));
     setBackground(palette().window());
+    // A child window that reaches beyond the frame's client area (the frame made smaller, or
+    // a window placed before the frame got its decorations) stays reachable by scrolling.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 // Drawn at the top left, scaled down so that the whole antenna fits the frame's height.

@@ -332,6 +332,13 @@ void MDIForm1::showChild(QWidget* form)
 
 void MDIForm1::childActivated(QMdiSubWindow* window)
 {
+    showMenusOf(window);
+    if (auto* child = window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr)
+        child->childActivated();
+}
+
+void MDIForm1::showMenusOf(QMdiSubWindow* window)
+{
     auto* child = window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr;
     // A child with a menu of its own puts it into the menu bar while it is active.
     const QList<QAction*> own = child ? child->ownMenus() : QList<QAction*>{};
@@ -340,8 +347,6 @@ void MDIForm1::childActivated(QMdiSubWindow* window)
         menuBar()->clear();
         menuBar()->addActions(wanted);
     }
-    if (child)
-        child->childActivated();
 }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
@@ -355,6 +360,10 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
         if (!active || active == watched || !active->isVisible())
             childActivated(nullptr);
     }
+    // Shown again while it still counts as the active child (the viewer hides during its
+    // open dialog), the area reports no change either: its menus come back all the same.
+    if (event->type() == QEvent::Show && window && area->activeSubWindow() == window)
+        showMenusOf(window);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -76,6 +76,8 @@ private:
     void writeSettings();
     void fitOuterSize();
     void childActivated(QMdiSubWindow* window);
+    // Puts the menus of this child (the frame's own when it has none) into the menu bar.
+    void showMenusOf(QMdiSubWindow* window);
     void mnuDat_Open();
 
     SettingsStore settings;

@@ -233,11 +233,11 @@ int bauplanBefehl(const QStringList& argumente, QTextStream& out, QTextStream& e
                   QStringLiteral("Zeichnet einen Bauplan mit allen berechneten Maßen auf eine DIN-A4-Seite."), optionen);
     if (!befehl.lies(argumente, out))
         return Erfolg;
+    const bool svg = befehl.gesetzt(QStringLiteral("svg"));
+    const QString pfad = befehl.gesetzt(QStringLiteral("datei")) ? befehl.dateiName(QStringLiteral("datei"))
+                         : svg ? QStringLiteral("Zentavik-Bauplan.svg") : QStringLiteral("Zentavik-Bauplan.pdf");
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
     meldeHinweise(lauf.hinweise, err);
-    const bool svg = befehl.gesetzt(QStringLiteral("svg"));
-    const QString pfad = befehl.gesetzt(QStringLiteral("datei")) ? befehl.wert(QStringLiteral("datei"))
-                         : svg ? QStringLiteral("Zentavik-Bauplan.svg") : QStringLiteral("Zentavik-Bauplan.pdf");
     if (svg)
         schreibeBauplanSvg(lauf, pfad);
     else

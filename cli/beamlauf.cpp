@@ -339,10 +339,11 @@ int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
                   optionen);
     if (!befehl.lies(argumente, out))
         return Erfolg;
+    const QString datei = befehl.gesetzt(QStringLiteral("datei")) ? befehl.dateiName(QStringLiteral("datei")) : QString();
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
     meldeHinweise(lauf.hinweise, err);
-    if (befehl.gesetzt(QStringLiteral("datei")))
-        writeReportFile(befehl.wert(QStringLiteral("datei")), berichtDatei(lauf));
+    if (!datei.isEmpty())
+        writeReportFile(datei, berichtDatei(lauf));
     if (befehl.gesetzt(QStringLiteral("json")))
         out << beamJson(lauf);
     else if (!befehl.gesetzt(QStringLiteral("datei")))

@@ -36,6 +36,14 @@ QString Befehl::hilfe() const
     return text;
 }
 
+QString Befehl::dateiName(const QString& name) const
+{
+    const QString pfad = wert(name);
+    if (pfad.trimmed().isEmpty())
+        throw FalscheEingabe{QStringLiteral("--") + name, QStringLiteral("kein Dateiname angegeben")};
+    return pfad;
+}
+
 bool Befehl::lies(const QStringList& argumente, QTextStream& out)
 {
     if (!parser.parse(QStringList{Programm} + argumente)) {

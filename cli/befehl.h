@@ -38,6 +38,8 @@ public:
 
     bool gesetzt(const QString& name) const { return parser.isSet(name); }
     QString wert(const QString& name) const { return parser.value(name); }
+    // The value of a file option; an empty name names no file and is refused as input.
+    QString dateiName(const QString& name) const;
     QString hilfe() const;
 
 private:

@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -236,6 +237,38 @@ private slots:
         frame.mnuEnde_Click();
         QVERIFY(quit);
         QVERIFY(!frame.isVisible());
+    }
+
+    // The viewer hides while its open dialog is up; shown again it is still the active child
+    // and its own menus are back in the menu bar, so Ctrl+O opens a file and no pruning window.
+    void viewerMenusBackAfterItsOpenDialog_data()
+    {
+        QTest::addColumn<bool>("chosen");  // a file chosen, or the dialog cancelled
+        QTest::newRow("file chosen") << true;
+        QTest::newRow("dialog cancelled") << false;
+    }
+    void viewerMenusBackAfterItsOpenDialog()
+    {
+        QFETCH(bool, chosen);
+        QTemporaryDir dir;
+        const QString report = writeReport(dir, "Bericht");
+        QFile other(dir.filePath(QStringLiteral("notiz.txt")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("Notiz");
+        other.close();
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.quit = [] {};
+        frame.show();
+        DateiAnzeigen(report, frame);
+        frmRTF* viewer = frame.existingViewer();
+        QVERIFY(viewer);
+        fake.fileNames = {chosen ? std::optional<QString>(other.fileName()) : std::nullopt};
+        viewer->mnuOpen_Click();
+        QVERIFY(viewer->parentWidget()->isVisible());
+        QCOMPARE(frame.menuBar()->actions(), viewer->ownMenus());
+        QCOMPARE(viewer->RichTextBox1->toPlainText(), chosen ? QStringLiteral("Notiz") : QStringLiteral("Bericht"));
+        viewer->Geaendert = false;
+        fake.answers = {ui::Answer::Yes};
     }
 
     void viewerStaysLeftOfItsCentredPlace()

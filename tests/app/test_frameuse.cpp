@@ -86,6 +86,39 @@ private slots:
         QCOMPARE(form.Text4->text(), QStringLiteral("0,95"));
     }
 
+    // A child window reaching beyond the client area (the frame made smaller after it was
+    // placed) can be scrolled into view: no control stays out of reach.
+    void childBeyondTheAreaScrollsIntoView_data()
+    {
+        QTest::addColumn<QPoint>("beyond");  // how far the child reaches past the bottom right corner
+        QTest::newRow("below") << QPoint(-400, 60);
+        QTest::newRow("right") << QPoint(80, -300);
+        QTest::newRow("both") << QPoint(40, 40);
+    }
+    void childBeyondTheAreaScrollsIntoView()
+    {
+        QFETCH(QPoint, beyond);
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        auto* form = new QWidget;
+        form->setFixedSize(200, 150);
+        QMdiSubWindow* window = frame.addChild(form);
+        frame.showChild(form);
+        QWidget* viewport = frame.mdiArea()->viewport();
+        const QPoint corner(viewport->width(), viewport->height());
+        window->move(corner + beyond - QPoint(window->width(), window->height()));
+        QCoreApplication::processEvents();
+        QScrollBar* down = frame.mdiArea()->verticalScrollBar();
+        QScrollBar* across = frame.mdiArea()->horizontalScrollBar();
+        QCOMPARE(down->isVisible(), beyond.y() > 0);
+        QCOMPARE(across->isVisible(), beyond.x() > 0);
+        down->setValue(down->maximum());
+        across->setValue(across->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY(viewport->rect().contains(window->geometry()));
+    }
+
     // Alt plus a letter: the active form's control that claims it, else the menu bar's menu.
     void accessKeysOfTheFormBeforeTheMenus_data()
     {

@@ -171,6 +171,8 @@ private slots:
         QTest::newRow("height too small") << "beam --hoehe 0" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("unknown option") << "beam --frequency 14" << 2 << "zentavik-rechner: --frequency: unbekannte Option";
         QTest::newRow("missing value") << "beam --frequenz" << 2 << "zentavik-rechner: --frequenz: Wert fehlt";
+        QTest::newRow("report file name empty") << "beam --datei=" << 2 << "zentavik-rechner: --datei: kein Dateiname angegeben\n";
+        QTest::newRow("plan file name empty") << "bauplan --svg --datei=" << 2 << "zentavik-rechner: --datei: kein Dateiname angegeben\n";
         QTest::newRow("stray argument") << "beam 14,2" << 2 << "zentavik-rechner: überzähliges Argument \"14,2\"";
         QTest::newRow("unknown command") << "antenne" << 2 << "zentavik-rechner: unbekannter Befehl \"antenne\"";
         QTest::newRow("no command") << "" << 2 << "zentavik-rechner: kein Befehl angegeben";
