@@ -470,10 +470,15 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Enter presses the button that has the focus, anywhere else "&Rechnen".
-            if (watched == Command2 && Command2->isEnabled())
+            if (watched == Command2 && Command2->isEnabled()) {
                 Command2->click();
-            else
+            } else {
+                // The factor field is checked as when a click on the button leaves it: a factor
+                // outside 0 to 1 would give wire lengths of 0 m or many half waves.
+                if (watched == Text4)
+                    Text4_LostFocus();
                 Command1->click();
+            }
             return true;
         }
         // An editable combo box takes the keys itself and hands them to its line edit.

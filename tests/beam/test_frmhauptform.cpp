@@ -551,6 +551,30 @@ private slots:
         QCOMPARE(frame.text, QStringLiteral("Status: Berechnung eines Zentavik"));
     }
 
+    // Enter in the factor field checks the field as leaving it for a click on "&Rechnen" does:
+    // a factor outside 0 to 1 never makes wire lengths of 0 m or five half waves.
+    void enterInFactorFieldChecksItFirst_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("used");  // the factor the calculation used, as the field shows it
+        QTest::newRow("above 1") << "5" << "0,946";
+        QTest::newRow("zero") << "0" << "0,946";
+        QTest::newRow("no number") << "," << "0,946";
+        QTest::newRow("inside") << "0,95" << "0,95";
+    }
+    void enterInFactorFieldChecksItFirst()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, used);
+        form->Text1->setText(QStringLiteral("14,2"));
+        focus(form->Text4);
+        form->Text4->setText(typed);
+        QTest::keyClick(form->Text4, Qt::Key_Return);
+        QCOMPARE(form->Text4->text(), used);
+        QVERIFY(form->Info->text().startsWith(QStringLiteral("Berechnet für die Resonanzfrequenz = 14,2 MHz / LgD=")));
+        QVERIFY(!form->Info->text().contains(QStringLiteral("LgD=0,0 m")));
+    }
+
     void earlyEndKeepsReportAndButton()
     {
         form->Command1->click();
