@@ -107,6 +107,10 @@ bool sameFile(const QString& a, const QString& b)
 
 Failure readFailure(const QString& name, const QFile& file)
 {
+    // No name: no calculation has written its report yet in this working folder.
+    if (name.isEmpty())
+        return {53, QStringLiteral("Es liegt noch keine Ergebnistabelle vor.\r\n"
+                                   "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.")};
     const QFileInfo info(name);
     if (!info.exists())
         return {53, QStringLiteral("Datei nicht gefunden: \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
