@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QPrinterInfo>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -63,6 +65,22 @@ public:
     }
 };
 
+// The messages break their lines by hand. Qt wraps every text wider than about 500 pixels,
+// which leaves single words on lines of their own; the box is made wide enough for the
+// longest line instead, up to three quarters of the screen, beyond which lines still wrap.
+void keepLinesWhole(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const QFontMetrics metrics(label->font());
+    int longest = 0;
+    for (const QString& line : box.text().split(u'\n'))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() * 3 / 4 : 600;
+    label->setMinimumWidth(std::min(longest, widest));
+}
 } // namespace
 
 ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon)
@@ -70,6 +88,7 @@ ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Butto
     QMessageBox box(toIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
     // Texts use CR LF line breaks; the box wants plain line feeds.
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    keepLinesWhole(box);
     QList<std::pair<QAbstractButton*, ui::Answer>> answers;
     // A screen reader reads the box by its title (without the framing blanks) and the message.
     box.setAccessibleName(title.trimmed());

@@ -5,6 +5,7 @@
 #include "tests/support/germanlocale.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,6 +88,43 @@ private slots:
                                                 ui::Buttons(buttons), ui::Icon::Critical);
         QCOMPARE(shown.join(u'|'), texts);
         QCOMPARE(int(given), answer);
+    }
+
+    // Lines that the message breaks by hand are shown whole; only a line too wide for the
+    // screen is wrapped.
+    void messageLinesStayWhole_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("shownLines");  // lines on screen; 0: more than given (a long line wraps)
+        QTest::newRow("short help") << QStringList{
+            QStringLiteral("Der Text kann wie in einem Textverarbeitungs-Programm formatiert   "),
+            QStringLiteral("bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   "),
+            QStringLiteral("gespeichert und gedruckt werden.")} << 3;
+        QTest::newRow("one short line") << QStringList{QStringLiteral("Division durch Null")} << 1;
+        QTest::newRow("very long line") << QStringList{QStringLiteral("Lang ").repeated(60)} << 0;
+    }
+    void messageLinesStayWhole()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, shownLines);
+        int height = 0, lineHeight = 1;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            height = label->heightForWidth(label->width());
+            if (height < 0)
+                height = label->sizeHint().height();
+            lineHeight = label->fontMetrics().lineSpacing();
+            box->accept();
+        });
+        ui::messageBox(lines.join(QStringLiteral("\r\n")), QStringLiteral(" Kurzhilfe"), ui::Buttons::Ok, ui::Icon::Information);
+        const int shown = (height + lineHeight / 2) / lineHeight;
+        if (shownLines > 0)
+            QCOMPARE(shown, shownLines);
+        else
+            QVERIFY2(shown > lines.size(), qPrintable(QString::number(shown)));
     }
 
     void contextMenuOfTextFields()
