@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QIcon>
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -27,6 +28,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <utility>
 
 namespace {
 const QString section = QStringLiteral("Settings");
@@ -369,8 +372,14 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 
 void MDIForm1::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+    if (event->type() == QEvent::ActivationChange) {
+        // Coming back from a message box or dialog of the program is no new activation: the
+        // status line keeps what the box's action left in it.
+        if (!isActiveWindow())
+            leftForDialog = qobject_cast<QDialog*>(QApplication::activeWindow()) != nullptr;
+        else if (!std::exchange(leftForDialog, false))
+            setStatus(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -85,6 +85,7 @@ private:
     QList<QAction*> frameMenus;
     QList<QMdiSubWindow*> loadOrder;
     frmHauptform* beamForm = nullptr;
+    bool leftForDialog = false;  // the frame lost the focus to a message box or dialog
     frmVk* vkForm = nullptr;
     ZusatzDipol* dipolForm = nullptr;
     frmRTF* viewer = nullptr;

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -117,6 +118,38 @@ private slots:
         across->setValue(across->maximum());
         QCoreApplication::processEvents();
         QVERIFY(viewport->rect().contains(window->geometry()));
+    }
+
+    // A message box or dialog of the program closing is no new activation of the frame: the
+    // status line keeps what it said. Another window of the program coming and going is one.
+    void statusAfterOtherTopLevelWindow_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("message box") << true << "Status: Bereit zum Anzeigen der Berechnungsergebnisse";
+        QTest::newRow("other window") << false << "Status: Bereit für Antennen-Berechnungen";
+    }
+    void statusAfterOtherTopLevelWindow()
+    {
+        QFETCH(bool, dialog);
+        QFETCH(QString, status);
+        ShownFrame shown;
+        MDIForm1& frame = shown.frame;
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.setStatus(QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
+        std::unique_ptr<QWidget> other;
+        if (dialog)
+            other = std::make_unique<QMessageBox>(QMessageBox::Information, QStringLiteral(" Info"), QStringLiteral("Info"),
+                                                  QMessageBox::Ok, &frame);
+        else
+            other = std::make_unique<QWidget>();
+        other->show();
+        QApplication::setActiveWindow(other.get());
+        QTRY_VERIFY(other->isActiveWindow() && !frame.isActiveWindow());
+        other->close();
+        QApplication::setActiveWindow(&frame);
+        QTRY_VERIFY(frame.isActiveWindow());
+        QCOMPARE(frame.status(), status);
     }
 
     // Alt plus a letter: the active form's control that claims it, else the menu bar's menu.
