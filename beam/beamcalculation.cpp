@@ -163,7 +163,11 @@ std::vector<Step> Berechnung::reportSteps()
 {
     std::vector<Step> steps{
         {"R1", [this] { env.module.TabellenDatei = QStringLiteral("Zentavik.txt"); return StepResult::Next; }},
-        {"R2", [this] { report = openReport(env.module.TabellenDatei); return StepResult::Next; }},
+        {"R2", [this] {
+             report = openReport(env.module.TabellenDatei);
+             reportCreated = true;
+             return StepResult::Next;
+         }},
     };
     for (int n = 1; n <= reportLineCount; ++n) {
         // The report's lines 1 to 29, one step each; line 9 only for insulated wire.
@@ -171,18 +175,30 @@ std::vector<Step> Berechnung::reportSteps()
                              const ReportData data = reportData();
                              if (n == 9 && !data.insulated)
                                  return StepResult::Next;
+                             // Stays marked if the write fails and the user skips the line.
+                             missingLines.insert(n);
                              writeLine(reportLine(n, data));
+                             missingLines.erase(n);
                              return StepResult::Next;
                          }});
     }
+    // The note says what is on disk: a report that could not be created, or that lacks lines
+    // the user chose to skip, is never announced as complete, and one never created is not
+    // offered for showing.
     steps.push_back({"R8", [this] {
-                         appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt als Textfile 'Zentavik.txt' vor.  "));
+                         if (!reportCreated)
+                             appendInfo(env.module.CrLf + QStringLiteral("Tabelle konnte nicht als Textfile 'Zentavik.txt' angelegt werden.  "));
+                         else if (!missingLines.empty())
+                             appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt unvollständig als Textfile 'Zentavik.txt' vor.  "));
+                         else
+                             appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt als Textfile 'Zentavik.txt' vor.  "));
                          return StepResult::Next;
                      }});
     steps.push_back({"R9", [this] { closeReport(report.get()); report.reset(); return StepResult::Next; }});
-    steps.push_back({"R10", [this] { form.enableCommand2(); return StepResult::Next; }});
+    steps.push_back({"R10", [this] { if (reportCreated) form.enableCommand2(); return StepResult::Next; }});
     steps.push_back({"R11", [this] {
-                         form.setStatus(QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
+                         if (reportCreated)
+                             form.setStatus(QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
                          return StepResult::Next;
                      }});
     return steps;
@@ -192,6 +208,8 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
 {
     v = BeamValues{};
     bare = true;
+    reportCreated = false;
+    missingLines.clear();
     std::vector<Step> steps = calculationSteps();
     if (withReport) {
         std::vector<Step> rest = reportSteps();

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <set>
 
 class VkRechnerZustand;
 struct ReportData;
@@ -89,6 +90,8 @@ private:
     BeamValues v;
     bool bare = true;
     std::unique_ptr<QFile> report;
+    bool reportCreated = false;   // this run created the report file
+    std::set<int> missingLines;   // report lines whose failure the user skipped
     QString infoText;
 };
 

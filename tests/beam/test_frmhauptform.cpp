@@ -618,8 +618,34 @@ private slots:
             QCOMPARE(fake->messages.size(), 1);
             QVERIFY(!form->Command2->isEnabled());
             QCOMPARE(frame.text, QStringLiteral("Status: vorher"));
+        } else {
+            // Every failure skipped: no report exists, so none is announced or offered.
+            QVERIFY2(form->Info->text().endsWith(QStringLiteral("Tabelle konnte nicht als Textfile 'Zentavik.txt' angelegt werden.  ")),
+                     qPrintable(form->Info->text()));
+            QVERIFY(!form->Info->text().contains(QStringLiteral("liegt")));
+            QVERIFY(!form->Command2->isEnabled());
+            QCOMPARE(frame.text, QStringLiteral("Status: vorher"));
         }
         QVERIFY(!fake->busy);
+    }
+
+    // A report that fills the disk: the lines that did not fit are skipped one by one, and the
+    // note says the table is incomplete; what was written can still be shown.
+    void reportOnAFullDisk()
+    {
+        if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+            QSKIP("no /dev/full here");
+        QTemporaryDir full;
+        QDir::setCurrent(full.path());
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), QStringLiteral("Zentavik.txt")));
+        for (int i = 0; i < 40; ++i)
+            fake->answers.push_back(ui::Answer::Ignore);
+        form->Command1->click();
+        QDir::setCurrent(dir.path());
+        QVERIFY(fake->messages.size() > 1);
+        QVERIFY2(form->Info->text().endsWith(QStringLiteral("Tabelle liegt unvollständig als Textfile 'Zentavik.txt' vor.  ")),
+                 qPrintable(form->Info->text()));
+        QVERIFY(form->Command2->isEnabled());
     }
 
     void closeBoxOnlyHides()
