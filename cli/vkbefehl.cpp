@@ -71,7 +71,7 @@ int vkBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
     e.erdbodenKorrektur = befehl.gesetzt(QStringLiteral("erdbodenkorrektur"));
     const VkRechnung r = VkBerechnen(e, Komma);
     if (r.stopp == VkFeld::Text1)
-        throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("die Frequenz fehlt (0 oder keine Zahl)")};
+        throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("die Frequenz fehlt (0, negativ oder keine Zahl)")};
     if (r.stopp == VkFeld::Text2)
         throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
     const QString durchmesser = r.durchmesserText.value_or(e.durchmesser);

@@ -23,7 +23,9 @@ VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
     VkRechnung r;
     r.vkErgebnis = e.vkBisher;
     r.f = lies(e.frequenz);
-    if (r.f == 0) {
+    // A frequency below zero has no wavelength: it would hand a negative wire diameter to the
+    // beam form, so it is refused like a missing one.
+    if (!(r.f > 0)) {
         r.stopp = VkFeld::Text1;
         r.beep = true;
         return r;

@@ -180,6 +180,7 @@ private slots:
         QTest::newRow("calculator without frequency") << "beam --frequenz 0 --hoehe 10" << 2 << "zentavik-rechner: --frequenz: der VF-Rechner braucht eine Frequenz über 0";
         QTest::newRow("calculator height empty") << "beam --hoehe=" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("vk without frequency") << "vk --frequenz x" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt";
+        QTest::newRow("vk negative frequency") << "vk --frequenz -14,2" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt (0, negativ oder keine Zahl)";
         QTest::newRow("vk height too small") << "vk --hoehe 0,009" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("pruning without length") << "pruning --ist 14 --soll 14,2" << 2 << "zentavik-rechner: --laenge: die jetzige Antennenlänge fehlt";
         QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
