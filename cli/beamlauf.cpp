@@ -317,12 +317,10 @@ QString beamJson(const BeamLauf& l)
     j.endObject();
     j.key(QStringLiteral("ZusatzVerkuerzung")).value(l.zusatzVerkuerzung);
     const BeamDimensions& o = l.werte.out;
-    const std::pair<const char*, float> werte[] = {
-        {"LgD", o.LgD}, {"LgR", o.LgR}, {"A", o.A}, {"Bv", o.Bv}, {"Bh", o.Bh}, {"LgBoom", o.LgBoom}, {"C", o.C},
-        {"gesLgBoom", o.gesLgBoom}, {"D", o.D}, {"P", o.P}, {"frD", o.frD}, {"frR", o.frR}, {"Vlg", o.Vlg}};
     j.key(QStringLiteral("werte")).beginObject();
-    for (const auto& [name, wert] : werte)
-        j.key(QString::fromLatin1(name)).value(wert);
+    j.members<float>({{"LgD", o.LgD}, {"LgR", o.LgR}, {"A", o.A}, {"Bv", o.Bv}, {"Bh", o.Bh}, {"LgBoom", o.LgBoom},
+                      {"C", o.C}, {"gesLgBoom", o.gesLgBoom}, {"D", o.D}, {"P", o.P}, {"frD", o.frD}, {"frR", o.frR},
+                      {"Vlg", o.Vlg}});
     j.endObject();
     j.endObject();
     return j.text();

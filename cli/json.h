@@ -5,7 +5,9 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class JsonWriter {
@@ -24,6 +26,15 @@ public:
     JsonWriter& value(bool flag);
     JsonWriter& value(const std::optional<QString>& text);
     JsonWriter& null();
+
+    // Named members written one after the other into the open object, in the order given.
+    template <typename T>
+    JsonWriter& members(std::initializer_list<std::pair<const char*, T>> named)
+    {
+        for (const auto& [name, v] : named)
+            key(QString::fromLatin1(name)).value(v);
+        return *this;
+    }
 
     // The document, ending in a line feed.
     QString text() const { return out + u'\n'; }

@@ -31,20 +31,14 @@ QString rechnerJson(Texte eingaben, Schalter eingabeSchalter, Texte texte, Schal
     JsonWriter j;
     j.beginObject();
     j.key(QStringLiteral("eingaben")).beginObject();
-    for (const auto& [name, text] : eingaben)
-        j.key(QString::fromLatin1(name)).value(text);
-    for (const auto& [name, an] : eingabeSchalter)
-        j.key(QString::fromLatin1(name)).value(an);
+    j.members(eingaben).members(eingabeSchalter);
     j.endObject();
     j.key(QStringLiteral("texte")).beginObject();
-    for (const auto& [name, text] : texte)
-        j.key(QString::fromLatin1(name)).value(text);
+    j.members(texte);
     j.endObject();
-    for (const auto& [name, an] : merkmale)
-        j.key(QString::fromLatin1(name)).value(an);
+    j.members(merkmale);
     j.key(QStringLiteral("werte")).beginObject();
-    for (const auto& [name, wert] : werte)
-        j.key(QString::fromLatin1(name)).value(wert);
+    j.members(werte);
     j.endObject();
     j.endObject();
     return j.text();

@@ -2,6 +2,7 @@
 // Runs zentavik-rechner in the test process and keeps what it wrote.
 
 #include "cli/rechner.h"
+#include "vf/groundcorrection.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,3 +22,13 @@ inline RechnerLauf rechne(const QStringList& argumente)
     err.flush();
     return lauf;
 }
+
+// The velocity-factor calculator after a computation, as the other windows read it.
+struct AktiverVkRechner : VkRechnerZustand {
+    QString hoehe, durchmesser;
+    bool korrektur = false;
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return korrektur; }
+    QString hoeheText() override { return hoehe; }
+    QString durchmesserText() override { return durchmesser; }
+};

@@ -23,15 +23,6 @@
 
 namespace {
 
-// The velocity-factor calculator after a computation.
-struct AktiverVkRechner : VkRechnerZustand {
-    QString hoehe, durchmesser;
-    bool korrektur = false;
-    QString tag() override { return QStringLiteral("Aktiv"); }
-    bool erdbodenKorrektur() override { return korrektur; }
-    QString hoeheText() override { return hoehe; }
-    QString durchmesserText() override { return durchmesser; }
-};
 
 struct Eingabe {
     QString frequenz, vk, material, aussen, leiter;

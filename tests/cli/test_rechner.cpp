@@ -31,15 +31,6 @@ QJsonObject json(const QString& text)
 
 bool nahe(double wert, double soll) { return std::fabs(wert - soll) <= 1.5e-6 * std::fabs(soll); }
 
-// The velocity-factor calculator after a computation, as the additional dipole's window reads it.
-struct AktiverVkRechner : VkRechnerZustand {
-    QString hoehe, durchmesser;
-    bool korrektur = false;
-    QString tag() override { return QStringLiteral("Aktiv"); }
-    bool erdbodenKorrektur() override { return korrektur; }
-    QString hoeheText() override { return hoehe; }
-    QString durchmesserText() override { return durchmesser; }
-};
 
 } // namespace
 
