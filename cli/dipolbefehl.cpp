@@ -161,10 +161,13 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
         throw *lauf.ergebnis.fehler;
     if (!lauf.ergebnis.gerechnet)
         verweigere(lauf);
-    // The window only beeps at a wanted resonance below the lowest one and shows the results.
+    // The window beeps at a wanted resonance below the lowest one and puts the focus into the
+    // field: the additional dipole would be longer than the driven one, which the design does
+    // not allow. Here that is bad input like every other beep into a field.
     if (lauf.ergebnis.fokus == ZusatzDipolFeld::Text1)
-        lauf.hinweise << QStringLiteral("--resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
-                                        "der Zusatzdipol muss kürzer sein als der Erreger-Dipol");
+        throw FalscheEingabe{QStringLiteral("--resonanz"),
+                             QStringLiteral("liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
+                                            "der Zusatzdipol muss kürzer sein als der Erreger-Dipol")};
     return lauf;
 }
 
