@@ -286,6 +286,15 @@ QString berichtText(const BeamLauf& lauf, const QString& zeilenende)
 
 QByteArray berichtDatei(const BeamLauf& lauf) { return encodeCp1252(berichtText(lauf, QStringLiteral("\r\n"))); }
 
+void rechnerEingabenJson(JsonWriter& j, const BeamEingaben& e)
+{
+    if (!e.vkRechner)
+        return;
+    j.key(QStringLiteral("hoehe")).value(e.hoehe);
+    j.key(QStringLiteral("vk-durchmesser")).value(e.vkDurchmesser);
+    j.key(QStringLiteral("erdbodenkorrektur")).value(e.erdbodenKorrektur);
+}
+
 QString beamJson(const BeamLauf& l)
 {
     const BeamEingaben& e = l.eingaben;
@@ -299,11 +308,7 @@ QString beamJson(const BeamLauf& l)
     j.key(QStringLiteral("aussen")).value(e.aussen);
     j.key(QStringLiteral("leiter")).value(e.leiter);
     j.key(QStringLiteral("bereich")).value(bereiche[e.bereich]);
-    if (e.vkRechner) {
-        j.key(QStringLiteral("hoehe")).value(e.hoehe);
-        j.key(QStringLiteral("vk-durchmesser")).value(e.vkDurchmesser);
-        j.key(QStringLiteral("erdbodenkorrektur")).value(e.erdbodenKorrektur);
-    }
+    rechnerEingabenJson(j, e);
     j.endObject();
     j.key(QStringLiteral("texte")).beginObject();
     j.key(QStringLiteral("frequenz")).value(l.text1);

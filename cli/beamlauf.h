@@ -5,6 +5,7 @@
 #include "beam/beamcalculation.h"
 #include "beam/report.h"
 #include "cli/befehl.h"
+#include "cli/json.h"
 #include "vf/groundcorrection.h"
 
 #include <QDate>
@@ -85,6 +86,8 @@ QString berichtText(const BeamLauf& lauf, const QString& zeilenende);
 // The report file's bytes: Windows-1252, CR LF.
 QByteArray berichtDatei(const BeamLauf& lauf);
 QString beamJson(const BeamLauf& lauf);
+// The calculator's inputs among a JSON document's inputs, when the calculator took part.
+void rechnerEingabenJson(JsonWriter& j, const BeamEingaben& eingaben);
 
 // "beam": returns the exit status.
 int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err);

@@ -212,11 +212,7 @@ QString dipolJson(const DipolLauf& l)
     j.key(QStringLiteral("material")).value(e.beam.material);
     j.key(QStringLiteral("aussen")).value(e.beam.aussen);
     j.key(QStringLiteral("leiter")).value(e.beam.leiter);
-    if (e.beam.vkRechner) {
-        j.key(QStringLiteral("hoehe")).value(l.beam.hoehe);
-        j.key(QStringLiteral("vk-durchmesser")).value(l.beam.vkDurchmesser);
-        j.key(QStringLiteral("erdbodenkorrektur")).value(e.beam.erdbodenKorrektur);
-    }
+    rechnerEingabenJson(j, l.beam);
     j.endObject();
     j.key(QStringLiteral("texte")).beginObject();
     j.key(QStringLiteral("durchmesser")).value(r.text4.value_or(f.text4));

@@ -2,6 +2,7 @@
 #include "common/dipolabstand.h"
 #include "common/module1.h"
 #include "vf/groundcorrection.h"
+#include "tests/support/fakevkrechner.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 
@@ -15,16 +16,6 @@
 #include <cmath>
 
 namespace {
-
-struct FakeRechner : VkRechnerZustand {
-    QString tagText = QStringLiteral("-");
-    bool korrektur = false;
-    QString hoehe, durchmesser;
-    QString tag() override { return tagText; }
-    bool erdbodenKorrektur() override { return korrektur; }
-    QString hoeheText() override { return hoehe; }
-    QString durchmesserText() override { return durchmesser; }
-};
 
 // The worked example: a 14 MHz driven dipole, a 21 MHz additional one, both of 2 mm wire.
 ZusatzDipolEingaben beispiel()
@@ -173,7 +164,7 @@ private slots:
         QFETCH(QString, text5);
         ZusatzDipolEingaben e = beispiel();
         e.text5 = dE;
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
         rechner.hoehe = height;
         const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
@@ -204,7 +195,7 @@ private slots:
         ZusatzDipolEingaben e = beispiel();
         e.text3 = impedance;
         e.text4 = dZ;
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
         rechner.hoehe = height;
         const ZusatzDipolErgebnis r = ZusatzDipolRechnen(e, 0, &rechner, komma);
@@ -265,7 +256,7 @@ private slots:
     void groundCorrectionOfTheActiveCalculator()
     {
         // At 10 m over ground the calculator's correction for 14,2 MHz and 2 mm is 5,536217 %.
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = QStringLiteral("Aktiv");
         rechner.hoehe = QStringLiteral("10");
         ZusatzDipolEingaben e = beispiel();
@@ -292,7 +283,7 @@ private slots:
     {
         QFETCH(QString, dZ);
         QFETCH(QString, dE);
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = QStringLiteral("Aktiv");
         rechner.hoehe = QStringLiteral("10");
         ZusatzDipolEingaben e = beispiel();
@@ -316,7 +307,7 @@ private slots:
         QFETCH(double, verkuerzung);
         QFETCH(QString, height);
         QFETCH(int, number);
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
         rechner.hoehe = height;
         const ZusatzDipolErgebnis r = ZusatzDipolRechnen(beispiel(), verkuerzung, &rechner, komma);
@@ -345,7 +336,7 @@ private slots:
         QFETCH(QString, text2);
         QFETCH(QString, diameter);
         QFETCH(QString, text6);
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = aktiv ? QStringLiteral("Aktiv") : QStringLiteral("-");
         rechner.durchmesser = QStringLiteral("2.0");
         ZusatzDipolQuellen quellen;
@@ -427,7 +418,7 @@ private slots:
         QFETCH(QString, impedance);
         QFETCH(QString, field);
         QFETCH(QString, offered);
-        FakeRechner rechner;
+        FakeVkRechner rechner;
         rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
         rechner.hoehe = height;
         rechner.durchmesser = QStringLiteral("2");

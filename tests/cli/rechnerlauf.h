@@ -2,7 +2,7 @@
 // Runs zentavik-rechner in the test process and keeps what it wrote.
 
 #include "cli/rechner.h"
-#include "vf/groundcorrection.h"
+#include "tests/support/fakevkrechner.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,12 +23,3 @@ inline RechnerLauf rechne(const QStringList& argumente)
     return lauf;
 }
 
-// The velocity-factor calculator after a computation, as the other windows read it.
-struct AktiverVkRechner : VkRechnerZustand {
-    QString hoehe, durchmesser;
-    bool korrektur = false;
-    QString tag() override { return QStringLiteral("Aktiv"); }
-    bool erdbodenKorrektur() override { return korrektur; }
-    QString hoeheText() override { return hoehe; }
-    QString durchmesserText() override { return durchmesser; }
-};

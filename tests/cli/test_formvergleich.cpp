@@ -28,7 +28,7 @@ struct Eingabe {
     QString frequenz, vk, material, aussen, leiter;
     int bereich = 1;
     bool erBestaetigt = false;
-    std::optional<AktiverVkRechner> vkRechner;
+    std::optional<FakeVkRechner> vkRechner;
 };
 
 // A number text of at most `limit` characters with a comma or a point.
@@ -120,7 +120,7 @@ private slots:
         FakeFrame frame(QString(), true);  // the form goes for good with the test
         FakeUi fake;
         frmHauptform form(frame);
-        AktiverVkRechner formVk;
+        FakeVkRechner formVk;
         bool mitVk = false;
         form.vkRechner = [&]() -> VkRechnerZustand* { return mitVk ? &formVk : nullptr; };
         const QStringList materialien = isolierMaterialien(QStringLiteral(","));

@@ -1,22 +1,20 @@
 #include "common/failure.h"
 #include "common/numberformat.h"
+#include "tests/support/fakevkrechner.h"
 #include "tests/support/germanlocale.h"
 #include "vf/groundcorrection.h"
 
 #include <QtTest>
 
 namespace {
-// The calculator's state as the ground correction reads it.
-struct Calculator : VkRechnerZustand {
-    QString tagText = QStringLiteral("Aktiv");
-    bool corr = false;
-    QString height = QStringLiteral("3");
-    QString diameter = QStringLiteral("3,57");
-    QString tag() override { return tagText; }
-    bool erdbodenKorrektur() override { return corr; }
-    QString hoeheText() override { return height; }
-    QString durchmesserText() override { return diameter; }
-};
+// The calculator as it stands after the beam form's start values: 3 m high, 3,57 mm wire.
+FakeVkRechner calculator()
+{
+    FakeVkRechner c;
+    c.hoehe = QStringLiteral("3");
+    c.durchmesser = QStringLiteral("3,57");
+    return c;
+}
 // Six significant digits, as the worked examples give them.
 QString six(float v) { return QString::number(v, 'g', 7); }
 } // namespace
@@ -115,7 +113,7 @@ private slots:
     void correctionWithoutCalculatorKeepsPercent()
     {
         QCOMPARE(ErdbodenKorrektur(14.2f, 0, 5.4f, nullptr), 5.4f);
-        Calculator loaded;
+        FakeVkRechner loaded = calculator();
         loaded.tagText = QStringLiteral("-");
         QCOMPARE(ErdbodenKorrektur(14.2f, 0, 5.4f, &loaded), 5.4f);
     }
@@ -136,8 +134,8 @@ private slots:
         QFETCH(float, d);
         QFETCH(QString, height);
         QFETCH(float, expected);
-        Calculator calc;
-        calc.height = height;
+        FakeVkRechner calc = calculator();
+        calc.hoehe = height;
         for (float p : {0.0f, 5.4f, -100.0f}) {
             const float r = ErdbodenKorrektur(f, d, p, &calc);
             QVERIFY2(std::fabs(r - expected) < 2e-6f, qPrintable(six(r)));
@@ -147,8 +145,8 @@ private slots:
 
     void emptyCalculatorDiameterDividesByZero()
     {
-        Calculator calc;
-        calc.diameter.clear();
+        FakeVkRechner calc = calculator();
+        calc.durchmesser.clear();
         try {
             ErdbodenKorrektur(14.2f, 0, 5, &calc);
             QFAIL("no failure");
