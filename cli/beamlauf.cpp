@@ -9,6 +9,7 @@
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 #include "common/version.h"
+#include "platform/dateischreiber.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
 #include "vf/vkcalculation.h"
@@ -346,7 +347,7 @@ int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
     meldeHinweise(lauf.hinweise, err);
     if (!datei.isEmpty())
-        writeReportFile(datei, berichtDatei(lauf));
+        schreibeDatei(datei, berichtDatei(lauf), DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
     if (befehl.gesetzt(QStringLiteral("json")))
         out << beamJson(lauf);
     else if (!befehl.gesetzt(QStringLiteral("datei")))

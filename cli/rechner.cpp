@@ -8,6 +8,7 @@
 #include "cli/vkbefehl.h"
 #include "common/failure.h"
 #include "common/version.h"
+#include "platform/dateischreiber.h"
 
 #include <QLocale>
 #include <QTextStream>
@@ -47,6 +48,17 @@ QString hilfe()
     return text;
 }
 
+int meldeFehler(const Failure& f, QTextStream& err)
+{
+    QString text = f.description;
+    if (f.number == failures::Overflow || f.number == failures::IndexOutOfRange)
+        text += QStringLiteral(". Bitte kleinere Werte verwenden.");
+    // One line: the system's own text of a file error follows on the same line.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    err << Programm << QStringLiteral(": Fehler %1: %2\n").arg(f.number).arg(text);
+    return Rechenfehler;
+}
+
 } // namespace
 
 bool brauchtGrafik(const QStringList& argumente) { return !argumente.isEmpty() && argumente.first() == QStringLiteral("bauplan"); }
@@ -78,14 +90,18 @@ int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream&
         err << Programm << ": " << (e.option.isEmpty() ? QString() : e.option + QStringLiteral(": ")) << e.text << '\n';
         return Eingabefehler;
     } catch (const Failure& f) {
-        QString text = f.description;
-        if (f.number == failures::Overflow || f.number == failures::IndexOutOfRange)
-            text += QStringLiteral(". Bitte kleinere Werte verwenden.");
-        // One line: the system's own text of a file error follows on the same line.
-        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        err << Programm << QStringLiteral(": Fehler %1: %2\n").arg(f.number).arg(text);
-        return Rechenfehler;
+        return meldeFehler(f, err);
     }
+}
+
+int gibAus(const QString& ausgabe, int status, QTextStream& err)
+{
+    try {
+        schreibeStandardausgabe(ausgabe.toUtf8());
+    } catch (const Failure& f) {
+        return meldeFehler(f, err);
+    }
+    return status;
 }
 
 } // namespace rechner

@@ -7,6 +7,7 @@
 #include "platform/accessiblenames.h"
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
+#include "platform/dateischreiber.h"
 #include "platform/systemfehler.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
@@ -28,7 +29,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringDecoder>
@@ -340,16 +340,16 @@ void frmRTF::loadFile(const QString& name)
 
 bool frmRTF::saveTo(const QString& path)
 {
-    QSaveFile file(path);
-    const QByteArray rtf = writeRtf(*RichTextBox1->document());
-    if (file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit()) {
-        RichTextBox1->document()->setModified(false);
-        return true;
+    try {
+        schreibeDatei(path, writeRtf(*RichTextBox1->document()));
+    } catch (const Failure& failure) {
+        // The text stays unsaved, and the user is told why.
+        ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden.\r\n%1").arg(failure.description),
+                       QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
+        return false;
     }
-    // The text stays unsaved, and the user is told why.
-    ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden:\r\n%1\r\n%2").arg(path, systemFehlerText(file)),
-                   QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
-    return false;
+    RichTextBox1->document()->setModified(false);
+    return true;
 }
 
 bool frmRTF::keepEditsBeforeReplacing()
