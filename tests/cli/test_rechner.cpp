@@ -6,6 +6,7 @@
 #include "common/numbertext.h"
 #include "vf/groundcorrection.h"
 #include "tests/cli/rechnerlauf.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/support/germanlocale.h"
 
 #include <QImage>
@@ -615,19 +616,34 @@ private slots:
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<int>("status");
-        QTest::newRow("bad input") << "beam --vk 2" << 2;
-        QTest::newRow("failed calculation") << "beam --material 1000000000000000000000000000000000000000000" << 3;
+        QTest::addColumn<int>("grenze");  // a file-size limit standing in for a full disk; -1: none
+        QTest::newRow("bad input") << "beam --vk 2" << 2 << -1;
+        QTest::newRow("failed calculation") << "beam --material 1000000000000000000000000000000000000000000" << 3 << -1;
+        QTest::newRow("report on a full disk") << "beam" << 3 << 200;
+        QTest::newRow("PDF plan on a full disk") << "bauplan" << 3 << 4096;
+        QTest::newRow("SVG plan on a full disk") << "bauplan --svg" << 3 << 4096;
     }
     void reportFileUnchangedOnFailure()
     {
         QFETCH(QString, argumente);
         QFETCH(int, status);
+        QFETCH(int, grenze);
         const QString pfad = dir.filePath(QStringLiteral("alt.txt"));
         QFile alt(pfad);
         QVERIFY(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
         alt.write("alter Bericht");
         alt.close();
-        QCOMPARE(rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad}).status, status);
+        RechnerLauf lauf;
+        {
+            std::optional<DateiGroessenGrenze> voll;
+            if (grenze >= 0)
+                voll.emplace(rlim_t(grenze));
+            lauf = rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad});
+        }
+        QCOMPARE(lauf.status, status);
+        if (grenze >= 0)
+            QVERIFY2(lauf.err.startsWith(QStringLiteral("zentavik-rechner: Fehler 57: Fehler beim Schreiben der Datei \"%1\": Die Datei ist zu groß\n").arg(pfad)),
+                     qPrintable(lauf.err));
         QVERIFY(alt.open(QIODevice::ReadOnly));
         QCOMPARE(alt.readAll(), QByteArray("alter Bericht"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("alt")), QStringList{QStringLiteral("alt.txt")});
@@ -800,11 +816,14 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("ausgabe");
         QTest::addColumn<QString>("fehler");
-        QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "";
-        QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte";
-        QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf";
-        QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert";
-        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "";
+        QTest::addColumn<int>("grenze");  // standard output goes to a file of at most this size; -1: a pipe
+        QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "" << -1;
+        QTest::newRow("output to a full disk") << "baender --csv" << 3 << ""
+                                               << "zentavik-rechner: Fehler 57: Fehler beim Schreiben der Standardausgabe: Die Datei ist zu groß\n" << 100;
+        QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte" << -1;
+        QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf" << -1;
+        QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert" << -1;
+        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "" << -1;
     }
     void programProcess()
     {
@@ -812,8 +831,17 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, ausgabe);
         QFETCH(QString, fehler);
+        QFETCH(int, grenze);
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        if (grenze >= 0) {
+            p.setStandardOutputFile(dir.filePath(QStringLiteral("ausgabe.txt")));
+            p.setChildProcessModifier([grenze] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit r{rlim_t(grenze), rlim_t(grenze)};
+                setrlimit(RLIMIT_FSIZE, &r);
+            });
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         env.remove(QStringLiteral("DISPLAY"));
