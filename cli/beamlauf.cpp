@@ -184,9 +184,9 @@ QString BeamEingaben::genannt(const QString& name, const QString& vorgabe) const
 BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz, const QString& vkOption)
 {
     BeamEingaben e;
-    for (const char* name : {"frequenz", "bereich", "material", "aussen", "leiter", "hoehe", "vk-durchmesser"}) {
-        if (b.gesetzt(QString::fromLatin1(name)))
-            e.gesetzt << QString::fromLatin1(name);
+    for (const OptionDef& o : beamOptionen(mitFrequenz)) {
+        if (b.gesetzt(o.name))
+            e.gesetzt << o.name;
     }
     auto zahl = [&b](const QString& option, QString& feld, int limit) {
         if (!b.gesetzt(option))
