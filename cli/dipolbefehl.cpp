@@ -1,5 +1,6 @@
 #include "cli/dipolbefehl.h"
 
+#include "beam/eingaben.h"
 #include "cli/json.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
@@ -77,11 +78,13 @@ QString erwaehnt(const QString& option, bool gesetzt, const QString& vorgabe)
     // A typed text that holds no number, or one too large, is refused for that first.
     if (herkunft(lauf, r.fokus).isEmpty())
         pruefeFeldZahl(option, feldText(lauf.felder, r.fokus));
+    // A wire too thick for its place names its option with the default it took.
+    const QString draht = option + herkunft(lauf, r.fokus);
     if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
         // Without the calculator no height was given: the limit then follows from the wavelength.
         if (!lauf.beam.vkRechner)
-            throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
-        throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
+            throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
+        throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
                                                     "(%2), also höchstens %1 mm")
                                          .arg(*r.text5, erwaehnt(QStringLiteral("--hoehe"), lauf.beam.gesetzt.contains(QStringLiteral("hoehe")),
                                                                  lauf.beam.hoehe + QStringLiteral(" m")))};
@@ -90,8 +93,8 @@ QString erwaehnt(const QString& option, bool gesetzt, const QString& vorgabe)
         // Not a zero field: the field was read, so it failed the gap between the wires.
         if (ZahlAusText(lauf.felder.text4) > 0) {
             if (r.text4)
-                throw FalscheEingabe{option, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
-            throw FalscheEingabe{option, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
+                throw FalscheEingabe{draht, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
+            throw FalscheEingabe{draht, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
         }
     }
     throw FalscheEingabe{option, QStringLiteral("%1 muss eine Zahl über 0 sein%2").arg(QString::fromUtf8(name.bedeutung), herkunft(lauf, r.fokus))};
@@ -144,6 +147,13 @@ DipolEingaben dipolEingaben(const Befehl& befehl)
     for (const auto& [name, feld] : felder) {
         if (befehl.gesetzt(QString::fromLatin1(name)))
             *feld = befehl.wert(QString::fromLatin1(name));
+    }
+    // The dipole's own factor keeps the checks it has as the beam's factor, also when the beam
+    // has a factor of its own.
+    if (e.vk && befehl.gesetzt(QStringLiteral("beam-vk"))) {
+        pruefeZahlText(QStringLiteral("--vk"), *e.vk, 7);
+        if (pruefeVk(liesFeld(*e.vk)) == VkPruefung::Ungueltig)
+            throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
     }
     return e;
 }

@@ -237,9 +237,13 @@ private slots:
                                                              << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 4,93 mm\n";
         QTest::newRow("dipol gap thinner than the wire") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --durchmesser 5 --erreger-durchmesser 2" << 2
                                              << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 1,77 mm";
+        QTest::newRow("dipol wire from the conductor not thinner than the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --leiter 5 --erreger-durchmesser 2" << 2
+                                                                               << "zentavik-rechner: --durchmesser (Vorgabe aus --leiter): der Draht muss dünner sein als die Lücke";
         QTest::newRow("dipol wire fills the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 1 --durchmesser 5 --erreger-durchmesser 2" << 2
                                                   << "zentavik-rechner: --durchmesser: zwischen den Drähten bleibt keine Lücke";
         QTest::newRow("dipol factor above 1") << "dipol --resonanz 21 --unterste 14 --vk 1,2" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("dipol own factor checked beside the beam's") << "dipol --resonanz 21 --unterste 14 --vk 1,5 --beam-vk 0,96" << 2
+                                                                    << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
         QTest::newRow("dipol beam factor above 1") << "dipol --resonanz 21 --unterste 14 --vk 0,95 --beam-vk 1,2" << 2 << "zentavik-rechner: --beam-vk: Bitte einen Verkürzungsfaktor";
         QTest::newRow("dipol insulation too thin") << "dipol --resonanz 21 --unterste 14 --material PE --aussen 2 --leiter 2" << 2
                                                    << "zentavik-rechner: --leiter: Durchmesser zu gering!";
