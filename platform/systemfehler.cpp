@@ -59,4 +59,12 @@ QString systemFehlerText(const QString& systemText)
     return systemText;
 }
 
+QString systemFehlerText(int fehlernummer)
+{
+    for (const Uebersetzung& u : uebersetzungen)
+        if (u.nummer == fehlernummer)
+            return QString::fromUtf8(u.deutsch);
+    return QString::fromLocal8Bit(std::strerror(fehlernummer));
+}
+
 QString systemFehlerText(const QFileDevice& file) { return systemFehlerText(file.errorString()); }

@@ -11,3 +11,5 @@ class QFileDevice;
 // that we know; any other text as it stands.
 QString systemFehlerText(const QFileDevice& file);
 QString systemFehlerText(const QString& systemText);
+// The reason for a C library error number (errno), in German where we know it.
+QString systemFehlerText(int fehlernummer);

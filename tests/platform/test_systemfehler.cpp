@@ -32,6 +32,8 @@ private slots:
         QFETCH(int, nummer);
         QFETCH(QString, deutsch);
         QCOMPARE(systemFehlerText(QString::fromLocal8Bit(std::strerror(nummer))), deutsch);
+        // Reported by number, where no Qt class stands between the call and the user.
+        QCOMPARE(systemFehlerText(nummer), deutsch);
     }
 
     void otherTextsStand() { QCOMPARE(systemFehlerText(QStringLiteral("Gerät weg")), QStringLiteral("Gerät weg")); }
