@@ -2,6 +2,7 @@
 #include "platform/twips.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
 #include "viewer/dateianzeigen.h"
 #include "viewer/frmrtf.h"
@@ -168,6 +169,8 @@ private slots:
         QTest::newRow("empty name") << "empty" << 53 << "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.";
         QTest::newRow("directory") << "directory" << 75 << "ist ein Verzeichnis";
         QTest::newRow("no read permission") << "unreadable" << 70 << "Zugriff verweigert";
+        // The report replaced by a named pipe: refused at once, never waited on.
+        QTest::newRow("named pipe") << "fifo" << 75 << "ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).";
     }
     void unreadableFilesGetTheBox()
     {
@@ -175,7 +178,12 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, says);
         QString name;
-        if (kind == "directory") {
+        std::unique_ptr<FifoWaechter> fifo;
+        if (kind == "fifo") {
+            name = dir.filePath(QStringLiteral("Zentavik.txt"));
+            fifo = std::make_unique<FifoWaechter>(name);
+            QVERIFY(fifo->ok());
+        } else if (kind == "directory") {
             name = dir.filePath(QStringLiteral("ordner"));
             QDir().mkpath(name);
         } else if (kind == "unreadable") {
@@ -191,6 +199,16 @@ private slots:
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler  ") + QString::number(number));
         QVERIFY2(fake->messages[0].text.contains(says), qPrintable(fake->messages[0].text));
         QVERIFY(!fake->messages[0].text.contains(QStringLiteral("Unbekannter Fehler")));
+        // Chosen in "Öffnen", the same file gets the same description.
+        if (!name.isEmpty()) {
+            fake->fileNames = {name};
+            host->viewer->mnuOpen_Click();
+            QCOMPARE(fake->messages.size(), 2);
+            QCOMPARE(fake->messages[1].title, fake->messages[0].title);
+            QCOMPARE(fake->messages[1].text, fake->messages[0].text);
+        }
+        if (fifo)
+            QVERIFY2(!fifo->musste(), "the viewer waited for a writer");
     }
 
     void widthFollowsTheMeasuredLine_data()
