@@ -12,6 +12,7 @@
 #include "platform/ui.h"
 #include "resources/resources.h"
 #include "viewer/dateilesen.h"
+#include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
@@ -316,6 +317,23 @@ void frmRTF::loadFile(const QString& name)
     RichTextBox1->moveCursor(QTextCursor::Start);
     loadedContent = content;
     fileName = name;
+    if (content.picturesNotShown > 0)
+        tellPicturesNotShown(content.picturesNotShown);
+}
+
+void frmRTF::tellPicturesNotShown(int count)
+{
+    const QString file = QFileInfo(fileName).fileName();
+    const QString budget = QStringLiteral("Die Schnellansicht sieht für die Bilder einer Datei zusammen %1 Millionen Bildpunkte vor.")
+                               .arg(documentPicturePixels / 1'000'000);
+    const QString text =
+        count == 1 ? QStringLiteral("In \"%1\" wird 1 Bild nicht angezeigt, weil es zu viel Speicher bräuchte.\r\n%2\r\n"
+                                    "An seiner Stelle steht ein Rahmen mit seiner Größe; beim Speichern bleibt das Bild erhalten.")
+                         .arg(file, budget)
+                   : QStringLiteral("In \"%1\" werden %2 Bilder nicht angezeigt, weil sie zu viel Speicher bräuchten.\r\n%3\r\n"
+                                    "An ihrer Stelle steht je ein Rahmen mit ihrer Größe; beim Speichern bleiben die Bilder erhalten.")
+                         .arg(file, QString::number(count), budget);
+    ui::messageBox(text, QStringLiteral(" Bilder"), ui::Buttons::Ok, ui::Icon::Information);
 }
 
 bool frmRTF::saveTo(const QString& path)
