@@ -60,17 +60,16 @@ Failure keineDatei(const QString& name, mode_t art)
 QByteArray dateiLesen(const QString& name, qint64 hoechstens)
 {
     const QByteArray pfad = QFile::encodeName(name);
+    // What is plainly no regular file is not even opened: opening a serial port raises its
+    // control lines, which may key a transmitter. What decides is the opened file below.
+    struct stat vorher {};
+    if (::stat(pfad.constData(), &vorher) == 0 && !S_ISREG(vorher.st_mode))
+        throw keineDatei(name, vorher.st_mode);
     // Without waiting: opening a named pipe would otherwise wait for a writer, and a terminal
     // would become the program's own.
     const int fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        const int fehler = errno;
-        // A socket cannot be opened at all, a device may be barred: the user learns what it is.
-        struct stat info {};
-        if (::stat(pfad.constData(), &info) == 0 && !S_ISREG(info.st_mode))
-            throw keineDatei(name, info.st_mode);
-        throw fehlerNach(name, fehler);
-    }
+    if (fd < 0)
+        throw fehlerNach(name, errno);
     const auto schliessen = qScopeGuard([fd] { ::close(fd); });
     // What was opened is judged, not what the name pointed to a moment before.
     struct stat info {};

@@ -1,8 +1,9 @@
 #pragma once
 // Reads a file the viewer is to show. Only a regular file is read: a named pipe would keep
-// the viewer waiting for a writer forever, and a device may never end. The size limit
-// counts the bytes actually read, as a file may hold more than it states (files of the
-// system's own, a file still growing).
+// the viewer waiting for a writer forever, a device may never end, and merely opening one
+// may do something (a serial port raises its control lines). The size limit counts the
+// bytes actually read, as a file may hold more than it states (the system's own files, a
+// file still growing).
 
 #include <QByteArray>
 #include <QString>
