@@ -1,6 +1,7 @@
 #pragma once
-// Reads a file the viewer is to show. Only a regular file is read: a named pipe would keep
-// the viewer waiting for a writer forever, a device may never end, and merely opening one
+// Reads a whole file: what the viewer shows, and the desktop's own settings. Only a regular
+// file is read: a named pipe would keep
+// the program waiting for a writer forever, a device may never end, and merely opening one
 // may do something (a serial port raises its control lines). The size limit counts the
 // bytes actually read, as a file may hold more than it states (the system's own files, a
 // file still growing).

@@ -1,6 +1,7 @@
-#include "viewer/dateilesen.h"
+#include "platform/dateilesen.h"
 
 #include "common/failure.h"
+#include "platform/dateischreiber.h"
 #include "platform/systemfehler.h"
 
 #include <QFile>
@@ -23,7 +24,7 @@ QString megabytes(qint64 bytes)
 
 Failure zuGross(const QString& name, const QString& groesse, qint64 hoechstens)
 {
-    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nDie Schnellansicht zeigt Dateien bis %3.")
+    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nGelesen werden Dateien bis %3.")
                    .arg(name, groesse, megabytes(hoechstens))};
 }
 
@@ -42,17 +43,8 @@ Failure keineDatei(const QString& name, mode_t art)
 {
     if (S_ISDIR(art))
         return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
-    QString was;
-    if (S_ISFIFO(art))
-        was = QStringLiteral(", sondern eine benannte Pipe (FIFO)");
-    else if (S_ISCHR(art))
-        was = QStringLiteral(", sondern ein Gerät (zeichenorientierte Gerätedatei)");
-    else if (S_ISBLK(art))
-        was = QStringLiteral(", sondern ein Datenträger oder ein anderes blockorientiertes Gerät");
-    else if (S_ISSOCK(art))
-        was = QStringLiteral(", sondern ein Socket (ein Verbindungspunkt zwischen Programmen)");
-    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei%2.\r\nDie Schnellansicht öffnet nur gewöhnliche Dateien.")
-                    .arg(name, was)};
+    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei, sondern %2.\r\nGelesen werden nur gewöhnliche Dateien.")
+                    .arg(name, dateiArt(art))};
 }
 
 } // namespace
