@@ -1,6 +1,7 @@
 #include "cli/dipolbefehl.h"
 
 #include "cli/json.h"
+#include "common/ablehnungen.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 
@@ -11,24 +12,19 @@ namespace {
 
 const QString Komma = QStringLiteral(",");
 
-// What a field means, for the line that refuses it, and the option that sets it.
-struct FeldName {
-    const char* option;
-    const char* bedeutung;
-};
-
-FeldName feldName(ZusatzDipolFeld feld)
+// The option that sets a field.
+QString optionFuer(ZusatzDipolFeld feld)
 {
     switch (feld) {
-    case ZusatzDipolFeld::Text1: return {"--resonanz", "die gewünschte Resonanzfrequenz des Zusatzdipols"};
-    case ZusatzDipolFeld::Text2: return {"--unterste", "die unterste Resonanzfrequenz des Erreger-Dipols"};
-    case ZusatzDipolFeld::Text3: return {"--impedanz", "die gewünschte Impedanz im Speisepunkt"};
-    case ZusatzDipolFeld::Text4: return {"--durchmesser", "der Drahtdurchmesser des Zusatzdipols"};
-    case ZusatzDipolFeld::Text5: return {"--erreger-durchmesser", "der Drahtdurchmesser des Erreger-Dipols"};
-    case ZusatzDipolFeld::Text6: return {"--vk", "der Verkürzungsfaktor"};
+    case ZusatzDipolFeld::Text1: return QStringLiteral("--resonanz");
+    case ZusatzDipolFeld::Text2: return QStringLiteral("--unterste");
+    case ZusatzDipolFeld::Text3: return QStringLiteral("--impedanz");
+    case ZusatzDipolFeld::Text4: return QStringLiteral("--durchmesser");
+    case ZusatzDipolFeld::Text5: return QStringLiteral("--erreger-durchmesser");
+    case ZusatzDipolFeld::Text6: return QStringLiteral("--vk");
     case ZusatzDipolFeld::Keins: break;
     }
-    return {"", ""};
+    return QString();
 }
 
 // A field left to its start value took it from another option (or from nothing); the line
@@ -47,29 +43,16 @@ QString herkunft(const DipolLauf& lauf, ZusatzDipolFeld feld)
     }
 }
 
-// The window beeps and puts the focus into a field; here that is one line and status 2.
+// The window beeps and puts the focus into a field; here that is one line and status 2,
+// with the window's reason for the field's last beep.
 [[noreturn]] void verweigere(const DipolLauf& lauf)
 {
     const ZusatzDipolErgebnis& r = lauf.ergebnis;
-    const FeldName name = feldName(r.fokus);
-    const QString option = QString::fromLatin1(name.option);
-    if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
-        // Without the calculator no height was given: the limit then follows from the wavelength.
-        if (!lauf.beam.vkRechner)
-            throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
-        throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
-                                                    "(--hoehe), also höchstens %1 mm")
-                                         .arg(*r.text5)};
-    }
-    if (r.fokus == ZusatzDipolFeld::Text4) {
-        // Not a zero field: the field was read, so it failed the gap between the wires.
-        if (ZahlAusText(lauf.felder.text4) > 0) {
-            if (r.text4)
-                throw FalscheEingabe{option, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
-            throw FalscheEingabe{option, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
-        }
-    }
-    throw FalscheEingabe{option, QStringLiteral("%1 muss eine Zahl über 0 sein%2").arg(QString::fromUtf8(name.bedeutung), herkunft(lauf, r.fokus))};
+    const QString grund = r.gruende.value(r.gruende.size() - 1);
+    // A field that is no number above 0 may hold a start value the user never typed.
+    const bool nichtPositiv = !(r.fokus == ZusatzDipolFeld::Text5 && r.text5)
+                              && !(r.fokus == ZusatzDipolFeld::Text4 && ZahlAusText(lauf.felder.text4) > 0);
+    throw FalscheEingabe{optionFuer(r.fokus), nichtPositiv ? grund + herkunft(lauf, r.fokus) : grund};
 }
 
 } // namespace
@@ -165,9 +148,7 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
     // field: the additional dipole would be longer than the driven one, which the design does
     // not allow. Here that is bad input like every other beep into a field.
     if (lauf.ergebnis.fokus == ZusatzDipolFeld::Text1)
-        throw FalscheEingabe{QStringLiteral("--resonanz"),
-                             QStringLiteral("liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
-                                            "der Zusatzdipol muss kürzer sein als der Erreger-Dipol")};
+        throw FalscheEingabe{QStringLiteral("--resonanz"), ablehnung::resonanzUnterErreger()};
     return lauf;
 }
 
