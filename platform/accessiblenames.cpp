@@ -161,7 +161,8 @@ HeldResults::~HeldResults()
             continue;
         result->setProperty(heldProperty, false);
         result->setAccessibleName(resultName(result));
-        if (result->isVisibleTo(result->window()) && !result->text().trimmed().isEmpty()) {
+        // A result left from an earlier calculation is no news.
+        if (result->isVisibleTo(result->window()) && !result->text().trimmed().isEmpty() && !isStale(result)) {
             told << result->accessibleName();
             window = result->window();
         }

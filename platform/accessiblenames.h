@@ -49,8 +49,8 @@ QString resultName(const QLabel* result);
 void announce(QWidget* window, const QString& text);
 
 // While it lives, showResult() on the labels changes only what is shown; when it ends each
-// label's finished text is made known once, and those that hold a text are announced together
-// in one notification. A calculation that writes its results piece by piece holds one, so
+// label's finished text is made known once, and those that hold a current (not stale) text are
+// announced together in one notification. A calculation that writes its results piece by piece holds one, so
 // that a listener hears one whole result instead of every piece.
 class HeldResults {
 public:
