@@ -83,7 +83,7 @@ private:
             wert = ZahlAusText(text);
         } catch (Failure& failure) {
             // A number beyond single precision: the failure names the field it stands in.
-            failure.feld = ablehnung::satz(bedeutung);
+            failure.feld = bedeutung;
             throw;
         }
         if (wert > 0)

@@ -394,6 +394,12 @@ private slots:
         QCOMPARE(fake.messages[0].title, QStringLiteral(" Fehler "));
         QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Fehler 11: Division durch Null")));
         module1().ZusatzVerkuerzung = 0;
+        // A number beyond single precision: the box names the field it stands in.
+        form.Text3->setText(QStringLiteral("1e39"));
+        form.Command1->click();
+        QCOMPARE(fake.messages.size(), 2);
+        QCOMPARE(fake.messages[1].text, QStringLiteral("Fehler 6: Überlauf\r\nEingabe: die gewünschte Impedanz im Speisepunkt"));
+        form.Text3->setText(QStringLiteral("300"));
         form.Text1->setText(QStringLiteral("28"));
         form.Command1->click();
         QCOMPARE(form.Label10->text(), QStringLiteral("5,089"));

@@ -411,10 +411,13 @@ private slots:
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<ui::Answer>("answer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty diameter, abort") << "3" << "" << ui::Answer::Abort << "Division durch Null";
+        QTest::addColumn<QString>("field");  // the box's last line names where the value came from
+        const QString diameter = QStringLiteral("Eingabe: Drahtdurchmesser im Fenster \"VF berechnen\"");
+        QTest::newRow("empty diameter, abort") << "3" << "" << ui::Answer::Abort << "Division durch Null" << diameter;
         // Going on leaves the shortening as typed.
-        QTest::newRow("empty diameter, ignore") << "3" << "" << ui::Answer::Ignore << "Division durch Null";
-        QTest::newRow("height beyond single precision") << "1e39" << "3,57" << ui::Answer::Ignore << "Überlauf";
+        QTest::newRow("empty diameter, ignore") << "3" << "" << ui::Answer::Ignore << "Division durch Null" << diameter;
+        QTest::newRow("height beyond single precision") << "1e39" << "3,57" << ui::Answer::Ignore << "Überlauf"
+                                                        << "Eingabe: Antennenhöhe im Fenster \"VF berechnen\"";
     }
     void groundCorrectionFailureReachesBeamBox()
     {
@@ -433,6 +436,8 @@ private slots:
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler "));
         QCOMPARE(fake->messages[0].buttons, ui::Buttons::AbortRetryIgnore);
         QVERIFY2(fake->messages[0].text.startsWith(message), qPrintable(fake->messages[0].text));
+        QFETCH(QString, field);
+        QVERIFY2(fake->messages[0].text.endsWith(QStringLiteral("\r\n") + field), qPrintable(fake->messages[0].text));
         QCOMPARE(beam().Text4->text(), QStringLiteral("0,9"));
     }
 
