@@ -16,25 +16,25 @@ QString hoeheZuKlein() { return QStringLiteral("die Antennenhöhe muss mindesten
 QString rechnerBrauchtFrequenz() { return QStringLiteral("der VF-Rechner braucht eine Frequenz über 0"); }
 QString vkAusserhalb(const QString& vk)
 {
-    return QStringLiteral("die Frequenz ergibt einen Verkürzungsfaktor von %1; sinnvoll ist nur über 0 bis 1").arg(vk);
+    return QStringLiteral("die Frequenz ergibt einen Verkürzungsfaktor von %1 (sinnvoll: über 0 bis 1)").arg(vk);
 }
 QString durchmesserNull()
 {
-    return QStringLiteral("die Frequenz ist zu hoch: die halbe Wellenlänge ließe als Drahtdurchmesser nur 0,0 mm");
+    return QStringLiteral("die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm");
 }
-QString frequenzZuKlein() { return QStringLiteral("die Frequenz ist zu klein: ihre Wellenlänge ist nicht mehr darstellbar"); }
-QString hoeheZuGross() { return QStringLiteral("die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht mehr darstellbar"); }
+QString frequenzZuKlein() { return QStringLiteral("die Frequenz ist zu klein: ihre Wellenlänge ist nicht darstellbar"); }
+QString hoeheZuGross() { return QStringLiteral("die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht darstellbar"); }
 QString durchmesserMindestens(const QString& neu)
 {
-    return QStringLiteral("der Drahtdurchmesser muss mindestens 0,1 mm betragen: auf %1 mm korrigiert").arg(neu);
+    return QStringLiteral("Drahtdurchmesser unter 0,1 mm: auf %1 mm korrigiert").arg(neu);
 }
 QString durchmesserHoehe(const QString& neu)
 {
-    return QStringLiteral("der Drahtdurchmesser darf die doppelte Antennenhöhe nicht übersteigen: auf %1 mm korrigiert").arg(neu);
+    return QStringLiteral("Drahtdurchmesser über der doppelten Antennenhöhe: auf %1 mm korrigiert").arg(neu);
 }
 QString durchmesserWellenlaenge(const QString& neu)
 {
-    return QStringLiteral("der Drahtdurchmesser darf die halbe Wellenlänge nicht übersteigen: auf %1 mm korrigiert").arg(neu);
+    return QStringLiteral("Drahtdurchmesser über der halben Wellenlänge: auf %1 mm korrigiert").arg(neu);
 }
 
 QString laengeFehlt() { return QStringLiteral("die jetzige Antennenlänge fehlt (0 oder keine Zahl)"); }
@@ -42,7 +42,7 @@ QString istFehlt() { return QStringLiteral("die gemessene Resonanzfrequenz fehlt
 QString sollFehlt() { return QStringLiteral("die gewünschte Resonanzfrequenz fehlt (0 oder keine Zahl)"); }
 QString verhaeltnisIstSoll()
 {
-    return QStringLiteral("zu weit von der gemessenen Resonanz (Verhältnis Ist/Soll muss zwischen 0,66 und 1,3 liegen)");
+    return QStringLiteral("zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen");
 }
 
 QString vkUngueltig() { return QStringLiteral("Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen"); }
@@ -51,7 +51,7 @@ QString isolierungAus() { return QStringLiteral("Drahtisolierung ausgeschaltet")
 QString erUeber20() { return QStringLiteral("relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?"); }
 QString durchmesserZuGering()
 {
-    return QStringLiteral("Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als der Außendurchmesser)");
+    return QStringLiteral("Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als der Außendurchmesser)");
 }
 
 namespace dipol {
@@ -66,13 +66,12 @@ QString vk() { return QStringLiteral("der Verkürzungsfaktor"); }
 QString zahlUeber0(const QString& bedeutung) { return QStringLiteral("%1 muss eine Zahl über 0 sein").arg(bedeutung); }
 QString resonanzUnterErreger()
 {
-    return QStringLiteral("die gewünschte Resonanzfrequenz liegt unter der untersten Resonanzfrequenz des Erreger-Dipols; "
-                          "der Zusatzdipol muss kürzer sein als der Erreger-Dipol");
+    return QStringLiteral("die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols liegen");
 }
 QString erregerDrahtZuDick(const QString& hoechstens, bool ausHoehe)
 {
     if (ausHoehe)
-        return QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt, also höchstens %1 mm").arg(hoechstens);
+        return QStringLiteral("der Draht darf höchstens %1 mm dick sein (halb so dick wie die Antennenhöhe)").arg(hoechstens);
     return QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(hoechstens);
 }
 QString drahtDickerAlsLuecke(const QString& luecke)

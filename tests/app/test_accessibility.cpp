@@ -353,9 +353,9 @@ private slots:
         QTest::newRow("calculator without frequency") << "vk" << QStringList{"14,2", "10", "2", "", "10", "2"}
                                                       << "Die Frequenz fehlt (0, negativ oder keine Zahl)" << "Label9";
         QTest::newRow("calculator factor above 1") << "vk" << QStringList{"14,2", "10", "2", "500", "10", "2"}
-                                                   << "Die Frequenz ergibt einen Verkürzungsfaktor von 1,041; sinnvoll ist nur über 0 bis 1" << "Label9";
+                                                   << "Die Frequenz ergibt einen Verkürzungsfaktor von 1,041 (sinnvoll: über 0 bis 1)" << "Label9";
         QTest::newRow("pruning too far") << "pruning" << QStringList{"10,9", "14", "14,2", "10", "13,1", "10"}
-                                         << "Zu weit von der gemessenen Resonanz (Verhältnis Ist/Soll muss zwischen 0,66 und 1,3 liegen)"
+                                         << "Zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen"
                                          << "Label11";
         QTest::newRow("dipole without impedance") << "dipol" << QStringList{"21", "14", "300", "21", "14", ""}
                                                   << "Die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein" << "Label8";

@@ -298,7 +298,7 @@ private slots:
         QTest::newRow("factor 1") << "leave" << "" << "1" << "ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet" << "Text1";
         QTest::newRow("letter in the frequency") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt" << "Text1";
         QTest::newRow("conductor too thin") << "calculate" << "2,3" << "0"
-                                            << "Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als der Außendurchmesser)"
+                                            << "Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als der Außendurchmesser)"
                                             << "Text7";
         QTest::newRow("permittivity above 20, answered No") << "calculate" << "25" << "1"
                                                             << "relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?" << "Combo1";

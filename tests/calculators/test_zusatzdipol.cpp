@@ -417,12 +417,11 @@ private slots:
         QTest::addColumn<QString>("offered");
         QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("status");
-        const QString lowResonance = QStringLiteral("Die gewünschte Resonanzfrequenz liegt unter der untersten Resonanzfrequenz des "
-                                                    "Erreger-Dipols; der Zusatzdipol muss kürzer sein als der Erreger-Dipol");
+        const QString lowResonance = QStringLiteral("Die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols liegen");
         QTest::newRow("additional wire thicker than the gap") << "" << "21" << "10" << "Text4" << "1,89" << 1
                                                               << "Der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 1,89 mm";
         QTest::newRow("driven wire above half the height") << "0,001" << "21" << "300" << "Text5" << "0,5" << 1
-                                                           << "Der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt, also höchstens 0,5 mm";
+                                                           << "Der Draht darf höchstens 0,5 mm dick sein (halb so dick wie die Antennenhöhe)";
         QTest::newRow("low wanted resonance and a gap below 0") << "" << "10" << "3" << "Text4" << "2" << 2
                                                                 << lowResonance + QStringLiteral("; zwischen den Drähten bleibt keine Lücke "
                                                                                                  "(Impedanz zu klein oder Drähte zu dick)");

@@ -174,9 +174,9 @@ private slots:
         QTest::newRow("vk height too small") << "vk --hoehe 0,009" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         // A factor outside above 0 to 1, or a diameter limited to 0,0 mm, is never handed on.
         QTest::newRow("vk factor above 1") << "vk --frequenz 500" << 2
-                                           << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,035; sinnvoll ist nur über 0 bis 1\n";
+                                           << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,035 (sinnvoll: über 0 bis 1)\n";
         QTest::newRow("vk diameter limited to 0,0") << "vk --frequenz 9999999" << 2
-                                                    << "zentavik-rechner: --frequenz: die Frequenz ist zu hoch: die halbe Wellenlänge ließe als Drahtdurchmesser nur 0,0 mm\n";
+                                                    << "zentavik-rechner: --frequenz: die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm\n";
         QTest::newRow("vk height beyond the limits") << "vk --frequenz 14 --hoehe 3e38" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe ist zu groß";
         QTest::newRow("calculator factor above 1") << "beam --frequenz 3000 --hoehe 3" << 2
                                                    << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,673";
@@ -184,13 +184,12 @@ private slots:
         QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
         QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
         QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2
-                                         << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz (Verhältnis Ist/Soll muss zwischen 0,66 und 1,3 liegen)\n";
+                                         << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen\n";
         QTest::newRow("dipol without resonance") << "dipol --unterste 14" << 2
                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein (nicht angegeben)";
         // The window beeps into the field: an additional dipole longer than the driven one.
         QTest::newRow("dipol resonance below the driven one") << "dipol --resonanz 12 --unterste 14" << 2
-                                                              << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz liegt unter der untersten "
-                                                                 "Resonanzfrequenz des Erreger-Dipols; der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+                                                              << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols liegen\n";
         QTest::newRow("dipol without lowest resonance") << "dipol --resonanz 21" << 2
                                                         << "zentavik-rechner: --unterste: die unterste Resonanzfrequenz des Erreger-Dipols muss eine Zahl über 0 sein (nicht angegeben)";
         QTest::newRow("dipol lowest resonance checked first") << "dipol --resonanz x --unterste -14" << 2 << "zentavik-rechner: --unterste: ";
@@ -205,7 +204,7 @@ private slots:
         QTest::newRow("dipol resonance zero, calculator active") << "dipol --resonanz 0 --hoehe 10" << 2
                                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol wire thicker than half the height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,5 --erreger-durchmesser 250,1" << 2
-                                                                 << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt, also höchstens 250,0 mm\n";
+                                                                 << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 250,0 mm dick sein (halb so dick wie die Antennenhöhe)\n";
         // No height given: the message must not send the user to an option never typed.
         QTest::newRow("dipol wire limit without calculator") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 1e20" << 2
                                                              << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 714285,7 mm dick sein\n";

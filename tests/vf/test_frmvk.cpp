@@ -153,13 +153,13 @@ private slots:
         QTest::newRow("40 m") << "7,1" << "10" << "2,5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2,5" << false << "";
         QTest::newRow("points as separator") << "7.1" << "10" << "2.5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2.5" << false << "";
         QTest::newRow("diameter below 0,1") << "50,2" << "3" << "0,05" << false << "2,5" << false << "2,8" << false << "0,962" << "0,9618" << "0,1" << true
-                                            << "der Drahtdurchmesser muss mindestens 0,1 mm betragen: auf 0,1 mm korrigiert";
+                                            << "Drahtdurchmesser unter 0,1 mm: auf 0,1 mm korrigiert";
         QTest::newRow("diameter above twice the height") << "14,2" << "3" << "7000" << false << "21,6" << true << "4,8" << false << "0,75" << "0,7505" << "6000,0" << true
-                                                         << "der Drahtdurchmesser darf die doppelte Antennenhöhe nicht übersteigen: auf 6000,0 mm korrigiert";
+                                                         << "Drahtdurchmesser über der doppelten Antennenhöhe: auf 6000,0 mm korrigiert";
         QTest::newRow("diameter above twice the height and half the wavelength") << "50,2" << "3" << "7000" << false << "39,2" << true << "2,8" << false << "0,604" << "0,6045" << "2988,0" << true
-                                                                                 << "der Drahtdurchmesser darf die halbe Wellenlänge nicht übersteigen: auf 2988,0 mm korrigiert";
+                                                                                 << "Drahtdurchmesser über der halben Wellenlänge: auf 2988,0 mm korrigiert";
         QTest::newRow("diameter above half the wavelength") << "300" << "10" << "600" << false << "39,2" << true << "4,5" << false << "0,66" << "0,6601" << "500,0" << true
-                                                            << "der Drahtdurchmesser darf die halbe Wellenlänge nicht übersteigen: auf 500,0 mm korrigiert";
+                                                            << "Drahtdurchmesser über der halben Wellenlänge: auf 500,0 mm korrigiert";
     }
     void velocityFactor()
     {
@@ -216,15 +216,15 @@ private slots:
         QTest::newRow("empty height") << "14,2" << "" << "Text2" << "0,01" << lowHeight;
         // A factor outside above 0 to 1, or a diameter limited to 0,0 mm, would reach the beam form.
         QTest::newRow("factor above 1") << "500" << "10" << "Text1" << "10"
-                                        << "die Frequenz ergibt einen Verkürzungsfaktor von 1,041; sinnvoll ist nur über 0 bis 1";
+                                        << "die Frequenz ergibt einen Verkürzungsfaktor von 1,041 (sinnvoll: über 0 bis 1)";
         QTest::newRow("diameter limited to 0,0") << "99999999" << "10" << "Text1" << "10"
-                                                 << "die Frequenz ist zu hoch: die halbe Wellenlänge ließe als Drahtdurchmesser nur 0,0 mm";
+                                                 << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
         QTest::newRow("huge frequency") << "3e38" << "10" << "Text1" << "10"
-                                        << "die Frequenz ist zu hoch: die halbe Wellenlänge ließe als Drahtdurchmesser nur 0,0 mm";
+                                        << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
         QTest::newRow("tiny frequency") << "1e-38" << "10" << "Text1" << "10"
-                                        << "die Frequenz ist zu klein: ihre Wellenlänge ist nicht mehr darstellbar";
+                                        << "die Frequenz ist zu klein: ihre Wellenlänge ist nicht darstellbar";
         QTest::newRow("huge height") << "14,2" << "3e38" << "Text2" << "3e38"
-                                     << "die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht mehr darstellbar";
+                                     << "die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht darstellbar";
     }
     void stopsKeepEverything()
     {
@@ -504,7 +504,7 @@ private slots:
         QTest::addColumn<QString>("fSoll");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("reason");
-        const QString ratio = QStringLiteral("zu weit von der gemessenen Resonanz (Verhältnis Ist/Soll muss zwischen 0,66 und 1,3 liegen)");
+        const QString ratio = QStringLiteral("zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen");
         QTest::newRow("empty length") << "" << "14" << "14,2" << "Text1" << "die jetzige Antennenlänge fehlt (0 oder keine Zahl)";
         QTest::newRow("length not a number, the rest empty") << "x" << "" << "" << "Text1" << "die jetzige Antennenlänge fehlt (0 oder keine Zahl)";
         QTest::newRow("empty measured resonance") << "10,9" << "" << "14,2" << "Text2" << "die gemessene Resonanzfrequenz fehlt (0 oder keine Zahl)";
