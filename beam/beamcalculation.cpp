@@ -4,6 +4,7 @@
 #include "beam/report.h"
 #include "common/ablehnungen.h"
 #include "common/checkedmath.h"
+#include "common/cp1252.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 #include "platform/ui.h"
@@ -160,15 +161,21 @@ ReportData Berechnung::reportData()
     return data;
 }
 
-void Berechnung::writeLine(const QString& line) { writeReportLine(report.get(), line + env.module.CrLf); }
+void Berechnung::writeLine(const QString& line)
+{
+    // An unopened report fails each line, as a file that was never opened does.
+    if (!report || !report->offen())
+        throw Failure(52, QStringLiteral("Die Berichtsdatei ist nicht geöffnet."));
+    report->schreiben(encodeCp1252(line + env.module.CrLf));
+}
 
 std::vector<Step> Berechnung::reportSteps()
 {
     std::vector<Step> steps{
         {"R1", [this] { env.module.TabellenDatei = QStringLiteral("Zentavik.txt"); return StepResult::Next; }},
         {"R2", [this] {
-             report = openReport(env.module.TabellenDatei);
-             reportCreated = true;
+             report = std::make_unique<DateiSchreiber>(env.module.TabellenDatei);
+             report->oeffnen();
              return StepResult::Next;
          }},
     };
@@ -185,11 +192,15 @@ std::vector<Step> Berechnung::reportSteps()
                              return StepResult::Next;
                          }});
     }
-    // The note says what is on disk: a report that could not be created, or that lacks lines
-    // the user chose to skip, is never announced as complete, and one never created is not
-    // offered for showing.
+    // The report takes its name before the note says what is on disk: a report that could not
+    // be created or completed is never announced, and one that lacks lines the user chose to
+    // skip is announced as incomplete.
     steps.push_back({"R8", [this] {
-                         if (!reportCreated)
+                         if (report && report->offen()) {
+                             report->abschliessen();
+                             reportWritten = true;
+                         }
+                         if (!reportWritten)
                              appendInfo(env.module.CrLf + QStringLiteral("Tabelle konnte nicht als Textfile 'Zentavik.txt' angelegt werden.  "));
                          else if (!missingLines.empty())
                              appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt unvollständig als Textfile 'Zentavik.txt' vor.  "));
@@ -197,10 +208,11 @@ std::vector<Step> Berechnung::reportSteps()
                              appendInfo(env.module.CrLf + QStringLiteral("Tabelle liegt als Textfile 'Zentavik.txt' vor.  "));
                          return StepResult::Next;
                      }});
-    steps.push_back({"R9", [this] { closeReport(report.get()); report.reset(); return StepResult::Next; }});
-    steps.push_back({"R10", [this] { if (reportCreated) form.enableCommand2(); return StepResult::Next; }});
+    // An uncompleted report is thrown away here; the older one stays.
+    steps.push_back({"R9", [this] { report.reset(); return StepResult::Next; }});
+    steps.push_back({"R10", [this] { if (reportWritten) form.enableCommand2(); return StepResult::Next; }});
     steps.push_back({"R11", [this] {
-                         if (reportCreated)
+                         if (reportWritten)
                              form.setStatus(QStringLiteral("Status: Bereit zum Anzeigen der Berechnungsergebnisse"));
                          return StepResult::Next;
                      }});
@@ -211,7 +223,7 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
 {
     v = BeamValues{};
     bare = true;
-    reportCreated = false;
+    reportWritten = false;
     missingLines.clear();
     std::vector<Step> steps = calculationSteps();
     if (withReport) {
@@ -225,11 +237,8 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
             named.feld = failingField(step);
         return handler(named, step);
     });
-    // An aborted run closes its file: what was written so far stays on disk.
-    if (report) {
-        report->close();
-        report.reset();
-    }
+    // An aborted run throws its unfinished report away: the older report stays whole.
+    report.reset();
     return end;
 }
 

@@ -6,9 +6,9 @@
 #include "beam/bands.h"
 #include "common/module1.h"
 #include "common/steprunner.h"
+#include "platform/dateischreiber.h"
 
 #include <QDate>
-#include <QFile>
 #include <QString>
 
 #include <memory>
@@ -92,8 +92,10 @@ private:
     BeamEnvironment env;
     BeamValues v;
     bool bare = true;
-    std::unique_ptr<QFile> report;
-    bool reportCreated = false;   // this run created the report file
+    // The new report is written aside and takes the name "Zentavik.txt" only when complete, so
+    // the older report survives every failure the user answers with Abort.
+    std::unique_ptr<DateiSchreiber> report;
+    bool reportWritten = false;   // this run's report lies complete on disk
     std::set<int> missingLines;   // report lines whose failure the user skipped
     QString infoText;
 };

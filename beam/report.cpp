@@ -4,19 +4,6 @@
 #include "common/datetext.h"
 #include "common/failure.h"
 #include "common/numberformat.h"
-#include "platform/systemfehler.h"
-
-#include <QSaveFile>
-
-namespace {
-
-// File failures as the Abort/Retry/Ignore box shows them: our words, then the system's own.
-Failure fileFailure(int number, const QString& what, const QFileDevice& file)
-{
-    return {number, what.arg(file.fileName()) + QStringLiteral("\r\n") + systemFehlerText(file)};
-}
-
-} // namespace
 
 QString separatorLine() { return QString(80, QChar(0x00AF)); }
 
@@ -72,39 +59,4 @@ QString reportText(const ReportData& data, const QString& lineEnd)
         text += reportLine(n, data) + lineEnd;
     }
     return text;
-}
-
-std::unique_ptr<QFile> openReport(const QString& name)
-{
-    // Unbuffered, so that a full disk fails at the line that does not fit.
-    auto file = std::make_unique<QFile>(name);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw fileFailure(75, QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:"), *file);
-    return file;
-}
-
-void writeReportLine(QFile* file, const QString& textWithLineEnd)
-{
-    if (!file || !file->isOpen())
-        throw Failure(52, QStringLiteral("Die Berichtsdatei ist nicht geöffnet."));
-    const QByteArray bytes = encodeCp1252(textWithLineEnd);
-    if (file->write(bytes) != bytes.size())
-        throw fileFailure(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), *file);
-}
-
-void closeReport(QFile* file)
-{
-    if (file)
-        file->close();
-}
-
-void writeReportFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileFailure(75, QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:"), file);
-    if (file.write(bytes) != bytes.size())
-        throw fileFailure(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), file);
-    if (!file.commit())
-        throw fileFailure(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), file);
 }

@@ -5,10 +5,8 @@
 #include "beam/beamcalculation.h"
 
 #include <QDate>
-#include <QFile>
 #include <QString>
 
-#include <memory>
 
 struct ReportData {
     int range = -1;            // selected range button: 0 CW, 1 SSB, 2 band middle, -1 none
@@ -34,12 +32,3 @@ QString reportText(const ReportData& data, const QString& lineEnd);
 
 // The separator line: 80 macrons.
 QString separatorLine();
-
-// Creates or truncates the report; failures carry the system's description.
-std::unique_ptr<QFile> openReport(const QString& name);
-void writeReportLine(QFile* file, const QString& textWithLineEnd);
-void closeReport(QFile* file);
-
-// Writes a whole report to path under a temporary name and renames it when complete, so a
-// failure leaves any earlier file untouched. Failures carry the system's description.
-void writeReportFile(const QString& path, const QByteArray& bytes);

@@ -5,15 +5,15 @@
 #include "common/failure.h"
 #include "common/numberformat.h"
 #include "common/version.h"
-#include "platform/systemfehler.h"
+#include "platform/dateischreiber.h"
 #include "resources/resources.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTextStream>
@@ -176,22 +176,15 @@ void maleBauplan(QPainter& painter, const BeamLauf& lauf)
     s.zeile(Rand, u, version::copyright, 8);
 }
 
-namespace {
-
-[[noreturn]] void dateiFehler(int nummer, const QString& was, const QFileDevice& datei)
-{
-    throw Failure(nummer, was.arg(datei.fileName()) + QStringLiteral(" ") + systemFehlerText(datei));
-}
-
-} // namespace
-
+// The plan is drawn into memory first: the writers of PDF and SVG do not report a failed
+// write, so the file is written only once the drawing is complete.
 void schreibeBauplanPdf(const BeamLauf& lauf, const QString& pfad)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        dateiFehler(75, QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:"), datei);
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&datei);
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setResolution(300);
         pdf.setTitle(QStringLiteral("Bauplan Zentavik nach Norbek"));
@@ -199,19 +192,18 @@ void schreibeBauplanPdf(const BeamLauf& lauf, const QString& pfad)
         QPainter painter(&pdf);
         maleBauplan(painter, lauf);
     }
-    if (!datei.commit())
-        dateiFehler(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), datei);
+    schreibeDatei(pfad, bytes, DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
 }
 
 void schreibeBauplanSvg(const BeamLauf& lauf, const QString& pfad)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        dateiFehler(75, QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:"), datei);
+    QByteArray bytes;
     {
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
         // A4 at 96 dots per inch.
         QSvgGenerator svg;
-        svg.setOutputDevice(&datei);
+        svg.setOutputDevice(&puffer);
         svg.setResolution(96);
         svg.setSize(QSize(794, 1123));
         svg.setViewBox(QRect(0, 0, 794, 1123));
@@ -219,8 +211,7 @@ void schreibeBauplanSvg(const BeamLauf& lauf, const QString& pfad)
         QPainter painter(&svg);
         maleBauplan(painter, lauf);
     }
-    if (!datei.commit())
-        dateiFehler(57, QStringLiteral("Fehler beim Schreiben der Datei \"%1\":"), datei);
+    schreibeDatei(pfad, bytes, DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
 }
 
 int bauplanBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)

@@ -1,5 +1,6 @@
 #include "cli/dipolbefehl.h"
 
+#include "beam/eingaben.h"
 #include "cli/json.h"
 #include "common/ablehnungen.h"
 #include "common/numberformat.h"
@@ -43,16 +44,50 @@ QString herkunft(const DipolLauf& lauf, ZusatzDipolFeld feld)
     }
 }
 
+// The text of the field the window refused.
+QString feldText(const ZusatzDipolEingaben& f, ZusatzDipolFeld feld)
+{
+    switch (feld) {
+    case ZusatzDipolFeld::Text1: return f.text1;
+    case ZusatzDipolFeld::Text2: return f.text2;
+    case ZusatzDipolFeld::Text3: return f.text3;
+    case ZusatzDipolFeld::Text4: return f.text4;
+    case ZusatzDipolFeld::Text5: return f.text5;
+    case ZusatzDipolFeld::Text6: return f.text6;
+    case ZusatzDipolFeld::Keins: break;
+    }
+    return QString();
+}
+
+// An option a message mentions in passing: as typed, or as the default it was.
+QString erwaehnt(const QString& option, bool gesetzt, const QString& vorgabe)
+{
+    return gesetzt ? option : QStringLiteral("Vorgabe von %1: %2").arg(option, vorgabe);
+}
+
 // The window beeps and puts the focus into a field; here that is one line and status 2,
 // with the window's reason for the field's last beep.
 [[noreturn]] void verweigere(const DipolLauf& lauf)
 {
     const ZusatzDipolErgebnis& r = lauf.ergebnis;
+    const QString option = optionFuer(r.fokus);
     const QString grund = r.gruende.value(r.gruende.size() - 1);
-    // A field that is no number above 0 may hold a start value the user never typed.
-    const bool nichtPositiv = !(r.fokus == ZusatzDipolFeld::Text5 && r.text5)
-                              && !(r.fokus == ZusatzDipolFeld::Text4 && ZahlAusText(lauf.felder.text4) > 0);
-    throw FalscheEingabe{optionFuer(r.fokus), nichtPositiv ? grund + herkunft(lauf, r.fokus) : grund};
+    // A typed text that holds no number, or one too large, is refused for that first.
+    if (herkunft(lauf, r.fokus).isEmpty())
+        pruefeFeldZahl(option, feldText(lauf.felder, r.fokus));
+    // A wire too thick for its place names its option with the default it took.
+    const QString draht = option + herkunft(lauf, r.fokus);
+    if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
+        // With the calculator the limit is half its height, which the line names as given.
+        const QString hoehe = lauf.beam.vkRechner ? erwaehnt(QStringLiteral("--hoehe"), lauf.beam.gesetzt.contains(QStringLiteral("hoehe")),
+                                                             lauf.beam.hoehe + QStringLiteral(" m"))
+                                                  : QString();
+        throw FalscheEingabe{draht, ablehnung::erregerDrahtZuDick(*r.text5, lauf.beam.vkRechner, hoehe)};
+    }
+    // Not a zero field: the field was read, so it failed the gap between the wires.
+    if (r.fokus == ZusatzDipolFeld::Text4 && ZahlAusText(lauf.felder.text4) > 0)
+        throw FalscheEingabe{draht, grund};
+    throw FalscheEingabe{option, grund + herkunft(lauf, r.fokus)};
 }
 
 } // namespace
@@ -71,10 +106,16 @@ QList<OptionDef> dipolOptionen()
          QStringLiteral("Drahtdurchmesser des Erreger-Dipols in mm (Vorgabe wie --durchmesser)")},
     };
     for (OptionDef d : beamOptionen(false)) {
-        if (d.name == QStringLiteral("vk"))
+        if (d.name == QStringLiteral("vk")) {
             d.beschreibung = QStringLiteral("Verkürzungsfaktor des Drahtes, über 0 bis 1 (Vorgabe 1,00, mit VF-Rechner 0,946; "
                                             "mit VF-Rechner rechnet die Erdbodenkorrektur ihn neu)");
-        else if (d.name == QStringLiteral("leiter"))
+            o << d
+              << OptionDef{QStringLiteral("beam-vk"), QStringLiteral("VK"),
+                           QStringLiteral("Verkürzungsfaktor der Zentavik-Berechnung, deren Zusatzverkürzung durch die Isolierung "
+                                          "der Zusatzdipol übernimmt, über 0 bis 1 (Vorgabe: --vk)")};
+            continue;
+        }
+        if (d.name == QStringLiteral("leiter"))
             d.beschreibung = QStringLiteral("Leiterdurchmesser in mm der Zentavik-Berechnung (Vorgabe 3,57), "
                                             "ohne VF-Rechner Vorgabe beider Drahtdurchmesser");
         o << d;
@@ -87,7 +128,8 @@ QList<OptionDef> dipolOptionen()
 DipolEingaben dipolEingaben(const Befehl& befehl)
 {
     DipolEingaben e;
-    e.beam = beamEingaben(befehl, false);
+    // The beam calculation has a factor of its own when one is given, else the dipole's.
+    e.beam = beamEingaben(befehl, false, befehl.gesetzt(QStringLiteral("beam-vk")) ? QStringLiteral("beam-vk") : QStringLiteral("vk"));
     // The window's fields take any text: what is no number above 0 is refused when it computes.
     const std::pair<const char*, std::optional<QString>*> felder[] = {
         {"resonanz", &e.resonanz}, {"unterste", &e.unterste}, {"impedanz", &e.impedanz},
@@ -95,6 +137,13 @@ DipolEingaben dipolEingaben(const Befehl& befehl)
     for (const auto& [name, feld] : felder) {
         if (befehl.gesetzt(QString::fromLatin1(name)))
             *feld = befehl.wert(QString::fromLatin1(name));
+    }
+    // The dipole's own factor keeps the checks it has as the beam's factor, also when the beam
+    // has a factor of its own.
+    if (e.vk && befehl.gesetzt(QStringLiteral("beam-vk"))) {
+        pruefeZahlText(QStringLiteral("--vk"), *e.vk, 7);
+        if (pruefeVk(liesFeld(*e.vk)) == VkPruefung::Ungueltig)
+            throw FalscheEingabe{QStringLiteral("--vk"), ablehnung::vkUngueltig()};
     }
     return e;
 }
@@ -148,7 +197,9 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
     // field: the additional dipole would be longer than the driven one, which the design does
     // not allow. Here that is bad input like every other beep into a field.
     if (lauf.ergebnis.fokus == ZusatzDipolFeld::Text1)
-        throw FalscheEingabe{QStringLiteral("--resonanz"), ablehnung::resonanzUnterErreger()};
+        throw FalscheEingabe{QStringLiteral("--resonanz"),
+                             ablehnung::resonanzUnterErreger(
+                                 erwaehnt(QStringLiteral("--unterste"), eingaben.unterste.has_value(), f.text2 + QStringLiteral(" MHz")))};
     return lauf;
 }
 
@@ -190,6 +241,7 @@ QString dipolJson(const DipolLauf& l)
     j.key(QStringLiteral("durchmesser")).value(f.text4);
     j.key(QStringLiteral("erreger-durchmesser")).value(f.text5);
     j.key(QStringLiteral("vk")).value(f.text6);
+    j.key(QStringLiteral("beam-vk")).value(e.beam.vk);
     j.key(QStringLiteral("material")).value(e.beam.material);
     j.key(QStringLiteral("aussen")).value(e.beam.aussen);
     j.key(QStringLiteral("leiter")).value(e.beam.leiter);

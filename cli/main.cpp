@@ -33,10 +33,14 @@ int main(int argc, char* argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QTextStream out(stdout);
+    // The output is written in one piece at the end, where a failed write can still turn the
+    // exit status into a failure.
+    QString ausgabe;
+    QTextStream out(&ausgabe);
     QTextStream err(stderr);
-    const int status = rechner::zentavikRechner(argumente, out, err);
+    int status = rechner::zentavikRechner(argumente, out, err);
     out.flush();
+    status = rechner::gibAus(ausgabe, status, err);
     err.flush();
     return status;
 }

@@ -12,6 +12,10 @@ namespace rechner {
 // (its number and description on err).
 int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream& err);
 
+// Writes the command's whole output to standard output and returns the exit status: status,
+// or 3 with a German line on err when the output could not be written (a full disk).
+int gibAus(const QString& ausgabe, int status, QTextStream& err);
+
 // Whether the command draws (and so needs the font machinery of a GUI application).
 bool brauchtGrafik(const QStringList& argumente);
 

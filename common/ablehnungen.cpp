@@ -49,9 +49,9 @@ QString vkUngueltig() { return QStringLiteral("Bitte einen Verkürzungsfaktor vo
 QString vkEinsBlankerDraht() { return QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht"); }
 QString isolierungAus() { return QStringLiteral("Drahtisolierung ausgeschaltet"); }
 QString erUeber20() { return QStringLiteral("relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?"); }
-QString durchmesserZuGering()
+QString durchmesserZuGering(const QString& aussen)
 {
-    return QStringLiteral("Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als der Außendurchmesser)");
+    return QStringLiteral("Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als %1)").arg(aussen);
 }
 
 namespace dipol {
@@ -64,14 +64,16 @@ QString vk() { return QStringLiteral("der Verkürzungsfaktor"); }
 } // namespace dipol
 
 QString zahlUeber0(const QString& bedeutung) { return QStringLiteral("%1 muss eine Zahl über 0 sein").arg(bedeutung); }
-QString resonanzUnterErreger()
+QString resonanzUnterErreger(const QString& unterste)
 {
-    return QStringLiteral("die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols liegen");
+    const QString woher = unterste.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unterste);
+    return QStringLiteral("die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols%1 liegen").arg(woher);
 }
-QString erregerDrahtZuDick(const QString& hoechstens, bool ausHoehe)
+QString erregerDrahtZuDick(const QString& hoechstens, bool ausHoehe, const QString& hoehe)
 {
     if (ausHoehe)
-        return QStringLiteral("der Draht darf höchstens %1 mm dick sein (halb so dick wie die Antennenhöhe)").arg(hoechstens);
+        return QStringLiteral("der Draht darf höchstens %1 mm dick sein (halb so dick wie die Antennenhöhe%2)")
+            .arg(hoechstens, hoehe.isEmpty() ? QString() : QStringLiteral(", ") + hoehe);
     return QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(hoechstens);
 }
 QString drahtDickerAlsLuecke(const QString& luecke)

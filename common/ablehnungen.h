@@ -43,7 +43,8 @@ QString vkUngueltig();
 QString vkEinsBlankerDraht();
 QString isolierungAus();
 QString erUeber20();
-QString durchmesserZuGering();
+// `aussen`: how the outer diameter is named where the conductor must be thinner than it.
+QString durchmesserZuGering(const QString& aussen = QStringLiteral("der Außendurchmesser"));
 
 // Additional dipole: what each field means, and what is wrong with it.
 namespace dipol {
@@ -55,9 +56,11 @@ QString erregerDurchmesser();
 QString vk();
 } // namespace dipol
 QString zahlUeber0(const QString& bedeutung);
-QString resonanzUnterErreger();
-// The driven wire's limit; `ausHoehe`: the limit is half the height set in the calculator.
-QString erregerDrahtZuDick(const QString& hoechstens, bool ausHoehe);
+// `unterste`: where the lowest resonance came from, named in brackets when given.
+QString resonanzUnterErreger(const QString& unterste = QString());
+// The driven wire's limit; `ausHoehe`: the limit is half the height set in the calculator,
+// `hoehe` names where that height came from, when given.
+QString erregerDrahtZuDick(const QString& hoechstens, bool ausHoehe, const QString& hoehe = QString());
 QString drahtDickerAlsLuecke(const QString& luecke);
 QString keineLuecke();
 

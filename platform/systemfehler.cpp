@@ -35,6 +35,9 @@ constexpr Uebersetzung uebersetzungen[] = {
     {EINVAL, "Ungültiges Argument"},
     {ENXIO, "Kein solches Gerät oder keine solche Adresse"},
     {ENODEV, "Kein solches Gerät"},
+    {EPIPE, "Der Empfänger hat die Verbindung geschlossen"},
+    {ESTALE, "Die Netzwerkdatei ist nicht mehr erreichbar"},
+    {ETIMEDOUT, "Zeitüberschreitung der Verbindung"},
 };
 
 // Qt's own reasons, in the words it uses when no German translation of Qt is loaded (the
@@ -57,6 +60,14 @@ QString systemFehlerText(const QString& systemText)
         if (systemText == QString::fromLocal8Bit(std::strerror(u.nummer)))
             return QString::fromUtf8(u.deutsch);
     return systemText;
+}
+
+QString systemFehlerText(int fehlerNummer)
+{
+    for (const Uebersetzung& u : uebersetzungen)
+        if (u.nummer == fehlerNummer)
+            return QString::fromUtf8(u.deutsch);
+    return QString::fromLocal8Bit(std::strerror(fehlerNummer));
 }
 
 QString systemFehlerText(const QFileDevice& file) { return systemFehlerText(file.errorString()); }

@@ -11,3 +11,5 @@ class QFileDevice;
 // that we know; any other text as it stands.
 QString systemFehlerText(const QFileDevice& file);
 QString systemFehlerText(const QString& systemText);
+// The German reason for a C library error number; an unknown number as the C library words it.
+QString systemFehlerText(int fehlerNummer);

@@ -1,6 +1,7 @@
 #include "common/datetext.h"
 #include "common/version.h"
 #include "tests/beam/beamformtest.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "tests/support/staleresult.h"
@@ -760,23 +761,68 @@ private slots:
         QVERIFY(!fake->busy);
     }
 
-    // A report that fills the disk: the lines that did not fit are skipped one by one, and the
-    // note says the table is incomplete; what was written can still be shown.
-    void reportOnAFullDisk()
+    // A report that does not fit (a file-size limit stands in for a full disk). The older
+    // report is never destroyed before the new one is complete: Abort keeps it whole; skipping
+    // every line that does not fit replaces it by an announced incomplete one.
+    void reportThatDoesNotFit_data()
     {
-        if (!QFileInfo(QStringLiteral("/dev/full")).exists())
-            QSKIP("no /dev/full here");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("olderKept");
+        QTest::newRow("abort") << int(ui::Answer::Abort) << QString() << true;
+        QTest::newRow("ignore every line") << int(ui::Answer::Ignore)
+                                           << QStringLiteral("Tabelle liegt unvollständig als Textfile 'Zentavik.txt' vor.  ") << false;
+    }
+    void reportThatDoesNotFit()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, note);
+        QFETCH(bool, olderKept);
         QTemporaryDir full;
         QDir::setCurrent(full.path());
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), QStringLiteral("Zentavik.txt")));
+        QFile older(full.filePath(QStringLiteral("Zentavik.txt")));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write(QByteArray(300, 'x'));
+        older.close();
         for (int i = 0; i < 40; ++i)
-            fake->answers.push_back(ui::Answer::Ignore);
-        form->Command1->click();
+            fake->answers.push_back(ui::Answer(answer));
+        {
+            DateiGroessenGrenze grenze(200);
+            form->Command1->click();
+        }
         QDir::setCurrent(dir.path());
-        QVERIFY(fake->messages.size() > 1);
-        QVERIFY2(form->Info->text().endsWith(QStringLiteral("Tabelle liegt unvollständig als Textfile 'Zentavik.txt' vor.  ")),
-                 qPrintable(form->Info->text()));
-        QVERIFY(form->Command2->isEnabled());
+        QVERIFY(!fake->messages.isEmpty());
+        QVERIFY2(fake->messages[0].text.endsWith(QStringLiteral("\r\nDie Datei ist zu groß")), qPrintable(fake->messages[0].text));
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        const QByteArray onDisk = older.readAll();
+        QCOMPARE(onDisk == QByteArray(300, 'x'), olderKept);
+        if (!olderKept)
+            QVERIFY(onDisk.startsWith("\r\n                        Zentavik nach Norbek \r\n") && onDisk.size() <= 200);
+        QCOMPARE(form->Info->text().endsWith(QStringLiteral("vor.  ")), !note.isEmpty());
+        if (!note.isEmpty())
+            QVERIFY2(form->Info->text().endsWith(note), qPrintable(form->Info->text()));
+        QCOMPARE(form->Command2->isEnabled(), !olderKept);
+        // Nothing half-written is left beside the report.
+        QCOMPARE(QDir(full.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Zentavik.txt")});
+    }
+
+    // A disk that is full only for a moment: Retry writes the line whole, and the report is
+    // complete and exactly as without the failure.
+    void reportRetriedAfterAFullDisk()
+    {
+        form->Command1->click();
+        const QString complete = reportText();
+        QTemporaryDir full;
+        QDir::setCurrent(full.path());
+        fake->answers = {ui::Answer::Retry};
+        fake->messages.clear();
+        std::optional<DateiGroessenGrenze> grenze(std::in_place, 200);
+        fake->whileShown = [&](const ShownMessage&) { grenze.reset(); };
+        form->Command1->click();
+        fake->whileShown = nullptr;
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(reportText(), complete);
+        QDir::setCurrent(dir.path());
     }
 
     void closeBoxOnlyHides()
