@@ -4,6 +4,7 @@
 
 #include "beam/beamcalculation.h"
 #include "platform/mdichild.h"
+#include "plan/bauplandaten.h"
 
 #include <QWidget>
 
@@ -31,6 +32,10 @@ public:
     std::function<VkRechnerZustand*()> vkRechner;
 
     void childActivated() override;
+
+    // What the build plan shows of the last calculation; nothing before one, after one that
+    // did not complete, and once the results are cleared.
+    const std::optional<BauplanDaten>& bauplan() const { return letzterBauplan; }
 
     // The controls, named as the form designer named them.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;
@@ -68,6 +73,7 @@ private:
     void setDiameterControlsEnabled(bool enabled);
     void setSpinner(int position);
     void clearResonances();
+    BauplanDaten planOf(Berechnung& calculation, const QString& typedFactor, VkRechnerZustand* calculator, const QDate& today);
 
     // BeamFormPort: what the calculation reads and writes.
     QString text1() override;
@@ -89,4 +95,5 @@ private:
 
     FrameServices& frame;
     int16_t VkStellerAlt = 0;
+    std::optional<BauplanDaten> letzterBauplan;
 };
