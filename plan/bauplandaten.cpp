@@ -15,7 +15,7 @@ QList<PlanMass> drahtMasse(const BeamDimensions& o)
     return {
         {QStringLiteral("LgD"), QStringLiteral("Strahler, ganzer Draht"), o.LgD},
         {QStringLiteral("LgR"), QStringLiteral("Reflektor, ganzer Draht"), o.LgR},
-        {QStringLiteral("D"), QStringLiteral("Strahler-Seitendraht, je Seite"), o.D},
+        {QStringLiteral("D"), QStringLiteral("Strahler: Ende bis Querträger-Spitze"), o.D},
         {QStringLiteral("Vlg"), QStringLiteral("Anpassleitung 2 x RG59 parallel, je"), o.Vlg},
     };
 }

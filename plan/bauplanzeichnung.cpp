@@ -364,7 +364,7 @@ void maleBauplan(QPainter& painter, const BauplanDaten& d, BauplanProtokoll* pro
 
     // The cut list on the left, resonances, trimming and the feed point on the right.
     const double mitte = Rand + 95, rechtsBreite = SeiteBreite - Rand - mitte;
-    double links = massListe(b, Rand, y, mitte - Rand - 6, QStringLiteral("Zuschneiden"), drahtMasse(o));
+    double links = massListe(b, Rand, y, mitte - Rand - 6, QStringLiteral("Drähte zuschneiden und markieren"), drahtMasse(o));
     links = massListe(b, Rand, links + 2, mitte - Rand - 6, QStringLiteral("Am Rahmen anzeichnen"), rahmenMasse(o));
 
     b.schrift(10, true);
