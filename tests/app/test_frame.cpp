@@ -330,39 +330,45 @@ private slots:
     // calculation the user is told to calculate first.
     void buildPlanFromTheMenu_data()
     {
-        QTest::addColumn<bool>("rechnen");
+        QTest::addColumn<QString>("vorher");  // what the beam form went through
         QTest::addColumn<QString>("eintrag");
         QTest::addColumn<QString>("antwort");  // file name or paper; empty: cancelled
         QTest::addColumn<QString>("datei");    // what is written; empty: nothing
         QTest::addColumn<QString>("meldung");  // start of the message shown; empty: none
-        QTest::newRow("save before a calculation") << false << "mnuBauplan" << "plan.svg" << "" << "Für den Bauplan bitte zuerst";
-        QTest::newRow("print before a calculation") << false << "mnuBauplanDrucken" << "A4" << "" << "Für den Bauplan bitte zuerst";
-        QTest::newRow("SVG") << true << "mnuBauplan" << "plan.svg" << "plan.svg" << "";
-        QTest::newRow("PDF") << true << "mnuBauplan" << "plan.PDF" << "plan.PDF" << "";
-        QTest::newRow("no ending: PDF") << true << "mnuBauplan" << "plan" << "plan.pdf" << "";
-        QTest::newRow("save cancelled") << true << "mnuBauplan" << "" << "" << "";
-        QTest::newRow("a folder in the way") << true << "mnuBauplan" << "ordner.pdf" << "" << "Die Datei";
-        QTest::newRow("printed on A4") << true << "mnuBauplanDrucken" << "A4" << "druck.pdf" << "";
-        QTest::newRow("printed on Letter") << true << "mnuBauplanDrucken" << "Letter" << "druck.pdf" << "";
-        QTest::newRow("print cancelled") << true << "mnuBauplanDrucken" << "" << "" << "";
+        QTest::newRow("save before a calculation") << "nichts" << "mnuBauplan" << "plan.svg" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("print before a calculation") << "nichts" << "mnuBauplanDrucken" << "A4" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("frequency typed after the calculation") << "neu getippt" << "mnuBauplan" << "plan.svg" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("SVG") << "gerechnet" << "mnuBauplan" << "plan.svg" << "plan.svg" << "";
+        QTest::newRow("PDF") << "gerechnet" << "mnuBauplan" << "plan.PDF" << "plan.PDF" << "";
+        QTest::newRow("no ending: PDF") << "gerechnet" << "mnuBauplan" << "plan" << "plan.pdf" << "";
+        QTest::newRow("save cancelled") << "gerechnet" << "mnuBauplan" << "" << "" << "";
+        QTest::newRow("a folder in the way") << "gerechnet" << "mnuBauplan" << "ordner.pdf" << "" << "Die Datei";
+        QTest::newRow("printed on A4") << "gerechnet" << "mnuBauplanDrucken" << "A4" << "druck.pdf" << "";
+        QTest::newRow("printed on Letter") << "gerechnet" << "mnuBauplanDrucken" << "Letter" << "druck.pdf" << "";
+        QTest::newRow("print cancelled") << "gerechnet" << "mnuBauplanDrucken" << "" << "" << "";
     }
     void buildPlanFromTheMenu()
     {
-        QFETCH(bool, rechnen);
+        QFETCH(QString, vorher);
         QFETCH(QString, eintrag);
         QFETCH(QString, antwort);
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
         QTemporaryDir dir;
-        const QString vorher = QDir::currentPath();
+        const QString arbeitsordner = QDir::currentPath();
         QDir::setCurrent(dir.path());
         QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf"));
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
         frame.show();
         frame.mnuBerStromsAnt->trigger();
         frame.hauptform().Text1->setText(QStringLiteral("14,2"));
-        if (rechnen)
+        if (vorher != QStringLiteral("nichts"))
             frame.hauptform().Command1_Click();
+        // A changed frequency clears the results, and the plan with them.
+        if (vorher == QStringLiteral("neu getippt"))
+            QTest::keyClick(frame.hauptform().Text1, Qt::Key_5);
+        const bool rechnen = frame.hauptform().bauplan().has_value();
+        QCOMPARE(rechnen, vorher == QStringLiteral("gerechnet"));
         fake.messages.clear();
         fake.fileRequests.clear();
         fake.fileNames = {antwort.isEmpty() ? std::nullopt : std::optional<QString>(dir.filePath(antwort))};
@@ -376,7 +382,7 @@ private slots:
         };
         frame.findChild<QAction*>(eintrag)->trigger();
         fake.printer = nullptr;
-        QDir::setCurrent(vorher);
+        QDir::setCurrent(arbeitsordner);
 
         QCOMPARE(fake.messages.size(), qsizetype(!meldung.isEmpty()));
         if (!meldung.isEmpty())
