@@ -16,6 +16,6 @@ QByteArray bauplanSvg(const BauplanDaten& daten);
 // False when the device could not be painted on.
 bool bauplanAufSeite(QPagedPaintDevice& geraet, const BauplanDaten& daten);
 
-// "Zentavik-Bauplan.pdf", "Zentavik-Bauplan.svg"
+// Where the plan goes when no other name is given.
 inline const QString BauplanPdfName = QStringLiteral("Zentavik-Bauplan.pdf");
 inline const QString BauplanSvgName = QStringLiteral("Zentavik-Bauplan.svg");
