@@ -70,7 +70,7 @@ private slots:
         QString pfad = dir.filePath(QStringLiteral("Zentavik.txt"));
         const QString zweiter = dir.filePath(QStringLiteral("zweiter.txt"));
         if (art == u"datei" || art == u"hardlink" || art == u"symlink" || art == u"fremd") {
-            anlegen(art == u"symlink" ? zweiter : pfad, "alt");
+            anlegen(art == u"symlink" ? zweiter : pfad, "alter, längerer Inhalt");
             ::chmod(QFile::encodeName(art == u"symlink" ? zweiter : pfad).constData(), 0640);
         }
         if (art == u"hardlink")
