@@ -458,7 +458,7 @@ void frmHauptform::Command1_Click()
         return beamFailureBox(failure, module1().CrLf);
     });
     // A run that skipped a failed step leaves measures at 0: no plan is drawn from it.
-    letzterBauplan.reset();
+    letzterBauplan = std::nullopt;
     if (end == RunEnd::Completed && !failed)
         letzterBauplan = planOf(calculation, typedFactor, calculator, today);
     ui::setBusyCursor(false);
