@@ -13,8 +13,8 @@ const QString Komma = QStringLiteral(",");
 QList<PlanMass> drahtMasse(const BeamDimensions& o)
 {
     return {
-        {QStringLiteral("LgD"), QStringLiteral("Strahler, ganzer Draht"), o.LgD},
-        {QStringLiteral("LgR"), QStringLiteral("Reflektor, ganzer Draht"), o.LgR},
+        {QStringLiteral("LgD"), QStringLiteral("Strahler, Isolator bis Isolator"), o.LgD},
+        {QStringLiteral("LgR"), QStringLiteral("Reflektor, Isolator bis Isolator"), o.LgR},
         {QStringLiteral("D"), QStringLiteral("Strahler: Ende bis Querträger-Spitze"), o.D},
         {QStringLiteral("Vlg"), QStringLiteral("Anpassleitung 2 x RG59 parallel, je"), o.Vlg},
     };

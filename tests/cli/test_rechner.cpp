@@ -824,7 +824,7 @@ private slots:
         QVERIFY(pdftotext.waitForFinished(60000));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
         const QStringList teile{"Bauplan Zentavik nach Norbek für 14,2 MHz", "Band 14 MHz, SSB-Bereich", "Bv = 5,176 m",
-                                "P = 2,588 m − x", "LgBoom = 5,282 m", "LgD Strahler, ganzer Draht 10,686 m",
+                                "P = 2,588 m − x", "LgBoom = 5,282 m", "LgD Strahler, Isolator bis Isolator 10,686 m",
                                 "Strahler frD 14,495 MHz 1 cm kürzer: +13,6 kHz", "Isolierung 2,3 Polyethylen PE",
                                 "Durchmesser außen / Leiter 2 / 1,5 mm", stempel()};
         for (const QString& teil : teile)
