@@ -2,11 +2,8 @@
 
 #include "common/numberformat.h"
 #include "common/version.h"
-#include "plan/bauplanprotokoll.h"
+#include "plan/blatt.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <functional>
@@ -14,166 +11,20 @@
 
 namespace {
 
-// The page is laid out in millimetres of an A4 sheet.
-constexpr double SeiteBreite = 210, SeiteHoehe = 297, Rand = 15;
+constexpr double Rand = 15;
 
-// How a line is drawn. Driven element and reflector differ in colour and in style, so that a
-// black-and-white printout still tells them apart.
-struct Strich {
-    QColor farbe;
-    double breite;  // mm
-    Qt::PenStyle stil = Qt::SolidLine;
-};
+// Driven element and reflector differ in colour and in style, so that a black-and-white
+// printout still tells them apart.
 const Strich StrahlerStrich{QColor(0xd0, 0x10, 0x10), 0.7};
 const Strich ReflektorStrich{QColor(0x10, 0x50, 0xc0), 0.7, Qt::DashLine};
 const Strich RahmenStrich{QColor(0x8a, 0x62, 0x2a), 1.6};
 const Strich AbspannStrich{QColor(0x90, 0x90, 0x90), 0.3, Qt::DotLine};
 const Strich MassStrich{QColor(0x30, 0x30, 0x30), 0.25};
 const Strich HilfsStrich{QColor(0x70, 0x70, 0x70), 0.2, Qt::DashLine};
-const QColor TextFarbe(0x20, 0x20, 0x20), GrauText(0x55, 0x55, 0x55), IsolatorFarbe(0xf2, 0xea, 0xc8);
+const QColor GrauText(0x55, 0x55, 0x55), IsolatorFarbe(0xf2, 0xea, 0xc8);
 
 const QString Komma = QStringLiteral(",");
 QString F(float v) { return formatSingle(v, u"###0.0##", Komma); }
-
-// The painter in millimetres; everything drawn is also written to the record, if any.
-class Blatt {
-public:
-    Blatt(QPainter& p, BauplanProtokoll* protokoll) : p(p), protokoll(protokoll)
-    {
-        const QRect r = p.viewport();
-        proMm = std::min(r.width() / SeiteBreite, r.height() / SeiteHoehe);
-        p.setRenderHint(QPainter::Antialiasing);
-    }
-
-    QPointF geraet(QPointF mm) const { return mm * proMm; }
-
-    void seite()
-    {
-        p.fillRect(QRectF(geraet({0, 0}), geraet({SeiteBreite, SeiteHoehe})), Qt::white);
-    }
-
-    void linienzug(const QList<QPointF>& punkte, const Strich& s)
-    {
-        QPen stift(s.farbe, s.breite * proMm, s.stil, Qt::FlatCap, Qt::MiterJoin);
-        p.setPen(stift);
-        p.setBrush(Qt::NoBrush);
-        QPolygonF zug;
-        for (const QPointF& punkt : punkte)
-            zug << geraet(punkt);
-        p.drawPolyline(zug);
-        for (qsizetype i = 0; i + 1 < punkte.size(); ++i)
-            merke(QLineF(punkte[i], punkte[i + 1]), s.breite);
-    }
-    void linie(QPointF a, QPointF b, const Strich& s) { linienzug({a, b}, s); }
-
-    // A filled shape with an outline; its edges count as lines.
-    void flaeche(const QList<QPointF>& ecken, const QColor& fuellung, const Strich& rand)
-    {
-        p.setPen(rand.breite > 0 ? QPen(rand.farbe, rand.breite * proMm) : QPen(Qt::NoPen));
-        p.setBrush(fuellung);
-        QPolygonF vieleck;
-        for (const QPointF& ecke : ecken)
-            vieleck << geraet(ecke);
-        p.drawPolygon(vieleck);
-        for (qsizetype i = 0; i < ecken.size(); ++i)
-            merke(QLineF(ecken[i], ecken[(i + 1) % ecken.size()]), rand.breite);
-    }
-
-    // A filled dot; it counts as the square around it.
-    void punkt(QPointF mitte, double radius, const QColor& farbe)
-    {
-        p.setPen(Qt::NoPen);
-        p.setBrush(farbe);
-        p.drawEllipse(geraet(mitte), radius * proMm, radius * proMm);
-        const QRectF r(mitte.x() - radius, mitte.y() - radius, 2 * radius, 2 * radius);
-        for (const QLineF& kante : {QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
-                                    QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.bottomLeft(), r.topLeft())})
-            merke(kante, 0);
-    }
-
-    // A dimension line from a to b with an arrowhead at each end.
-    void masslinie(QPointF a, QPointF b)
-    {
-        linie(a, b, MassStrich);
-        const QLineF l(a, b);
-        const QPointF richtung = (b - a) / l.length(), quer(-richtung.y(), richtung.x());
-        constexpr double laenge = 2.0, halb = 0.6;
-        for (const auto& [spitze, zurueck] : {std::pair{a, richtung}, std::pair{b, -richtung}})
-            flaeche({spitze, spitze + zurueck * laenge + quer * halb, spitze + zurueck * laenge - quer * halb}, MassStrich.farbe, Strich{});
-    }
-
-    void schrift(double punkte, bool fett = false)
-    {
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setStyleHint(QFont::SansSerif);
-        // Sizes follow the page, whatever resolution the device has.
-        f.setPixelSize(std::max(1, int(std::lround(punkte * 25.4 / 72 * proMm))));
-        f.setBold(fett);
-        p.setFont(f);
-    }
-    double breite(const QString& text) const { return QFontMetricsF(p.font(), p.device()).horizontalAdvance(text) / proMm; }
-    double hoehe() const
-    {
-        const QFontMetricsF m(p.font(), p.device());
-        return (m.ascent() + m.descent()) / proMm;
-    }
-    double zeilenabstand() const { return QFontMetricsF(p.font(), p.device()).lineSpacing() / proMm; }
-
-    // A text placed at the anchor as the alignment says (left, right or centred; top, bottom
-    // or centred); returns its box.
-    QRectF text(const QString& text, QPointF anker, Qt::Alignment ausrichtung, const QColor& farbe = TextFarbe)
-    {
-        const QFontMetricsF m(p.font(), p.device());
-        const double b = m.horizontalAdvance(text) / proMm, oben = m.ascent() / proMm, h = hoehe();
-        double x = anker.x(), y = anker.y();
-        if (ausrichtung & Qt::AlignRight)
-            x -= b;
-        else if (ausrichtung & Qt::AlignHCenter)
-            x -= b / 2;
-        if (ausrichtung & Qt::AlignBottom)
-            y -= h;
-        else if (ausrichtung & Qt::AlignVCenter)
-            y -= h / 2;
-        p.setPen(farbe);
-        p.drawText(geraet({x, y + oben}), text);
-        const QRectF rahmen(x, y, b, h);
-        if (protokoll)
-            protokoll->texte.append({text, rahmen});
-        return rahmen;
-    }
-
-    // Words in lines no wider than the width; returns the y below the last line.
-    double absatz(const QString& text, double x, double y, double breiteMm, const QColor& farbe = TextFarbe)
-    {
-        QString zeile;
-        for (const QString& wort : text.split(u' ', Qt::SkipEmptyParts)) {
-            const QString laenger = zeile.isEmpty() ? wort : zeile + u' ' + wort;
-            if (!zeile.isEmpty() && breite(laenger) > breiteMm) {
-                this->text(zeile, {x, y}, Qt::AlignLeft | Qt::AlignTop, farbe);
-                y += zeilenabstand();
-                zeile = wort;
-            } else {
-                zeile = laenger;
-            }
-        }
-        if (!zeile.isEmpty()) {
-            this->text(zeile, {x, y}, Qt::AlignLeft | Qt::AlignTop, farbe);
-            y += zeilenabstand();
-        }
-        return y;
-    }
-
-private:
-    void merke(const QLineF& strecke, double breite)
-    {
-        if (protokoll)
-            protokoll->linien.append({strecke, breite});
-    }
-
-    QPainter& p;
-    BauplanProtokoll* protokoll;
-    double proMm = 1;
-};
 
 // The insulator between the driven element's end and the reflector's tip.
 void isolator(Blatt& b, QPointF strahlerEnde, QPointF reflektorSpitze)
@@ -241,16 +92,16 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
         b.linie({cx + seite * halbBv, vorn - 1.5}, {cx + seite * halbBv, yBv - 1.5}, HilfsStrich);
         b.linie({cx + seite * halbBh, hinten + 1.5}, {cx + seite * halbBh, yBh + 1.5}, HilfsStrich);
     }
-    b.masslinie({cx - halbBv, yBv}, {cx + halbBv, yBv});
+    b.masslinie({cx - halbBv, yBv}, {cx + halbBv, yBv}, MassStrich);
     b.text(bv, {cx, yBv - 1}, Qt::AlignHCenter | Qt::AlignBottom);
-    b.masslinie({cx - halbBh, yBh}, {cx + halbBh, yBh});
+    b.masslinie({cx - halbBh, yBh}, {cx + halbBh, yBh}, MassStrich);
     b.text(bh, {cx, yBh + 1}, Qt::AlignHCenter | Qt::AlignTop);
 
     // D on the left, along the driven element's side wire.
     const double xD = cx - aussen - abstand;
     b.linie({cx - halbBv - 1.5, vorn}, {xD - 1.5, vorn}, HilfsStrich);
     b.linie({cx - aussen - 2, strahlerEnde}, {xD - 1.5, strahlerEnde}, HilfsStrich);
-    b.masslinie({xD, vorn}, {xD, strahlerEnde});
+    b.masslinie({xD, vorn}, {xD, strahlerEnde}, MassStrich);
     b.text(d, {xD - luft, (vorn + strahlerEnde) / 2}, Qt::AlignRight | Qt::AlignVCenter);
 
     // On the right the boom's chain C, P, A, C, and beyond it LgBoom.
@@ -265,10 +116,10 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
         const QString& text;
     } glieder[] = {{spitze, vorn, c}, {vorn, speise, p}, {speise, hinten, a}, {hinten, ende, c}};
     for (const auto& g : glieder) {
-        b.masslinie({xK, g.von}, {xK, g.bis});
+        b.masslinie({xK, g.von}, {xK, g.bis}, MassStrich);
         b.text(g.text, {xK + luft, (g.von + g.bis) / 2}, Qt::AlignLeft | Qt::AlignVCenter);
     }
-    b.masslinie({xB, vorn}, {xB, hinten});
+    b.masslinie({xB, vorn}, {xB, hinten}, MassStrich);
     b.text(lgBoom, {xB + luft, (vorn + hinten) / 2}, Qt::AlignLeft | Qt::AlignVCenter);
     return yBh + 1 + h;
 }
@@ -296,7 +147,7 @@ double legende(Blatt& b, double y)
     eintrag(QStringLiteral("Abspannung"), strecke(AbspannStrich));
     eintrag(QStringLiteral("Isolator, je Seite einer"), [&b](QPointF m) { isolator(b, m + QPointF(4.5, -1.2), m + QPointF(4.5, 1.2)); });
     eintrag(QStringLiteral("Speisepunkt"), [&b](QPointF m) { b.punkt(m + QPointF(4.5, 0), 1.1, Qt::black); });
-    eintrag(QStringLiteral("Maß"), [&b](QPointF m) { b.masslinie(m, m + QPointF(9, 0)); });
+    eintrag(QStringLiteral("Maß"), [&b](QPointF m) { b.masslinie(m, m + QPointF(9, 0), MassStrich); });
     return y + zeile;
 }
 
