@@ -452,14 +452,16 @@ void frmHauptform::Command1_Click()
     VkRechnerZustand* calculator = vkRechner ? vkRechner() : nullptr;
     const QDate today = QDate::currentDate();
     Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright});
-    bool failed = false;
-    const RunEnd end = calculation.run([&failed](const Failure& failure, const Step&) {
-        failed = true;
-        return beamFailureBox(failure, module1().CrLf);
+    bool skipped = false;
+    const RunEnd end = calculation.run([&skipped](const Failure& failure, const Step& step) {
+        const FailureAnswer answer = beamFailureBox(failure, module1().CrLf);
+        // The report's steps ("R...") come after every measure is computed.
+        skipped |= answer == FailureAnswer::Ignore && step.number[0] != 'R';
+        return answer;
     });
-    // A run that skipped a failed step leaves measures at 0: no plan is drawn from it.
+    // A run that skipped a failed calculation step may leave measures at 0: no plan is drawn from it.
     letzterBauplan = std::nullopt;
-    if (end == RunEnd::Completed && !failed)
+    if (end == RunEnd::Completed && !skipped)
         letzterBauplan = planOf(calculation, typedFactor, calculator, today);
     ui::setBusyCursor(false);
 }
