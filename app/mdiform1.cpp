@@ -1,6 +1,7 @@
 #include "app/mdiform1.h"
 
 #include "app/background.h"
+#include "app/bauplanfenster.h"
 #include "app/eingabendrucken.h"
 #include "app/hilfe.h"
 #include "app/info.h"
@@ -65,10 +66,15 @@ void MDIForm1::createMenus()
     mnuDat = menuBar()->addMenu(QStringLiteral("&Datei"));
     mnuAnzeigen = mnuDat->addAction(QStringLiteral("&Anzeigen/Drucken"));
     mnuDatDruck = mnuDat->addAction(QStringLiteral("&Eingaben drucken"));
+    mnuBauplan = mnuDat->addAction(QStringLiteral("Bau&plan…"));
+    mnuBauplanDruck = mnuDat->addAction(QStringLiteral("Bauplan d&rucken…"));
     mnuEnde = mnuDat->addAction(QStringLiteral("&Beenden"));
     mnuEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Open);
     connect(mnuAnzeigen, &QAction::triggered, this, [this] { DateiAnzeigen(module1().TabellenDatei, *this); });
+    // The plan of the beam form's last calculation; without one the user is told to calculate.
+    connect(mnuBauplan, &QAction::triggered, this, [this] { BauplanSpeichern(this, beamForm ? beamForm->bauplan() : std::nullopt); });
+    connect(mnuBauplanDruck, &QAction::triggered, this, [this] { BauplanDrucken(this, beamForm ? beamForm->bauplan() : std::nullopt); });
     connect(mnuEnde, &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
 
     mnuBer = menuBar()->addMenu(QStringLiteral("&Berechnen"));
@@ -105,6 +111,8 @@ void MDIForm1::createMenus()
     frameMenus = menuBar()->actions();
     for (QAction* action : {mnuAnzeigen, mnuDatDruck, mnuEnde, mnuVk, mnuBerStromsAnt, mnuPruning, mnuBerZusDipol, mnuHilfe, mnuInfo})
         action->setObjectName(QStringLiteral("mnu") + action->text().remove(u'&'));
+    mnuBauplan->setObjectName(QStringLiteral("mnuBauplan"));
+    mnuBauplanDruck->setObjectName(QStringLiteral("mnuBauplanDrucken"));
 }
 
 void MDIForm1::createWindowKeys()

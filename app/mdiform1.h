@@ -49,7 +49,7 @@ public:
 
     QMdiArea* mdiArea() const { return area; }
     QMenu *mnuDat, *mnuBer, *mnuHelp;
-    QAction *mnuAnzeigen, *mnuDatDruck, *mnuEnde, *mnuVk, *mnuBerStromsAnt, *mnuTrenn1, *mnuPruning, *mnuTrenn3,
+    QAction *mnuAnzeigen, *mnuDatDruck, *mnuBauplan, *mnuBauplanDruck, *mnuEnde, *mnuVk, *mnuBerStromsAnt, *mnuTrenn1, *mnuPruning, *mnuTrenn3,
         *mnuBerZusDipol, *mnuHilfe, *mnuInfo;
     QLabel *statusText, *statusTime, *statusDate;
 

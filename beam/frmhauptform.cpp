@@ -3,6 +3,7 @@
 #include "beam/bands.h"
 #include "beam/eingaben.h"
 #include "beam/insulation.h"
+#include "beam/report.h"
 #include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/module1.h"
@@ -15,6 +16,7 @@
 #include "platform/twips.h"
 #include "platform/typinglimit.h"
 #include "platform/ui.h"
+#include "vf/groundcorrection.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -334,6 +336,7 @@ void frmHauptform::setSpinner(int position)
 
 void frmHauptform::clearResonances()
 {
+    letzterBauplan.reset();
     for (QLabel* result : {Label3, Label5}) {
         markStale(result, false);
         showResult(result, QString());
@@ -487,13 +490,45 @@ void frmHauptform::Command1_Click()
     {
         // The results text grows piece by piece; a screen reader hears it once, finished.
         const HeldResults wholeResult{Info};
-        Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
-                                       QDate::currentDate(), version::copyright});
-        calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
+        const QString typedFactor = Text4->text();
+        VkRechnerZustand* calculator = vkRechner ? vkRechner() : nullptr;
+        const QDate today = QDate::currentDate();
+        Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright});
+        bool skipped = false;
+        const RunEnd end = calculation.run([&skipped](const Failure& failure, const Step& step) {
+            const FailureAnswer answer = beamFailureBox(failure, module1().CrLf);
+            // The report's steps ("R...") come after every measure is computed.
+            skipped |= answer == FailureAnswer::Ignore && step.number[0] != 'R';
+            return answer;
+        });
+        // A run that skipped a failed calculation step may leave measures at 0: no plan is drawn from it.
+        letzterBauplan = std::nullopt;
+        if (end == RunEnd::Completed && !skipped)
+            letzterBauplan = planOf(calculation, typedFactor, calculator, today);
     }
     rechnet = false;
     gerechnetMit = eingabenStand();
     ui::setBusyCursor(false);
+}
+
+BauplanDaten frmHauptform::planOf(Berechnung& calculation, const QString& typedFactor, VkRechnerZustand* calculator, const QDate& today)
+{
+    BauplanDaten plan;
+    plan.werte = calculation.values();
+    plan.bereich = Option1->checkedId();
+    plan.frequenz = Text1->text();
+    plan.vkEingegeben = typedFactor;
+    plan.vkVerwendet = Text4->text();
+    plan.isolierung = Combo1->currentText();
+    plan.isoliert = calculation.reportData().insulated;
+    plan.aussen = Text6->text();
+    plan.leiter = Text7->text();
+    plan.zusatzVerkuerzung = module1().ZusatzVerkuerzung;
+    // The calculator counts once it holds a result, as for the ground correction.
+    if (calculator && calculator->tag() == QStringLiteral("Aktiv"))
+        plan.vkRechner = BauplanVkRechner{calculator->hoeheText(), calculator->durchmesserText(), calculator->erdbodenKorrektur()};
+    plan.datum = today;
+    return plan;
 }
 
 void frmHauptform::Command2_Click()

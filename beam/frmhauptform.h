@@ -4,6 +4,7 @@
 
 #include "beam/beamcalculation.h"
 #include "platform/mdichild.h"
+#include "plan/bauplandaten.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -33,6 +34,10 @@ public:
     std::function<VkRechnerZustand*()> vkRechner;
 
     void childActivated() override;
+
+    // What the build plan shows of the last calculation; nothing before one, after one that
+    // did not complete, and once the results are cleared.
+    const std::optional<BauplanDaten>& bauplan() const { return letzterBauplan; }
 
     // The controls, named as the form designer named them.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;
@@ -74,6 +79,7 @@ private:
     QStringList eingabenStand() const;
     void eingabeGeaendert();
     void ergebnisseVeraltet();
+    BauplanDaten planOf(Berechnung& calculation, const QString& typedFactor, VkRechnerZustand* calculator, const QDate& today);
 
     // BeamFormPort: what the calculation reads and writes.
     QString text1() override;
@@ -100,4 +106,5 @@ private:
     bool infoErgebnis = false;  // Info holds the results of a calculation, not a hint
     QStringList gerechnetMit;   // the inputs of the last calculation; empty before the first
     int16_t VkStellerAlt = 0;
+    std::optional<BauplanDaten> letzterBauplan;
 };

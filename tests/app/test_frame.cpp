@@ -3,6 +3,7 @@
 #include "beam/frmhauptform.h"
 #include "viewer/frmrtf.h"
 #include "platform/twips.h"
+#include "plan/bauplandatei.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 
@@ -12,6 +13,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -149,6 +152,10 @@ private slots:
         for (QAction* a : frame.menuBar()->actions())
             bar << a->text();
         QCOMPARE(bar.join(u'|'), QStringLiteral("&Datei|&Berechnen|&?"));
+        QStringList datei;
+        for (QAction* a : frame.mnuDat->actions())
+            datei << a->text();
+        QCOMPARE(datei.join(u'|'), QStringLiteral("&Anzeigen/Drucken|&Eingaben drucken|Bau&plan…|Bauplan d&rucken…|&Beenden"));
         QStringList items;
         for (QAction* a : frame.mnuBer->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + u' ' + a->shortcut().toString()) + (a->isVisible() ? "" : "(unsichtbar)");
@@ -317,6 +324,94 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         if (action == "mnuVk")
             QCOMPARE(field->text(), QStringLiteral("50,2"));  // nothing pasted
+    }
+
+    // The build plan of the beam form's calculation, saved or printed from "&Datei"; before a
+    // calculation the user is told to calculate first.
+    void buildPlanFromTheMenu_data()
+    {
+        QTest::addColumn<QString>("vorher");  // what the beam form went through
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<QString>("antwort");  // file name or paper; empty: cancelled
+        QTest::addColumn<QString>("datei");    // what is written; empty: nothing
+        QTest::addColumn<QString>("meldung");  // start of the message shown; empty: none
+        QTest::newRow("save before a calculation") << "nichts" << "mnuBauplan" << "plan.svg" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("print before a calculation") << "nichts" << "mnuBauplanDrucken" << "A4" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("frequency typed after the calculation") << "neu getippt" << "mnuBauplan" << "plan.svg" << "" << "Für den Bauplan bitte zuerst";
+        QTest::newRow("SVG") << "gerechnet" << "mnuBauplan" << "plan.svg" << "plan.svg" << "";
+        QTest::newRow("PDF") << "gerechnet" << "mnuBauplan" << "plan.PDF" << "plan.PDF" << "";
+        QTest::newRow("no ending: PDF") << "gerechnet" << "mnuBauplan" << "plan" << "plan.pdf" << "";
+        QTest::newRow("save cancelled") << "gerechnet" << "mnuBauplan" << "" << "" << "";
+        QTest::newRow("a folder in the way") << "gerechnet" << "mnuBauplan" << "ordner.pdf" << "" << "Die Datei";
+        QTest::newRow("printed on A4") << "gerechnet" << "mnuBauplanDrucken" << "A4" << "druck.pdf" << "";
+        QTest::newRow("printed on Letter") << "gerechnet" << "mnuBauplanDrucken" << "Letter" << "druck.pdf" << "";
+        QTest::newRow("print cancelled") << "gerechnet" << "mnuBauplanDrucken" << "" << "" << "";
+    }
+    void buildPlanFromTheMenu()
+    {
+        QFETCH(QString, vorher);
+        QFETCH(QString, eintrag);
+        QFETCH(QString, antwort);
+        QFETCH(QString, datei);
+        QFETCH(QString, meldung);
+        QTemporaryDir dir;
+        const QString arbeitsordner = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf"));
+        MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        frame.show();
+        frame.mnuBerStromsAnt->trigger();
+        frame.hauptform().Text1->setText(QStringLiteral("14,2"));
+        if (vorher != QStringLiteral("nichts"))
+            frame.hauptform().Command1_Click();
+        // A changed frequency clears the results, and the plan with them.
+        if (vorher == QStringLiteral("neu getippt"))
+            QTest::keyClick(frame.hauptform().Text1, Qt::Key_5);
+        const bool rechnen = frame.hauptform().bauplan().has_value();
+        QCOMPARE(rechnen, vorher == QStringLiteral("gerechnet"));
+        fake.messages.clear();
+        fake.fileRequests.clear();
+        fake.fileNames = {antwort.isEmpty() ? std::nullopt : std::optional<QString>(dir.filePath(antwort))};
+        bool gefragt = false;
+        fake.printer = [&](QPrinter& printer) {
+            gefragt = true;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+            printer.setPageSize(QPageSize(antwort == QStringLiteral("Letter") ? QPageSize::Letter : QPageSize::A4));
+            return !antwort.isEmpty();
+        };
+        frame.findChild<QAction*>(eintrag)->trigger();
+        fake.printer = nullptr;
+        QDir::setCurrent(arbeitsordner);
+
+        QCOMPARE(fake.messages.size(), qsizetype(!meldung.isEmpty()));
+        if (!meldung.isEmpty())
+            QVERIFY2(fake.messages[0].text.startsWith(meldung), qPrintable(fake.messages[0].text));
+        // Without a calculation nothing is asked.
+        QCOMPARE(fake.fileRequests.size() + int(gefragt), qsizetype(rechnen));
+        QStringList geschrieben = QDir(dir.path()).entryList(QDir::Files);
+        geschrieben.removeAll(QStringLiteral("Zentavik.txt"));
+        QCOMPARE(geschrieben, datei.isEmpty() ? QStringList() : QStringList{datei});
+        if (datei.isEmpty())
+            return;
+        QFile plan(dir.filePath(datei));
+        QVERIFY(plan.open(QIODevice::ReadOnly));
+        const QByteArray bytes = plan.readAll();
+        if (datei.endsWith(QStringLiteral(".svg"))) {
+            QCOMPARE(bytes, bauplanSvg(*frame.hauptform().bauplan()));
+            // The velocity-factor calculator exists but has computed nothing: it is no input.
+            QVERIFY(!QString::fromUtf8(bytes).contains(QStringLiteral("VF-Rechner")));
+            return;
+        }
+        // One page, and on it everything down to the last line.
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {plan.fileName(), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString inhalt = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(inhalt.contains(QStringLiteral("Bauplan Zentavik nach Norbek für 14,2 MHz")) && inhalt.contains(QStringLiteral("Zentavik-Entwickler")),
+                 qPrintable(inhalt));
     }
 };
 

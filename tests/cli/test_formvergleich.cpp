@@ -1,9 +1,10 @@
 // The beam form and "zentavik-rechner beam" on the same inputs: the same report bytes, the
-// same texts in the fields, the same end when an input is refused.
+// same texts in the fields, the same build plan, the same end when an input is refused.
 
 #include "beam/frmhauptform.h"
 #include "beam/insulation.h"
 #include "common/module1.h"
+#include "plan/bauplandatei.h"
 #include "tests/cli/rechnerlauf.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
@@ -85,6 +86,13 @@ QStringList argumente(const Eingabe& e, const QString& datei)
     return a;
 }
 
+// A plan without the date it was made on.
+QByteArray ohneDatum(const QByteArray& plan)
+{
+    static const QRegularExpression datum(QStringLiteral("Berechnet am [0-9.]+ "));
+    return QString::fromUtf8(plan).replace(datum, QStringLiteral("Berechnet am ")).toUtf8();
+}
+
 QByteArray lies(const QString& pfad)
 {
     QFile datei(pfad);
@@ -125,6 +133,7 @@ private slots:
         form.vkRechner = [&]() -> VkRechnerZustand* { return mitVk ? &formVk : nullptr; };
         const QStringList materialien = isolierMaterialien(QStringLiteral(","));
         const QString cliDatei = dir.filePath(QStringLiteral("cli.txt"));
+        const QString planDatei = dir.filePath(QStringLiteral("plan.svg"));
         int berichte = 0, abgewiesen = 0, fehler = 0;
 
         for (int i = 0; i < 120; ++i) {
@@ -162,9 +171,18 @@ private slots:
                 QCOMPARE(o[u"texte"][u"eigenresonanz_dipol"].toString(), form.Label3->text());
                 QCOMPARE(o[u"texte"][u"eigenresonanz_reflektor"].toString(), form.Label5->text());
                 QCOMPARE(o[u"band"][u"knopf"].toInt(), form.Option2->checkedId());
+                // The window's build plan is the command line's, but for the day it was made.
+                QStringList plan = argumente(e, planDatei);
+                plan[0] = QStringLiteral("bauplan");
+                plan.removeAll(QStringLiteral("--json"));
+                QCOMPARE(rechne(plan << QStringLiteral("--svg") << QStringLiteral("--leise")).status, 0);
+                QVERIFY2(form.bauplan(), qPrintable(fall));
+                QVERIFY2(ohneDatum(lies(planDatei)) == ohneDatum(bauplanSvg(*form.bauplan())), qPrintable(fall));
             } else if (cli.status == 2) {
-                // Refused where the form stops at a question or a note: no report there either.
+                // Refused where the form stops at a question or a note: no report there either,
+                // and no plan.
                 ++abgewiesen;
+                QVERIFY2(!form.bauplan(), qPrintable(fall));
                 QVERIFY2(formBericht.isEmpty(), qPrintable(fall + "\n" + cli.err));
                 QVERIFY2(!formFehler, qPrintable(fall));
                 QVERIFY2(!QFile::exists(cliDatei), qPrintable(fall));

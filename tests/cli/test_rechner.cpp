@@ -1,6 +1,8 @@
 #include "beam/insulation.h"
 #include "calculators/zusatzdipol_calc.h"
 #include "cli/bauplan.h"
+#include "plan/bauplanprotokoll.h"
+#include "plan/bauplanzeichnung.h"
 #include "common/cp1252.h"
 #include "common/datetext.h"
 #include "common/numbertext.h"
@@ -9,7 +11,10 @@
 #include "tests/support/dateigrenze.h"
 #include "tests/support/germanlocale.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,6 +33,23 @@ QJsonObject json(const QString& text)
     if (fehler.error != QJsonParseError::NoError)
         qWarning() << fehler.errorString() << text;
     return doc.object();
+}
+
+// Whether the segment touches the rectangle.
+bool schneidet(const QLineF& l, const QRectF& r)
+{
+    if (r.contains(l.p1()) || r.contains(l.p2()))
+        return true;
+    const QLineF kanten[] = {{r.topLeft(), r.topRight()}, {r.topRight(), r.bottomRight()},
+                             {r.bottomRight(), r.bottomLeft()}, {r.bottomLeft(), r.topLeft()}};
+    return std::any_of(std::begin(kanten), std::end(kanten), [&l](const QLineF& k) { return l.intersects(k) == QLineF::BoundedIntersection; });
+}
+
+QString rechteckText(const QRectF& r) { return QStringLiteral("[%1,%2 %3x%4]").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+QString stempel()
+{
+    return QStringLiteral("Berechnet am ") + kurzesDatum(QDate::currentDate()) + QStringLiteral(" mit Zentavik-Antennen-Berechnung 1.0.1");
 }
 
 bool nahe(double wert, double soll) { return std::fabs(wert - soll) <= 1.5e-6 * std::fabs(soll); }
@@ -639,7 +661,7 @@ private slots:
         QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
         QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
-        QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD"};
+        QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD", "  --leise"};
         QTest::newRow("version") << "--version" << QStringList{"zentavik-rechner 1.0.1"};
     }
     void helpTexts()
@@ -734,6 +756,7 @@ private slots:
             lauf = rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad});
         }
         QCOMPARE(lauf.status, status);
+        QCOMPARE(lauf.out, QString());  // nothing is reported as written
         if (grenze >= 0)
             QVERIFY2(lauf.err.startsWith(QStringLiteral("zentavik-rechner: Fehler 57: Fehler beim Schreiben der Datei \"%1\": Die Datei ist zu groß\n").arg(pfad)),
                      qPrintable(lauf.err));
@@ -809,18 +832,17 @@ private slots:
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(60000));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        const QStringList teile{"Bauplan Zentavik nach Norbek für 14,2 MHz", "Band 14 MHz, SSB-Bereich", "Strahler LgD 10,686 m",
-                                "Reflektor LgR 11,135 m", "Bv 5,176 m", "Bh 5,279 m", "LgBoom 5,282 m", "C 0,887 m", "D 2,47 m",
-                                "P (minus x) 2,588 m", "A 2,641 m", "Strahler frD 14,495 MHz", "Reflektor frR 13,911 MHz",
-                                "Vlg 3,486 m", "Boom gesamt 7,06 m", "Isolierung 2,3 Polyethylen PE",
-                                "Durchmesser außen / Leiter 2 / 1,5 mm", "Berechnet am " + kurzesDatum(QDate::currentDate())};
+        const QStringList teile{"Bauplan Zentavik nach Norbek für 14,2 MHz", "Band 14 MHz, SSB-Bereich", "Bv = 5,176 m",
+                                "P = 2,588 m − x", "LgBoom = 5,282 m", "LgD Strahler, Isolator bis Isolator 10,686 m",
+                                "Strahler frD 14,495 MHz 1 cm kürzer: +13,6 kHz", "Isolierung 2,3 Polyethylen PE",
+                                "Durchmesser außen / Leiter 2 / 1,5 mm", stempel()};
         for (const QString& teil : teile)
             QVERIFY2(text.contains(teil), qPrintable(teil + "\n---\n" + text));
 
-        // The page as a printer would put it on paper: the drawing's red wires and blue
-        // dimension lines are there, in the upper half, left of the measures.
+        // The page as a printer would put it on paper: the driven element in red and the
+        // reflector in blue are there, in the drawing above the lists.
         QProcess pdftoppm;
-        pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+        pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
                                                     QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("seite"))});
         QVERIFY(pdftoppm.waitForFinished(60000));
         const QImage seite(dir.filePath(QStringLiteral("seite.png")));
@@ -836,7 +858,7 @@ private slots:
                 blau += c.blue() > 100 && c.red() < 90 && c.green() < 110;
             }
         }
-        QVERIFY2(rot > 100 && blau > 100 && rotUnten == 0, qPrintable(QStringLiteral("%1 %2 %3").arg(rot).arg(blau).arg(rotUnten)));
+        QVERIFY2(rot > 100 && blau > 50 && rotUnten == 0, qPrintable(QStringLiteral("%1 %2 %3").arg(rot).arg(blau).arg(rotUnten)));
     }
 
     // The band line of the page, also for a frequency outside every band.
@@ -860,46 +882,152 @@ private slots:
         QVERIFY2(inhalt.contains(u'>' + zeile + u'<'), qPrintable(zeile));
     }
 
-    // Without --datei the plan lands in the working directory under the name of its kind.
+    // Without --datei the plan lands in the working directory under the name of its kind;
+    // one line says what was written, unless --leise.
     void buildPlanDefaultFile_data()
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QByteArray>("anfang");
-        QTest::newRow("pdf") << "bauplan" << "Zentavik-Bauplan.pdf" << QByteArray("%PDF");
-        QTest::newRow("svg") << "bauplan --svg" << "Zentavik-Bauplan.svg" << QByteArray("<?xml");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::newRow("pdf") << "bauplan" << "Zentavik-Bauplan.pdf" << QByteArray("%PDF") << "Bauplan geschrieben: Zentavik-Bauplan.pdf (PDF, DIN A4 hoch)\n";
+        QTest::newRow("svg") << "bauplan --svg" << "Zentavik-Bauplan.svg" << QByteArray("<?xml") << "Bauplan geschrieben: Zentavik-Bauplan.svg (SVG, DIN A4 hoch)\n";
+        QTest::newRow("quiet") << "bauplan --leise" << "Zentavik-Bauplan.pdf" << QByteArray("%PDF") << "";
     }
     void buildPlanDefaultFile()
     {
         QFETCH(QString, argumente);
         QFETCH(QString, datei);
         QFETCH(QByteArray, anfang);
+        QFETCH(QString, ausgabe);
         QFile::remove(dir.filePath(datei));
-        QCOMPARE(rechne(args(argumente)).status, 0);
+        const RechnerLauf lauf = rechne(args(argumente));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.out, ausgabe);
         QFile plan(dir.filePath(datei));
         QVERIFY(plan.open(QIODevice::ReadOnly));
         QVERIFY(plan.read(anfang.size()) == anfang);
     }
 
-    // The drawing carries each measure at its dimension line.
-    void buildPlanSvgLabels()
+    // The sheet's numbers are the calculation's: each measure at its dimension line and in the
+    // cut list, the resonances, and the trimming aid from each element's resonance and length.
+    void buildPlanNumbers_data()
     {
-        const QString svg = dir.filePath(QStringLiteral("plan.svg"));
-        QCOMPARE(rechne(QStringList{QStringLiteral("bauplan"), QStringLiteral("--frequenz"), QStringLiteral("14,2"), QStringLiteral("--vk"),
-                                    QStringLiteral("0,95"), QStringLiteral("--svg"), QStringLiteral("--datei"), svg})
-                     .status,
-                 0);
+        QTest::addColumn<QString>("argumente");
+        QTest::newRow("160 m, bare") << "--frequenz 1,82 --vk 0,98 --bereich cw";
+        QTest::newRow("80 m, PVC") << "--frequenz 3,65 --vk 0,97 --material PVC --aussen 4 --leiter 2,5";
+        QTest::newRow("20 m, bare") << "--frequenz 14,2 --vk 0,95";
+        QTest::newRow("20 m, PE") << "--frequenz 14,2 --vk 0,95 --material PE --aussen 2 --leiter 1,5";
+        QTest::newRow("10 m, ground correction") << "--frequenz 28,5 --hoehe 8 --erdbodenkorrektur";
+        QTest::newRow("6 m, thick PTFE") << "--frequenz 50,2 --vk 0,96 --material 2,1 --aussen 6 --leiter 1";
+        QTest::newRow("outside every band") << "--frequenz 54";
+    }
+    void buildPlanNumbers()
+    {
+        QFETCH(QString, argumente);
+        const QString svg = dir.filePath(QStringLiteral("zahlen.svg"));
+        QCOMPARE(rechne(args("bauplan --svg --leise " + argumente) + QStringList{QStringLiteral("--datei"), svg}).status, 0);
+        const QJsonObject beam = json(rechne(args("beam --json " + argumente)).out);
+        const QJsonObject w = beam[u"werte"].toObject();
         QFile datei(svg);
         QVERIFY(datei.open(QIODevice::ReadOnly));
-        QVERIFY(datei.readAll().startsWith("<?xml"));
+        // The texts of the page in the order they were drawn.
+        QStringList texte;
+        static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+        for (const auto& m : text.globalMatch(QString::fromUtf8(datei.readAll())))
+            texte << m.captured(1);
+        auto meter = [&w](const char* name) -> QString {
+            QString t = QString::number(w[QString::fromLatin1(name)].toDouble(), 'f', 3);
+            while (t.endsWith(u'0') && !t.endsWith(QStringLiteral(".0")))
+                t.chop(1);
+            return t.replace(u'.', u',') + QStringLiteral(" m");
+        };
+        for (const char* name : {"Bv", "Bh", "C", "A", "LgBoom", "D"})
+            QVERIFY2(texte.contains(QString::fromLatin1(name) + QStringLiteral(" = ") + meter(name)), name);
+        QVERIFY(texte.contains(QStringLiteral("P = ") + meter("P") + QStringLiteral(" − x")));
+        QCOMPARE(texte.count(QStringLiteral("C = ") + meter("C")), 2);
+        // Cut list rows: the name, then its length.
+        const std::pair<const char*, const char*> zeilen[] = {{"LgD", "LgD"}, {"LgR", "LgR"}, {"D", "D"}, {"Vlg", "Vlg"},
+                                                              {"gesLgBoom", "gesLgBoom"}, {"C", "C"}, {"LgBoom", "LgBoom"},
+                                                              {"P (minus x)", "P"}, {"A", "A"}, {"Bv", "Bv"}, {"Bh", "Bh"}};
+        for (const auto& [zeile, wert] : zeilen) {
+            const qsizetype i = texte.indexOf(QString::fromUtf8(zeile));
+            QVERIFY2(i >= 0 && texte.value(i + 1) == meter(wert), zeile);
+        }
+        // Resonances, and how far a centimetre moves each: f / L, read back to the shown digits.
+        const std::pair<const char*, const char*> elemente[] = {{"frD", "LgD"}, {"frR", "LgR"}};
+        for (const auto& [resonanz, laenge] : elemente) {
+            const double f = w[QString::fromLatin1(resonanz)].toDouble(), l = w[QString::fromLatin1(laenge)].toDouble();
+            const qsizetype i = texte.indexOf(QRegularExpression(QStringLiteral("^(Strahler|Reflektor) ") + QString::fromLatin1(resonanz) + u'$'));
+            QVERIFY2(i >= 0, resonanz);
+            QCOMPARE(texte.value(i + 1), meter(resonanz).chopped(2) + QStringLiteral(" MHz"));
+            static const QRegularExpression khz(QStringLiteral("^1 cm kürzer: \\+([0-9]+),([0-9]+) kHz$"));
+            const auto m = khz.match(texte.value(i + 2));
+            QVERIFY2(m.hasMatch(), qPrintable(texte.value(i + 2)));
+            const double gezeigt = QString(m.captured(1) + u'.' + m.captured(2)).toDouble();
+            QVERIFY2(std::fabs(gezeigt - 10 * f / l) <= 0.5 * std::pow(10.0, -m.captured(2).size()) + 1e-9, qPrintable(texte.value(i + 2)));
+            QVERIFY(m.captured(1).size() + m.captured(2).size() - (m.captured(1) == QStringLiteral("0")) >= 3);
+        }
+        QVERIFY(texte.contains(stempel()));
+    }
+
+    // No line of the page runs through a text: for the bands from 160 m to 6 m, bare and thick
+    // insulated wire, with the texts as wide as their measures make them.
+    void planLabelsClearOfLines_data()
+    {
+        QTest::addColumn<QString>("frequenz");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<QString>("aussen");
+        QTest::addColumn<QString>("leiter");
+        QTest::addColumn<QString>("hoehe");
+        for (const char* f : {"1,8", "1,85", "3,6", "7,05", "10,12", "14,2", "18,1", "21,2", "24,93", "28,5", "50,2", "54"}) {
+            QTest::addRow("%s MHz, thin bare", f) << f << "1,00059 Luft" << "6" << "0,5" << "";
+            QTest::addRow("%s MHz, thick PVC", f) << f << "PVC" << "8" << "1" << "";
+            QTest::addRow("%s MHz, calculator", f) << f << "PE" << "6" << "4" << "3";
+        }
+    }
+    void planLabelsClearOfLines()
+    {
+        QFETCH(QString, frequenz);
+        QFETCH(QString, material);
+        QFETCH(QString, aussen);
+        QFETCH(QString, leiter);
+        QFETCH(QString, hoehe);
         rechner::BeamEingaben e;
-        e.frequenz = QStringLiteral("14,2");
+        e.frequenz = frequenz;
         e.vk = QStringLiteral("0,95");
-        const QString zeichnung = QString::fromUtf8(rechner::bemassteZeichnung(rechner::rechneBeam(e, QDate(2026, 12, 7))));
-        for (const char* mass : {">Bv = 5,282 m<", ">Bh = 5,387 m<", ">C = 0,887 m<", ">P = 2,641 m<", ">A = 2,641 m<",
-                                 ">LgBoom = 5,282 m<", ">D = 2,47 m<"})
-            QVERIFY2(zeichnung.contains(QString::fromUtf8(mass)), mass);
-        QCOMPARE(zeichnung.count(QStringLiteral(">C = 0,887 m<")), 2);
+        e.material = rechner::materialText(material);
+        e.aussen = aussen;
+        e.leiter = leiter;
+        e.vkRechner = !hoehe.isEmpty();
+        e.hoehe = hoehe;
+        const BauplanDaten daten = rechner::bauplanDaten(rechner::rechneBeam(e, QDate(2026, 12, 7)));
+        BauplanProtokoll protokoll;
+        QSvgGenerator svg;
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        svg.setOutputDevice(&puffer);
+        svg.setSize(QSize(2100, 2970));
+        svg.setResolution(254);
+        {
+            QPainter painter(&svg);
+            maleBauplan(painter, daten, &protokoll);
+        }
+        QVERIFY(protokoll.texte.size() > 60 && protokoll.linien.size() > 40);
+        for (const char* mass : {"Bv = ", "Bh = ", "C = ", "P = ", "A = ", "LgBoom = ", "D = "})
+            QVERIFY2(std::any_of(protokoll.texte.begin(), protokoll.texte.end(), [mass](const auto& t) { return t.text.startsWith(QString::fromUtf8(mass)); }), mass);
+        const QRectF seite(10, 10, 190, 277);  // within the margins of A4 and of Letter
+        for (const auto& t : protokoll.texte) {
+            QVERIFY2(seite.contains(t.rahmen), qPrintable(t.text));
+            for (const auto& l : protokoll.linien) {
+                const QRectF r = t.rahmen.adjusted(-l.breite / 2, -l.breite / 2, l.breite / 2, l.breite / 2);
+                QVERIFY2(!schneidet(l.strecke, r),
+                         qPrintable(QStringLiteral("\"%1\" %2 / Linie %3,%4 - %5,%6").arg(t.text).arg(rechteckText(t.rahmen))
+                                        .arg(l.strecke.x1()).arg(l.strecke.y1()).arg(l.strecke.x2()).arg(l.strecke.y2())));
+            }
+            for (const auto& u : protokoll.texte)
+                QVERIFY2(&u == &t || !u.rahmen.intersects(t.rahmen), qPrintable(t.text + " / " + u.text));
+        }
     }
 
     // The program itself: exit status, UTF-8 on standard output, German on standard error.
@@ -916,7 +1044,7 @@ private slots:
         QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte" << -1;
         QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf" << -1;
         QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert" << -1;
-        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "" << -1;
+        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "Bauplan geschrieben: prozess.pdf (PDF, DIN A4 hoch)\n" << "" << -1;
         // Without a command the user learns the commands.
         QTest::newRow("no command") << "" << 2 << "" << "zentavik-rechner: kein Befehl angegeben\n\nAufruf: zentavik-rechner BEFEHL [OPTIONEN]\n" << -1;
     }

@@ -1,0 +1,16 @@
+#pragma once
+// "Bau&plan…" and "Bauplan d&rucken…": the build plan of the beam form's last calculation,
+// saved as PDF or SVG or printed, drawn by the same code as the command line's plan.
+
+#include "plan/bauplandaten.h"
+
+#include <optional>
+
+class QWidget;
+
+// Asks for a file name; a name ending in ".svg" gets an SVG, any other a PDF (".pdf" is added
+// to a name without an ending). Without a calculation the user is told to calculate first.
+void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan);
+
+// Asks for a printer and prints the plan on one page of whatever paper it holds.
+void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan);

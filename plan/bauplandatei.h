@@ -1,0 +1,21 @@
+#pragma once
+// The build plan as the bytes of a PDF or an SVG file (an A4 page each), or on a printer.
+// Both are drawn into memory first: the PDF and SVG writers do not report a failed write, so
+// the file is written, by whoever asked, only once the drawing is complete.
+
+#include "plan/bauplandaten.h"
+
+#include <QByteArray>
+
+class QPagedPaintDevice;
+
+QByteArray bauplanPdf(const BauplanDaten& daten);
+QByteArray bauplanSvg(const BauplanDaten& daten);
+
+// Paints the plan on the device's first page, within its margins, whatever its paper size.
+// False when the device could not be painted on.
+bool bauplanAufSeite(QPagedPaintDevice& geraet, const BauplanDaten& daten);
+
+// Where the plan goes when no other name is given.
+inline const QString BauplanPdfName = QStringLiteral("Zentavik-Bauplan.pdf");
+inline const QString BauplanSvgName = QStringLiteral("Zentavik-Bauplan.svg");
