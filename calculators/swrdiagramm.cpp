@@ -49,7 +49,7 @@ SwrDiagrammAchsen swrDiagrammAchsen(const Messung& messung, const QRectF& flaech
     const double zeile = schrift.height();
     const double links = schrift.horizontalAdvance(QStringLiteral("10")) + zeile * 0.8;
     // Legend on top, tick labels and the axis title below.
-    a.feld = flaeche.adjusted(links, zeile * 1.6, -schrift.horizontalAdvance(QStringLiteral("00,00")) / 2, -zeile * 2.6);
+    a.feld = flaeche.adjusted(links, zeile * 2.0, -schrift.horizontalAdvance(QStringLiteral("00,00")) / 2, -zeile * 2.6);
     return a;
 }
 
@@ -72,6 +72,7 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
     const SwrDiagrammAchsen a = swrDiagrammAchsen(*messung, flaeche, schrift);
     const QLocale l;
     const QRectF& feld = a.feld;
+    const double zeile = schrift.height() * 1.4;
 
     // Grid and SWR scale.
     const double swrSchritt = a.swrMax <= 5 ? 1 : 2;
@@ -83,20 +84,26 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
                          Qt::AlignRight | Qt::AlignVCenter, l.toString(s, 'f', 0));
     }
     // Frequency scale in MHz.
-    const double fSchritt = runderSchritt((a.fMax - a.fMin) / 1e6, 4) * 1e6;
+    const double fSchritt = runderSchritt((a.fMax - a.fMin) / 1e6, 5) * 1e6;
     const int stellen = nachkommastellen(fSchritt / 1e6);
-    for (double f = std::ceil(a.fMin / fSchritt - 1e-9) * fSchritt; f <= a.fMax + fSchritt * 1e-9; f += fSchritt) {
+    const double erste = std::ceil(a.fMin / fSchritt - 1e-9), letzte = std::floor(a.fMax / fSchritt + 1e-9);
+    for (double k = erste; k <= letzte; ++k) {
+        const double f = k * fSchritt;
         painter.setPen(QPen(QColor(220, 220, 220), 0));
         painter.drawLine(QPointF(a.x(f), feld.top()), QPointF(a.x(f), feld.bottom()));
         painter.setPen(Qt::black);
         const QString text = l.toString(f / 1e6, 'f', stellen);
         const double breite = schrift.horizontalAdvance(text);
+        // A label at a corner would run into the SWR scale or out of the picture.
+        if (a.x(f) - breite / 2 < feld.left() || a.x(f) + breite / 2 > flaeche.right())
+            continue;
         painter.drawText(QRectF(a.x(f) - breite / 2 - 2, feld.bottom() + 2, breite + 4, schrift.height()), Qt::AlignCenter, text);
     }
     painter.drawText(QRectF(feld.left(), feld.bottom() + schrift.height(), feld.width(), schrift.height() * 1.5),
                      Qt::AlignCenter, QStringLiteral("Frequenz [MHz]"));
-    painter.drawText(QRectF(flaeche.left(), flaeche.top(), feld.left() - flaeche.left(), feld.top() - flaeche.top()),
-                     Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("SWR"));
+    // The scale's name heads the legend row.
+    const QString swrName = QStringLiteral("SWR");
+    painter.drawText(QRectF(flaeche.left() + 2, flaeche.top(), flaeche.width(), zeile), Qt::AlignLeft | Qt::AlignVCenter, swrName);
 
     // The 2:1 line.
     painter.setPen(QPen(QColor(128, 128, 128), 0, Qt::DashLine));
@@ -114,7 +121,7 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
     painter.restore();
 
     // Markers and the legend that names them.
-    QString legende;
+    double legendeLinks = std::max(feld.left(), flaeche.left() + 2 + schrift.horizontalAdvance(swrName) + schrift.height());
     auto marke = [&](double hz, const QColor& farbe, Qt::PenStyle stil, const QString& name) {
         const bool drinnen = hz >= a.fMin && hz <= a.fMax;
         if (drinnen) {
@@ -122,10 +129,9 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
             painter.drawLine(QPointF(a.x(hz), feld.top()), QPointF(a.x(hz), feld.bottom()));
         }
         const QString text = QStringLiteral("%1 %2%3").arg(name, mhzKurz(hz), drinnen ? QString() : QStringLiteral(" (außerhalb)"));
-        const double links = legende.isEmpty() ? feld.left() : feld.left() + schrift.horizontalAdvance(legende) + 12;
         painter.setPen(farbe);
-        painter.drawText(QRectF(links, flaeche.top(), flaeche.right() - links, schrift.height() * 1.4), Qt::AlignLeft | Qt::AlignVCenter, text);
-        legende += text + QStringLiteral("   ");
+        painter.drawText(QRectF(legendeLinks, flaeche.top(), flaeche.right() - legendeLinks, zeile), Qt::AlignLeft | Qt::AlignVCenter, text);
+        legendeLinks += schrift.horizontalAdvance(text) + schrift.height();
     };
     marke(resonanz->frequenz, ResonanzFarbe, Qt::SolidLine, QStringLiteral("Resonanz"));
     if (sollHz)

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class PruningMessung;
 class frmHauptform;
 
 class frmVk : public QWidget, public MdiChild, public VkRechnerZustand {
@@ -52,6 +53,8 @@ public:
     QPushButton* Command1;
     QMenu* mnuOpt;
     QAction *mnuVkübernehmen, *mnuErdbodenKor;
+    // The pruning window's measured sweep beside the fields; none in the calculator role.
+    PruningMessung* messung = nullptr;
 
     // The velocity factor of the last computation; 0 until the first one.
     float VkErgebnis = 0;
