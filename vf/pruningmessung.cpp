@@ -2,6 +2,7 @@
 
 #include "calculators/messdatei.h"
 #include "calculators/messungtext.h"
+#include "common/failure.h"
 #include "common/numbertext.h"
 #include "platform/accessiblenames.h"
 #include "platform/ui.h"
