@@ -192,7 +192,7 @@ Messung leseTouchstone(const QByteArray& inhalt)
             continue;
         if (zeile.startsWith('#')) {
             // Only the first option line counts, as the format wants it.
-            if (!optionen)
+            if (!optionen.has_value())
                 optionen = leseOptionen(zeile, nummer);
             continue;
         }
