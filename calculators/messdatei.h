@@ -1,7 +1,6 @@
 #pragma once
-// Reading a sweep file from disk: only a regular file is read, and the bytes actually read
-// count against the limit (a file growing while it is read, or one whose size the system
-// reports wrongly, cannot slip past it). A FIFO or a device never blocks the program.
+// Reading a sweep file from disk, as the viewer reads its files: only a regular file, and the
+// bytes actually read count against the limit. A FIFO or a device never blocks the program.
 
 #include "calculators/touchstone.h"
 
@@ -11,7 +10,7 @@
 // Larger than any sweep an analyser saves (100 000 points are about 4 MB).
 inline constexpr qint64 MessdateiHoechstens = 20 * 1024 * 1024;
 
-// The file's bytes. Throws MessungFehler (line 0) with the German reason; the caller names the file.
+// The file's bytes. Throws MessungFehler (line 0) with the German reason naming the file.
 QByteArray leseMessdatei(const QString& pfad, qint64 grenze = MessdateiHoechstens);
 
 // Reads and interprets the file. Throws MessungFehler.

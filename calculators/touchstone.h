@@ -31,6 +31,7 @@ struct Messung {
 struct MessungFehler {
     int zeile = 0;
     QString text;
+    bool nenntDatei = false;  // the text names the file already (a file that cannot be read)
     // "Zeile 7: „abc“ ist keine Zahl" or the text alone.
     QString meldung() const;
 };

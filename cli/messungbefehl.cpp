@@ -73,8 +73,11 @@ GeleseneMessung leseMessungFuer(const QString& option, const QString& pfad)
         g.resonanz = findeResonanz(g.messung);
         return g;
     } catch (const MessungFehler& f) {
-        const QString datei = QStringLiteral("\"%1\"").arg(pfad);
-        throw FalscheEingabe{option.isEmpty() ? datei : option, option.isEmpty() ? f.meldung() : datei + QStringLiteral(": ") + f.meldung()};
+        // One line: a file that cannot be read names itself in the message's first line.
+        QString text = f.meldung().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        if (!f.nenntDatei)
+            text = QStringLiteral("\"%1\": ").arg(pfad) + text;
+        throw FalscheEingabe{option, text};
     }
 }
 

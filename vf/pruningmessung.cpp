@@ -51,7 +51,9 @@ bool PruningMessung::laden(const QString& pfad)
         messung = ladeMessung(pfad);
         resonanz = findeResonanz(messung);
     } catch (const MessungFehler& f) {
-        ui::messageBox(QStringLiteral("Die Messung \"%1\" lässt sich nicht laden:\r\n%2").arg(QDir::toNativeSeparators(pfad), f.meldung()),
+        const QString text = f.nenntDatei ? QStringLiteral("Die Messung lässt sich nicht laden:\r\n%1").arg(f.meldung())
+                                          : QStringLiteral("Die Messung \"%1\" lässt sich nicht laden:\r\n%2").arg(pfad, f.meldung());
+        ui::messageBox(text,
                        QStringLiteral(" Messung laden "), ui::Buttons::Ok, ui::Icon::Exclamation);
         return false;
     }

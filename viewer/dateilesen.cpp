@@ -21,10 +21,9 @@ QString megabytes(qint64 bytes)
     return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
 }
 
-Failure zuGross(const QString& name, const QString& groesse, qint64 hoechstens)
+Failure zuGross(const QString& name, const QString& groesse, qint64 hoechstens, const DateiLeseHinweise& hinweise)
 {
-    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nDie Schnellansicht zeigt Dateien bis %3.")
-                   .arg(name, groesse, megabytes(hoechstens))};
+    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\n").arg(name, groesse) + hinweise.zuGross.arg(megabytes(hoechstens))};
 }
 
 Failure fehlerNach(const QString& name, int fehlernummer)
@@ -38,7 +37,7 @@ Failure fehlerNach(const QString& name, int fehlernummer)
 }
 
 // A file that is not a regular one, named as what it is.
-Failure keineDatei(const QString& name, mode_t art)
+Failure keineDatei(const QString& name, mode_t art, const DateiLeseHinweise& hinweise)
 {
     if (S_ISDIR(art))
         return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
@@ -51,20 +50,19 @@ Failure keineDatei(const QString& name, mode_t art)
         was = QStringLiteral(", sondern ein Datenträger oder ein anderes blockorientiertes Gerät");
     else if (S_ISSOCK(art))
         was = QStringLiteral(", sondern ein Socket (ein Verbindungspunkt zwischen Programmen)");
-    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei%2.\r\nDie Schnellansicht öffnet nur gewöhnliche Dateien.")
-                    .arg(name, was)};
+    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei%2.\r\n").arg(name, was) + hinweise.nurDateien};
 }
 
 } // namespace
 
-QByteArray dateiLesen(const QString& name, qint64 hoechstens)
+QByteArray dateiLesen(const QString& name, qint64 hoechstens, const DateiLeseHinweise& hinweise)
 {
     const QByteArray pfad = QFile::encodeName(name);
     // What is plainly no regular file is not even opened: opening a serial port raises its
     // control lines, which may key a transmitter. What decides is the opened file below.
     struct stat vorher {};
     if (::stat(pfad.constData(), &vorher) == 0 && !S_ISREG(vorher.st_mode))
-        throw keineDatei(name, vorher.st_mode);
+        throw keineDatei(name, vorher.st_mode, hinweise);
     // Without waiting: opening a named pipe would otherwise wait for a writer, and a terminal
     // would become the program's own.
     const int fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -76,9 +74,9 @@ QByteArray dateiLesen(const QString& name, qint64 hoechstens)
     if (::fstat(fd, &info) != 0)
         throw fehlerNach(name, errno);
     if (!S_ISREG(info.st_mode))
-        throw keineDatei(name, info.st_mode);
+        throw keineDatei(name, info.st_mode, hinweise);
     if (info.st_size > hoechstens)
-        throw zuGross(name, megabytes(info.st_size), hoechstens);
+        throw zuGross(name, megabytes(info.st_size), hoechstens, hinweise);
 
     // One byte more than the limit tells a file that holds more than it stated.
     const qint64 hoechstensGelesen = hoechstens + 1;
@@ -101,7 +99,7 @@ QByteArray dateiLesen(const QString& name, qint64 hoechstens)
         gelesen += n;
     }
     if (gelesen > hoechstens)
-        throw zuGross(name, QStringLiteral("mehr als ") + megabytes(hoechstens), hoechstens);
+        throw zuGross(name, QStringLiteral("mehr als ") + megabytes(hoechstens), hoechstens, hinweise);
     inhalt.truncate(gelesen);
     return inhalt;
 }

@@ -266,7 +266,9 @@ private slots:
         QTest::newRow("dipol impedance overflows") << "dipol --resonanz 21 --unterste 14 --impedanz 1000000000000000000000000000000000000000000" << 3
                                                    << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
         QTest::newRow("sweep with a bad line") << "messung kaputt.s1p" << 2 << "zentavik-rechner: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
-        QTest::newRow("sweep is a folder") << "messung ordner.s1p" << 2 << "zentavik-rechner: \"ordner.s1p\": ist ein Verzeichnis, keine Messdatei\n";
+        QTest::newRow("sweep is a folder") << "messung ordner.s1p" << 2 << "zentavik-rechner: \"ordner.s1p\" ist ein Verzeichnis, keine Datei.\n";
+        QTest::newRow("sweep not found") << "pruning --laenge 10,9 --messung fehlt.s1p --soll 14,2" << 2
+                                         << "zentavik-rechner: --messung: Datei nicht gefunden: \"fehlt.s1p\" Datei oder Verzeichnis nicht gefunden\n";
         QTest::newRow("sweep missing") << "messung --json" << 2 << "zentavik-rechner: keine Messdatei angegeben";
         QTest::newRow("two sweeps") << "messung dipol.s1p kaputt.s1p" << 2 << "zentavik-rechner: überzähliges Argument \"kaputt.s1p\"";
         QTest::newRow("plot into a folder") << "messung dipol.s1p --svg ordner.s1p" << 3 << "zentavik-rechner: Fehler ";
