@@ -176,15 +176,21 @@ Messung leseTouchstone(const QByteArray& inhalt)
     QByteArray text = inhalt;
     // Line ends of every system: CR LF, LF and CR alone.
     text.replace("\r\n", "\n").replace('\r', '\n');
-    const QList<QByteArray> zeilen = text.split('\n');
 
     Messung messung;
     std::optional<Optionen> optionen;
     Schluesselwoerter schluessel;
     int letzteDatenzeile = 0;
-    for (qsizetype i = 0; i < zeilen.size() && !schluessel.ende; ++i) {
-        const int nummer = int(i + 1);
-        QByteArray zeile = zeilen[i];
+    // Line by line without splitting the text first: a file of 20 MB of empty lines would
+    // otherwise cost half a gigabyte of line objects.
+    int nummer = 0;
+    for (qsizetype anfang = 0; anfang <= text.size() && !schluessel.ende;) {
+        ++nummer;
+        qsizetype ende = text.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = text.size();
+        QByteArray zeile = text.mid(anfang, ende - anfang);
+        anfang = ende + 1;
         if (const qsizetype kommentar = zeile.indexOf('!'); kommentar >= 0)
             zeile.truncate(kommentar);
         zeile = zeile.trimmed();

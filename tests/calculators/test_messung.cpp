@@ -180,6 +180,12 @@ private slots:
         QTest::newRow("unknown keyword") << datei("[Version] 2.0\n# MHz S RI R 50\n[Noise Data]\n")
                                          << "Zeile 3: das Schlüsselwort [Noise Data] wird nicht gelesen";
         QTest::newRow("keyword unclosed") << datei("[Version 2.0\n") << "Zeile 1: die eckige Klammer des Schlüsselworts wird nicht geschlossen";
+        QTest::newRow("20 MB of empty lines") << QByteArray(20 * 1024 * 1024, '\n')
+                                              << "keine Optionszeile (\"# MHz S RI R 50\"): keine Touchstone-Datei";
+        QByteArray viele = "# Hz S RI R 50\n";
+        for (int i = 1; i <= MessPunkteHoechstens + 1; ++i)
+            viele += QByteArray::number(i) + " 0 0\n";
+        QTest::newRow("too many points") << viele << "Zeile 100002: mehr als 100.000 Messpunkte";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "Zeile 1: Messwerte vor der Optionszeile (\"# MHz S RI R 50\")";
     }
     void schlechteDateien()
