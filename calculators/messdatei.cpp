@@ -1,16 +1,14 @@
 #include "calculators/messdatei.h"
 
 #include "common/failure.h"
-#include "viewer/dateilesen.h"
+#include "platform/dateilesen.h"
 
 QByteArray leseMessdatei(const QString& pfad, qint64 grenze)
 {
     try {
-        return dateiLesen(pfad, grenze,
-                          {QStringLiteral("Eine Messdatei darf höchstens %1 groß sein."),
-                           QStringLiteral("Als Messung wird nur eine gewöhnliche Datei gelesen.")});
+        return dateiLesen(pfad, grenze);
     } catch (const Failure& f) {
-        // One message in two lines; the command line joins them.
+        // The reason names the file, in two lines; the command line joins them.
         throw MessungFehler{0, f.description, true};
     }
 }

@@ -12,7 +12,7 @@
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "resources/resources.h"
-#include "viewer/dateilesen.h"
+#include "platform/dateilesen.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"

@@ -219,7 +219,7 @@ private slots:
         QTEST(m.punkte.back().frequenz, "letzteFrequenz");
     }
 
-    // The viewer's safe reading, with the sweep's own advice.
+    // The program's one safe reading of a file, its reason naming the file.
     void dateiLesen_data()
     {
         QTest::addColumn<QString>("art");
@@ -227,9 +227,9 @@ private slots:
         QTest::addColumn<QString>("meldung");
         QTest::newRow("fifo without writer") << "fifo" << qint64(1000)
                                               << "\"%1\" ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).\r\n"
-                                                 "Als Messung wird nur eine gewöhnliche Datei gelesen.";
+                                                 "Gelesen werden nur gewöhnliche Dateien.";
         QTest::newRow("one byte too large") << "datei" << qint64(2999)
-                                            << "Die Datei \"%1\" ist 0,0 MB groß.\r\nEine Messdatei darf höchstens 0,0 MB groß sein.";
+                                            << "Die Datei \"%1\" ist 0,0 MB groß.\r\nGelesen werden Dateien bis 0,0 MB.";
         QTest::newRow("exactly the limit") << "datei" << qint64(3000) << "";
     }
     void dateiLesen()

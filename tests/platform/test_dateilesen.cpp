@@ -1,9 +1,9 @@
 // The viewer reads only regular files, and no more of them than it takes, whatever the
 // name stands for; it never waits for a writer.
 #include "common/failure.h"
+#include "platform/dateilesen.h"
 #include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
-#include "viewer/dateilesen.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,17 +45,17 @@ private slots:
         QTest::newRow("exactly the limit") << "1048576 bytes" << mebibyte << 0 << QStringList{};
         QTest::newRow("empty file") << "0 bytes" << mebibyte << 0 << QStringList{};
         QTest::newRow("one byte over the limit") << "1048577 bytes" << mebibyte << 7
-                                                 << QStringList{"ist 1,0 MB groß.", "Die Schnellansicht zeigt Dateien bis 1,0 MB."};
+                                                 << QStringList{"ist 1,0 MB groß.", "Gelesen werden Dateien bis 1,0 MB."};
         QTest::newRow("half again the limit") << "1572864 bytes" << mebibyte << 7 << QStringList{"ist 1,5 MB groß."};
         // The system's own files state 0 bytes and hold more: what is read counts.
         QTest::newRow("more than it states") << "proc" << qint64(16) << 7 << QStringList{"ist mehr als 0,0 MB groß."};
         QTest::newRow("named pipe") << "fifo" << mebibyte << 75
                                     << QStringList{"ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).",
-                                                   "Die Schnellansicht öffnet nur gewöhnliche Dateien."};
+                                                   "Gelesen werden nur gewöhnliche Dateien."};
         QTest::newRow("link to a named pipe") << "link to fifo" << mebibyte << 75 << QStringList{"benannte Pipe (FIFO)"};
         QTest::newRow("directory") << "directory" << mebibyte << 75 << QStringList{"ist ein Verzeichnis, keine Datei."};
         QTest::newRow("socket") << "socket" << mebibyte << 75 << QStringList{"sondern ein Socket"};
-        QTest::newRow("device") << "device" << mebibyte << 75 << QStringList{"sondern ein Gerät (zeichenorientierte Gerätedatei)."};
+        QTest::newRow("device") << "device" << mebibyte << 75 << QStringList{"sondern ein zeichenorientiertes Gerät."};
         QTest::newRow("missing") << "missing" << mebibyte << 53
                                  << QStringList{"Datei nicht gefunden:", "Datei oder Verzeichnis nicht gefunden"};
         QTest::newRow("a file where a folder should be") << "through a file" << mebibyte << 53

@@ -1,6 +1,7 @@
-#include "viewer/dateilesen.h"
+#include "platform/dateilesen.h"
 
 #include "common/failure.h"
+#include "platform/dateischreiber.h"
 #include "platform/systemfehler.h"
 
 #include <QFile>
@@ -21,9 +22,10 @@ QString megabytes(qint64 bytes)
     return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
 }
 
-Failure zuGross(const QString& name, const QString& groesse, qint64 hoechstens, const DateiLeseHinweise& hinweise)
+Failure zuGross(const QString& name, const QString& groesse, qint64 hoechstens)
 {
-    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\n").arg(name, groesse) + hinweise.zuGross.arg(megabytes(hoechstens))};
+    return {7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nGelesen werden Dateien bis %3.")
+                   .arg(name, groesse, megabytes(hoechstens))};
 }
 
 Failure fehlerNach(const QString& name, int fehlernummer)
@@ -37,32 +39,24 @@ Failure fehlerNach(const QString& name, int fehlernummer)
 }
 
 // A file that is not a regular one, named as what it is.
-Failure keineDatei(const QString& name, mode_t art, const DateiLeseHinweise& hinweise)
+Failure keineDatei(const QString& name, mode_t art)
 {
     if (S_ISDIR(art))
         return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
-    QString was;
-    if (S_ISFIFO(art))
-        was = QStringLiteral(", sondern eine benannte Pipe (FIFO)");
-    else if (S_ISCHR(art))
-        was = QStringLiteral(", sondern ein Gerät (zeichenorientierte Gerätedatei)");
-    else if (S_ISBLK(art))
-        was = QStringLiteral(", sondern ein Datenträger oder ein anderes blockorientiertes Gerät");
-    else if (S_ISSOCK(art))
-        was = QStringLiteral(", sondern ein Socket (ein Verbindungspunkt zwischen Programmen)");
-    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei%2.\r\n").arg(name, was) + hinweise.nurDateien};
+    return {75, QStringLiteral("\"%1\" ist keine gewöhnliche Datei, sondern %2.\r\nGelesen werden nur gewöhnliche Dateien.")
+                    .arg(name, dateiArt(art))};
 }
 
 } // namespace
 
-QByteArray dateiLesen(const QString& name, qint64 hoechstens, const DateiLeseHinweise& hinweise)
+QByteArray dateiLesen(const QString& name, qint64 hoechstens)
 {
     const QByteArray pfad = QFile::encodeName(name);
     // What is plainly no regular file is not even opened: opening a serial port raises its
     // control lines, which may key a transmitter. What decides is the opened file below.
     struct stat vorher {};
     if (::stat(pfad.constData(), &vorher) == 0 && !S_ISREG(vorher.st_mode))
-        throw keineDatei(name, vorher.st_mode, hinweise);
+        throw keineDatei(name, vorher.st_mode);
     // Without waiting: opening a named pipe would otherwise wait for a writer, and a terminal
     // would become the program's own.
     const int fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -74,9 +68,9 @@ QByteArray dateiLesen(const QString& name, qint64 hoechstens, const DateiLeseHin
     if (::fstat(fd, &info) != 0)
         throw fehlerNach(name, errno);
     if (!S_ISREG(info.st_mode))
-        throw keineDatei(name, info.st_mode, hinweise);
+        throw keineDatei(name, info.st_mode);
     if (info.st_size > hoechstens)
-        throw zuGross(name, megabytes(info.st_size), hoechstens, hinweise);
+        throw zuGross(name, megabytes(info.st_size), hoechstens);
 
     // One byte more than the limit tells a file that holds more than it stated.
     const qint64 hoechstensGelesen = hoechstens + 1;
@@ -99,7 +93,7 @@ QByteArray dateiLesen(const QString& name, qint64 hoechstens, const DateiLeseHin
         gelesen += n;
     }
     if (gelesen > hoechstens)
-        throw zuGross(name, QStringLiteral("mehr als ") + megabytes(hoechstens), hoechstens, hinweise);
+        throw zuGross(name, QStringLiteral("mehr als ") + megabytes(hoechstens), hoechstens);
     inhalt.truncate(gelesen);
     return inhalt;
 }
