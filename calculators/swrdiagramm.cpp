@@ -70,7 +70,8 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
     }
     const QFontMetricsF schrift(painter.font());
     const SwrDiagrammAchsen a = swrDiagrammAchsen(*messung, flaeche, schrift);
-    const QLocale l;
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
     const QRectF& feld = a.feld;
     const double zeile = schrift.height() * 1.4;
 

@@ -33,8 +33,14 @@ QString gezeigt(const QByteArray& wort)
 double zahl(const QByteArray& wort, int zeile)
 {
     bool ok = false;
-    // Files are written with a decimal point whatever the analyser's language.
-    const double wert = QLocale::c().toDouble(QLatin1StringView(wort), &ok);
+    // Files are written with a decimal point whatever the analyser's language; a comma is no
+    // thousands separator here ("14,100" is no 14100).
+    static const QLocale punkt = [] {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
+        return c;
+    }();
+    const double wert = punkt.toDouble(QLatin1StringView(wort), &ok);
     if (!ok || !std::isfinite(wert))
         fehler(zeile, QStringLiteral("\"%1\" ist keine Zahl").arg(gezeigt(wort)));
     return wert;
@@ -241,7 +247,8 @@ Messung leseTouchstone(const QByteArray& inhalt)
         fehler(schluessel.anzahlZeile, QStringLiteral("[Number of Frequencies] nennt %1 Messpunkte, die Datei enthält %2")
                                            .arg(*schluessel.anzahl).arg(messung.punkte.size()));
     if (messung.punkte.size() < 3)
-        fehler(letzteDatenzeile, QStringLiteral("nur %1 Messpunkte; mindestens 3 sind nötig").arg(messung.punkte.size()));
+        fehler(letzteDatenzeile, (messung.punkte.size() == 1 ? QStringLiteral("nur 1 Messpunkt") : QStringLiteral("nur %1 Messpunkte").arg(messung.punkte.size()))
+                                    + QStringLiteral("; mindestens 3 sind nötig"));
     messung.bezugsimpedanz = schluessel.bezug.value_or(optionen->z0);
     for (MessPunkt& p : messung.punkte)
         p.impedanz = impedanzAusReflexion(p.reflexion, messung.bezugsimpedanz);

@@ -147,6 +147,7 @@ private slots:
         QTest::newRow("comments only") << datei("! nur Kommentar\n\n")
                                        << "keine Optionszeile (\"# MHz S RI R 50\"): keine Touchstone-Datei";
         QTest::newRow("not a number") << kopf + "14 0.1 0\n14.1 0,2 0\n" << "Zeile 4: \"0,2\" ist keine Zahl";
+        QTest::newRow("comma is no thousands separator") << kopf + "14,100 0.1 0\n" << "Zeile 3: \"14,100\" ist keine Zahl";
         QTest::newRow("nan is no number") << kopf + "14 nan 0\n" << "Zeile 3: \"nan\" ist keine Zahl";
         QTest::newRow("control character shown") << kopf + "14 0.1\x1b[2J 0\n" << "Zeile 3: \"0.1\\x1b[2J\" ist keine Zahl";
         QTest::newRow("not ascending") << kopf + "14 0.1 0\n14.2 0.1 0\n14.1 0.1 0\n"
@@ -154,6 +155,7 @@ private slots:
         QTest::newRow("same frequency twice") << kopf + "14 0.1 0\n14 0.1 0\n14.1 0.1 0\n"
                                               << "Zeile 4: die Frequenzen steigen nicht an (14 folgt auf 14)";
         QTest::newRow("two points") << kopf + "14 0.1 0\n14.1 0.1 0\n! Ende\n" << "Zeile 4: nur 2 Messpunkte; mindestens 3 sind nötig";
+        QTest::newRow("one point") << kopf + "14 0.1 0\n" << "Zeile 3: nur 1 Messpunkt; mindestens 3 sind nötig";
         QTest::newRow("no points") << kopf << "nur 0 Messpunkte; mindestens 3 sind nötig";
         QTest::newRow("magnitude above 1") << datei("# MHz S MA R 50\n14 0.5 0\n14.1 1.5 20\n14.2 0.5 0\n")
                                            << "Zeile 3: der Betrag von S11 ist 1,5, größer als 1: eine Antenne kann nicht mehr reflektieren, als sie erhält";
@@ -346,6 +348,9 @@ private slots:
     {
         const Resonanz r = findeResonanz(leseTouchstone(s1pDatei(DipolModell(), Sweep())));
         QCOMPARE(mhzText(r.frequenz), QStringLiteral("14,1000"));
+        // Above 1 GHz without a thousands separator, so that the field reads it back.
+        QCOMPARE(mhzText(1296.05e6), QStringLiteral("1296,0500"));
+        QCOMPARE(khzText(1.5e6), QStringLiteral("1500 kHz"));
         QCOMPARE(impedanzText({72.96, -4.04}), QStringLiteral("73,0 − j4,0 Ω"));
         QCOMPARE(impedanzText({50, 0.01}), QStringLiteral("50,0 + j0,0 Ω"));
         QCOMPARE(swrText(std::numeric_limits<double>::infinity()), QStringLiteral("unendlich"));
