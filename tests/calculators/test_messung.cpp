@@ -19,6 +19,17 @@ namespace {
 
 QByteArray datei(const char* text) { return QByteArray(text); }
 
+// A sweep in MHz and RI from impedances against 50 ohm.
+QByteArray ausImpedanzen(std::initializer_list<std::pair<double, std::complex<double>>> punkte)
+{
+    QByteArray text = "# MHz S RI R 50\n";
+    for (const auto& [mhz, z] : punkte) {
+        const std::complex<double> g = (z - 50.0) / (z + 50.0);
+        text += QByteArray::number(mhz) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' ' + QByteArray::number(g.imag(), 'g', 12) + '\n';
+    }
+    return text;
+}
+
 // The message a file gets, or "" when it reads.
 QString meldungFuer(const QByteArray& inhalt)
 {
@@ -104,28 +115,34 @@ private slots:
         QTest::addColumn<int>("regel");
         QTest::addColumn<double>("frequenz");
         QTest::addColumn<QString>("bandbreite");
-        QTest::newRow("whole band") << 13.6e6 << 14.6e6 << 73.0 << int(ResonanzRegel::Nulldurchgang) << 14.1e6 << "";
+        QTest::addColumn<QByteArray>("datei");  // empty: the dipole model over von to bis
+        QTest::newRow("two crossings: the one nearest the SWR minimum")
+            << 0.0 << 0.0 << 0.0 << int(ResonanzRegel::Nulldurchgang) << 13.5e6 << ""
+            << ausImpedanzen({{10, {500, 50}}, {11, {500, -50}}, {12, {60, -80}}, {13, {50, -20}}, {14, {50, 20}}, {15, {60, 80}},
+                              {16, {80, 150}}});
+        QTest::newRow("whole band") << 13.6e6 << 14.6e6 << 73.0 << int(ResonanzRegel::Nulldurchgang) << 14.1e6 << "" << QByteArray();
         QTest::newRow("above the resonance: lowest point")
-            << 14.2e6 << 14.6e6 << 73.0 << int(ResonanzRegel::SwrMinimum) << 14.2e6 << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2";
+            << 14.2e6 << 14.6e6 << 73.0 << int(ResonanzRegel::SwrMinimum) << 14.2e6 << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2" << QByteArray();
         QTest::newRow("below the resonance: highest point")
             << 13.0e6 << 14.0e6 << 73.0 << int(ResonanzRegel::SwrMinimum) << 14.0e6
-            << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2";
+            << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2" << QByteArray();
         QTest::newRow("SWR never below 2") << 13.6e6 << 14.6e6 << 200.0 << int(ResonanzRegel::Nulldurchgang) << 14.1e6
-                                          << "keine: das SWR erreicht nirgends 2";
+                                          << "keine: das SWR erreicht nirgends 2" << QByteArray();
         QTest::newRow("inside the 2:1 band") << 14.05e6 << 14.15e6 << 55.0 << int(ResonanzRegel::Nulldurchgang) << 14.1e6
-                                            << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2";
+                                            << "nicht bestimmbar: das SWR bleibt bis zum Rand des Messbereichs unter 2" << QByteArray();
     }
     void regelUndBandbreite()
     {
         QFETCH(double, von);
         QFETCH(double, bis);
         QFETCH(double, r);
+        QFETCH(QByteArray, datei);
         DipolModell modell;
         modell.r = r;
         Sweep sweep;
         sweep.von = von;
         sweep.bis = bis;
-        const Resonanz gefunden = findeResonanz(leseTouchstone(s1pDatei(modell, sweep)));
+        const Resonanz gefunden = findeResonanz(leseTouchstone(datei.isEmpty() ? s1pDatei(modell, sweep) : datei));
         QTEST(int(gefunden.regel), "regel");
         QFETCH(double, frequenz);
         QVERIFY2(std::abs(gefunden.frequenz - frequenz) < 1000, qPrintable(QString::number(gefunden.frequenz)));
@@ -321,6 +338,9 @@ private slots:
                     return true;
             return false;
         };
+        // Low frequencies on the left, independent of the plot's own mapping.
+        QCOMPARE(a.x(m.punkte.front().frequenz), a.feld.left());
+        QVERIFY(std::abs(a.x(r.frequenz) - (a.feld.left() + (r.frequenz - 13.6e6) / 1e6 * a.feld.width())) < 0.01);
         QVERIFY(farbeIn(a.x(r.frequenz), ResonanzFarbe));
         QVERIFY(!farbeIn(a.x(r.frequenz) + 20, ResonanzFarbe));
         // The dashed line: somewhere along its height.
