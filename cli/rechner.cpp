@@ -5,6 +5,7 @@
 #include "cli/beamlauf.h"
 #include "cli/befehl.h"
 #include "cli/dipolbefehl.h"
+#include "cli/messungbefehl.h"
 #include "cli/vkbefehl.h"
 #include "common/failure.h"
 #include "common/version.h"
@@ -29,6 +30,7 @@ const Unterbefehl unterbefehle[] = {
     {"vk", "Verkürzungsfaktor aus Drahtdurchmesser und Höhe über Grund (VF-Rechner)", vkBefehl},
     {"pruning", "Längenänderung aus gemessener und gewünschter Resonanz (Pruning / Optimieren)", pruningBefehl},
     {"dipol", "strahlungsgekoppelter Zusatzdipol: Abstand zum Erreger-Dipol und Länge", dipolBefehl},
+    {"messung", "Resonanz, SWR und 2:1-Bandbreite aus dem Sweep eines Antennenanalysators (.s1p)", messungBefehl},
 };
 
 QString hilfe()
@@ -64,7 +66,11 @@ int meldeFehler(const Failure& f, const QString& option, QTextStream& err)
 
 } // namespace
 
-bool brauchtGrafik(const QStringList& argumente) { return !argumente.isEmpty() && argumente.first() == QStringLiteral("bauplan"); }
+bool brauchtGrafik(const QStringList& argumente)
+{
+    // The build plan and the sweep's plot draw text.
+    return !argumente.isEmpty() && (argumente.first() == QStringLiteral("bauplan") || argumente.first() == QStringLiteral("messung"));
+}
 
 int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream& err)
 {

@@ -1,8 +1,10 @@
 #include "cli/vkbefehl.h"
 
+#include "calculators/messungtext.h"
 #include "calculators/pruning.h"
 #include "cli/befehl.h"
 #include "cli/json.h"
+#include "cli/messungbefehl.h"
 #include "vf/vkcalculation.h"
 
 #include <QTextStream>
@@ -107,10 +109,20 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
                   {{QStringLiteral("laenge"), QStringLiteral("M"), QStringLiteral("ist Antennenlänge LgD in m")},
                    {QStringLiteral("ist"), QStringLiteral("MHZ"), QStringLiteral("ist Resonanzfrequenz (gemessen) in MHz")},
                    {QStringLiteral("soll"), QStringLiteral("MHZ"), QStringLiteral("soll Resonanzfrequenz (gewünscht) in MHz")},
+                   {QStringLiteral("messung"), QStringLiteral("DATEI"),
+                    QStringLiteral("ist Resonanzfrequenz aus dem Sweep eines Antennenanalysators (.s1p) statt --ist")},
                    {QStringLiteral("json"), QString(), QStringLiteral("Eingaben, Texte und Werte als JSON ausgeben")}});
     if (!befehl.lies(argumente, out))
         return Erfolg;
-    const PruningEingabe e{befehl.wert(QStringLiteral("laenge")), befehl.wert(QStringLiteral("ist")), befehl.wert(QStringLiteral("soll"))};
+    PruningEingabe e{befehl.wert(QStringLiteral("laenge")), befehl.wert(QStringLiteral("ist")), befehl.wert(QStringLiteral("soll"))};
+    // The measured resonance from a sweep goes in as the window's field takes it when loaded.
+    std::optional<Resonanz> messung;
+    if (befehl.gesetzt(QStringLiteral("messung"))) {
+        if (befehl.gesetzt(QStringLiteral("ist")))
+            throw FalscheEingabe{QStringLiteral("--messung"), QStringLiteral("entweder --ist oder --messung angeben, nicht beide")};
+        messung = leseMessungFuer(QStringLiteral("--messung"), befehl.dateiName(QStringLiteral("messung"))).resonanz;
+        e.fIst = mhzText(messung->frequenz);
+    }
     const PruningErgebnis r = PruningBerechnen(e, Komma);
     // A field given a text that is no number, or one too large, is refused with that reason.
     switch (r.stopp) {
@@ -134,6 +146,8 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
                             {"LgDNeu", r.LgDNeu}, {"dLgD", r.dLgD}, {"dLgR", r.dLgR}});
         return Erfolg;
     }
+    if (messung)
+        out << QStringLiteral("ist Resonanzfrequenz aus der Messung: ") << e.fIst << QStringLiteral(" MHz (") << regelText(messung->regel) << QStringLiteral(")\n");
     out << QStringLiteral("VF gesamt: ") << r.vfGesamt << (r.vfRot ? QStringLiteral(" (über 1)") : QString()) << u'\n'
         << QStringLiteral("Antennenlänge LgD neu: ") << r.laengeNeu << QStringLiteral(" m\n")
         << QStringLiteral("Länge LgD ändern um: ") << r.aenderungLgD << QStringLiteral(" mm\n")

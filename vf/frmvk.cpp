@@ -8,6 +8,7 @@
 #include "platform/refusal.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
+#include "vf/pruningmessung.h"
 #include "vf/vkcalculation.h"
 
 #include <QCloseEvent>
@@ -32,6 +33,8 @@ constexpr int formWidth = 3795, formHeight = 4080;
 constexpr int command1Top = 3420, command1Height = 375;
 // The button keeps clear of the pruning results above it and of the bottom edge.
 constexpr int command1Highest = 3360, command1Lowest = formHeight - command1Height - 60;
+// The pruning window's measured sweep stands beside the fields.
+constexpr int messungWidth = 6000;
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QString& tip = QString())
 {
@@ -252,6 +255,11 @@ void frmVk::alsPruningEinrichten()
     nameResults();
     Text1->clear();
     placeCommand1();
+
+    messung = new PruningMessung(Text2, Text3, this);
+    place(messung, formWidth, 120, messungWidth - 120, formHeight - 240);
+    setFixedSize(tw(formWidth + messungWidth), tw(formHeight));
+    setTabOrder(Command1, messung);
 }
 
 void frmVk::nameResults()

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class PruningMessung;
 class RefusalNotice;
 class frmHauptform;
 
@@ -53,6 +54,8 @@ public:
     QPushButton* Command1;
     QMenu* mnuOpt;
     QAction *mnuVkübernehmen, *mnuErdbodenKor;
+    // The pruning window's measured sweep beside the fields; none in the calculator role.
+    PruningMessung* messung = nullptr;
 
     // The velocity factor of the last computation; 0 until the first one.
     float VkErgebnis = 0;

@@ -280,6 +280,9 @@ private slots:
         QTest::newRow("pruning factor") << pruning << "Label5" << "VF gesamt" << "vorhandener Verkürzungsfaktor";
         QTest::newRow("pruning LgD change") << pruning << "Label9" << "Länge LgD ändern um [mm]" << "Längen-Änderung";
         QTest::newRow("pruning LgR change") << pruning << "Label11" << "Länge LgR ändern um [mm]" << "";
+        QTest::newRow("pruning load sweep") << pruning << "MessungLaden" << "Messung laden…"
+                                            << "Sweep eines Antennenanalysators (Touchstone .s1p) laden: die Resonanz wird gemessene Resonanzfrequenz";
+        QTest::newRow("pruning sweep plot") << pruning << "SwrAnzeige" << "SWR-Diagramm" << "Noch keine Messung geladen.";
     }
     void vkWindowNames()
     {
@@ -293,7 +296,11 @@ private slots:
         QWidget* w = child(&vk, control);
         QCOMPARE(heardName(w), name);
         QCOMPARE(accessibleDescription(w), description);
-        QCOMPARE(reachableControls(&vk), (QStringList{"Command1", "Text1", "Text2", "Text3"}));
+        // The pruning window's sweep: its button and the plot, which a screen reader reads in words.
+        const QStringList reachable = role == int(frmVk::Rolle::Pruning)
+                                          ? QStringList{"Command1", "MessungLaden", "SwrAnzeige", "Text1", "Text2", "Text3"}
+                                          : QStringList{"Command1", "Text1", "Text2", "Text3"};
+        QCOMPARE(reachableControls(&vk), reachable);
     }
 
     // A calculation tells each result once, with its caption.

@@ -10,6 +10,7 @@
 #include "tests/cli/rechnerlauf.h"
 #include "tests/support/dateigrenze.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/s1pmodell.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -67,6 +68,18 @@ private slots:
         useGermanLocale();
         QVERIFY(dir.isValid());
         QDir::setCurrent(dir.path());
+        // Sweeps of a dipole resonant at 14,1 MHz, and one resonant between two points.
+        const auto schreibe = [this](const char* name, const QByteArray& inhalt) {
+            QFile f(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(inhalt);
+        };
+        schreibe("dipol.s1p", s1pDatei(DipolModell(), Sweep()));
+        schreibe("dipol_db_hz.s1p", s1pDatei(DipolModell(), Sweep{13.6e6, 14.6e6, 101, "Hz", "DB"}));
+        schreibe("dipol_ma_khz.s1p", s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "kHz", "MA"}));
+        schreibe("dipol_rauschen.s1p", s1pDatei(DipolModell(), Sweep{13.6e6, 14.6e6, 101, "MHz", "RI", 0.0003}));
+        schreibe("kaputt.s1p", "# MHz S RI R 50\n14 0.1 0\n14.1 abc 0\n");
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ordner.s1p")));
     }
 
     // The report lines the examples name, as standard output shows them.
@@ -283,6 +296,17 @@ private slots:
                                                  << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("dipol impedance overflows") << "dipol --resonanz 21 --unterste 14 --impedanz 1000000000000000000000000000000000000000000" << 3
                                                    << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
+        QTest::newRow("sweep with a bad line") << "messung kaputt.s1p" << 2 << "zentavik-rechner: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
+        QTest::newRow("sweep is a folder") << "messung ordner.s1p" << 2 << "zentavik-rechner: \"ordner.s1p\" ist ein Verzeichnis, keine Datei.\n";
+        QTest::newRow("sweep not found") << "pruning --laenge 10,9 --messung fehlt.s1p --soll 14,2" << 2
+                                         << "zentavik-rechner: --messung: Datei nicht gefunden: \"fehlt.s1p\" Datei oder Verzeichnis nicht gefunden\n";
+        QTest::newRow("sweep missing") << "messung --json" << 2 << "zentavik-rechner: keine Messdatei angegeben";
+        QTest::newRow("two sweeps") << "messung dipol.s1p kaputt.s1p" << 2 << "zentavik-rechner: überzähliges Argument \"kaputt.s1p\"";
+        QTest::newRow("plot into a folder") << "messung dipol.s1p --svg ordner.s1p" << 3 << "zentavik-rechner: Fehler ";
+        QTest::newRow("pruning from a bad sweep") << "pruning --laenge 10,9 --messung kaputt.s1p --soll 14,2" << 2
+                                                  << "zentavik-rechner: --messung: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
+        QTest::newRow("pruning from sweep and typed") << "pruning --laenge 10,9 --messung dipol.s1p --ist 14 --soll 14,2" << 2
+                                                      << "zentavik-rechner: --messung: entweder --ist oder --messung angeben, nicht beide\n";
         QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
                                                 << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
     }
@@ -628,6 +652,10 @@ private slots:
         QTest::newRow("ratio 1,3 still allowed") << "pruning --laenge 10 --ist 13 --soll 10"
                                                  << QStringList{"VF gesamt: 0,798", "Länge LgD ändern um: + 3000,0 mm"};
         QTest::newRow("factor above 1 marked") << "pruning --laenge 12 --ist 14 --soll 14" << QStringList{"VF gesamt: 1,031 (über 1)"};
+        QTest::newRow("measured resonance from a sweep")
+            << "pruning --laenge 10,9 --messung dipol.s1p --soll 14,2"
+            << QStringList{"VF gesamt: 0,943", "ist Resonanzfrequenz aus der Messung: 14,1000 MHz (Nulldurchgang des Blindwiderstands (linear interpoliert))",
+                           "Länge LgD ändern um: - 76,8 mm"};
     }
     void pruning()
     {
@@ -641,6 +669,59 @@ private slots:
         QVERIFY(zeilen[0].startsWith(QStringLiteral("VF gesamt: ") + o[u"texte"][u"vf_gesamt"].toString()));
     }
 
+    // The sweep's figures in every format the analyser writes; the pruning from the file
+    // equals the pruning from the resonance typed as the file gives it.
+    void messung_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("RI MHz") << "dipol.s1p"
+                                << QStringList{"Messdatei: dipol.s1p (101 Messpunkte, 13,600 MHz bis 14,600 MHz)", "Resonanz: 14,1000 MHz",
+                                               "gefunden über: Nulldurchgang des Blindwiderstands (linear interpoliert)",
+                                               "SWR bei Resonanz: 1,46", "Impedanz bei Resonanz: 73,0 + j0,0 Ω",
+                                               "SWR-Minimum: 1,46 bei 14,100 MHz", "2:1-Bandbreite: 579 kHz (13,813 bis 14,393 MHz)"};
+        QTest::newRow("DB Hz") << "dipol_db_hz.s1p" << QStringList{"Resonanz: 14,1000 MHz", "SWR bei Resonanz: 1,46"};
+        QTest::newRow("MA kHz, between points") << "dipol_ma_khz.s1p" << QStringList{"Resonanz: 14,0773 MHz", "Impedanz bei Resonanz: 73,0 + j0,0 Ω"};
+        QTest::newRow("with noise") << "dipol_rauschen.s1p" << QStringList{"Resonanz: 14,1002 MHz"};
+    }
+    void messung()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, zeilen);
+        const RechnerLauf lauf = rechne({QStringLiteral("messung"), datei});
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.err, QString());
+        for (const QString& zeile : zeilen)
+            QVERIFY2(lauf.out.split(u'\n').contains(zeile), qPrintable(zeile + "\n---\n" + lauf.out));
+
+        const QJsonObject o = json(rechne({QStringLiteral("messung"), QStringLiteral("--json"), datei}).out);
+        const QString mhz = o[u"texte"][u"resonanz_mhz"].toString();
+        QVERIFY(lauf.out.contains(QStringLiteral("Resonanz: ") + mhz + QStringLiteral(" MHz\n")));
+        QVERIFY(std::abs(o[u"resonanz"][u"frequenz_hz"].toDouble() - ZahlAusText(mhz) * 1e6) < 100);
+        QCOMPARE(o[u"resonanz"][u"regel"].toString(), QStringLiteral("nulldurchgang"));
+        QVERIFY(o[u"bandbreite_2_1"][u"breite_hz"].toDouble() > 500e3);
+
+        const QJsonObject ausDatei = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --messung " + datei)).out);
+        const QJsonObject getippt = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --ist " + mhz)).out);
+        QVERIFY(!ausDatei.isEmpty());
+        QCOMPARE(ausDatei, getippt);
+    }
+
+    // The plot as SVG: German axis, both markers and its description for a reader.
+    void messungSvg()
+    {
+        const RechnerLauf lauf = rechne(args("messung --svg plot.svg --soll 14,2 dipol.s1p"));
+        QCOMPARE(lauf.status, 0);
+        QVERIFY(lauf.out.contains(QStringLiteral("Resonanz: 14,1000 MHz")));
+        QFile datei(dir.filePath(QStringLiteral("plot.svg")));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(datei.readAll());
+        QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
+        for (const char* teil : {">Frequenz [MHz]<", ">SWR<", ">Resonanz 14,100 MHz<", ">Soll 14,200 MHz<", ">14,0<",
+                                 "<desc>SWR über der Frequenz. Resonanz 14,100 MHz"})
+            QVERIFY2(svg.contains(QString::fromUtf8(teil)), teil);
+    }
+
     void confirmedPermittivityComputes()
     {
         const RechnerLauf lauf = rechne(args("beam --material 25 --er-bestaetigt --vk 0,95 --aussen 2 --leiter 1,5"));
@@ -652,13 +733,14 @@ private slots:
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<QStringList>("teile");
-        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "  dipol", "Rückgabewerte"};
+        QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "  dipol", "  messung", "Rückgabewerte"};
         QTest::newRow("dipol") << "dipol --help" << QStringList{"  --resonanz MHZ", "  --unterste MHZ", "  --impedanz OHM", "  --durchmesser MM",
                                                                 "  --erreger-durchmesser MM", "  --vk VK", "  --beam-vk VK", "  --material ER|NAME", "  --hoehe M", "  --info"};
         QTest::newRow("dipol info") << "dipol --info" << QStringList{" Bedingungen für die Richtigkeit der Berechnung:\n\n · Der Erreger-Dipol",
                                                                      "   über dessen Ende hinaus ragen.\n"};
         QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
-        QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ"};
+        QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ", "  --messung DATEI"};
+        QTest::newRow("messung") << "messung --help" << QStringList{"DATEI.s1p", "  --soll MHZ", "  --svg DATEI", "  --json"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
         QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
         QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD", "  --leise"};
@@ -1045,6 +1127,8 @@ private slots:
         QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf" << -1;
         QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert" << -1;
         QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "Bauplan geschrieben: prozess.pdf (PDF, DIN A4 hoch)\n" << "" << -1;
+        // The plot draws text without a display, as the build plan does.
+        QTest::newRow("sweep plot") << "messung dipol.s1p --svg prozess.svg" << 0 << "Resonanz: 14,1000 MHz" << "" << -1;
         // Without a command the user learns the commands.
         QTest::newRow("no command") << "" << 2 << "" << "zentavik-rechner: kein Befehl angegeben\n\nAufruf: zentavik-rechner BEFEHL [OPTIONEN]\n" << -1;
     }

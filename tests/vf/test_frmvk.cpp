@@ -4,6 +4,9 @@
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "tests/support/staleresult.h"
+#include "tests/support/s1pmodell.h"
+#include "vf/pruningmessung.h"
+#include "vf/swranzeige.h"
 #include "vf/frmvk.h"
 
 #include <QGroupBox>
@@ -14,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -541,6 +545,79 @@ private slots:
         enter(p.Text3);
         for (QLabel* result : {p.Label5, p.Label7, p.Label9, p.Label11})
             QVERIFY(shownCurrent(result));
+    }
+
+    // "&Messung laden…" puts the sweep's resonance into the measured-frequency field; the
+    // pruning then shows what typing that frequency shows. A file that is no sweep gets its
+    // message and changes nothing.
+    void loadMeasurement_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("fIst");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("RI MHz") << s1pDatei(DipolModell(), Sweep()) << "14,1000" << "";
+        QTest::newRow("DB Hz, between points") << s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "Hz", "DB"}) << "14,0773" << "";
+        QTest::newRow("bad line") << QByteArray("# MHz S RI R 50\n14 0.1 0\n14.1 0.1 0\n14.05 0.1 0\n") << "13,9"
+                                  << "lässt sich nicht laden:\r\nZeile 4: die Frequenzen steigen nicht an (14.05 folgt auf 14.1)";
+    }
+    void loadMeasurement()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, fIst);
+        QFETCH(QString, meldung);
+        QFile datei(dir.filePath(QStringLiteral("sweep.s1p")));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+        datei.close();
+        frmVk& p = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14,2"));
+        const QString vorher = p.Label9->text();
+        fake->fileNames.push_back(datei.fileName());
+        // The button clicks a moment after its access key, as it shows the press.
+        QTest::keyClick(&p, Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(fake->fileRequests.size(), 1);
+        QCOMPARE(p.Text2->text(), fIst);
+        QCOMPARE(p.messung->anzeige->hatMessung(), meldung.isEmpty());
+        if (!meldung.isEmpty()) {
+            QCOMPARE(fake->messages.size(), 1);
+            QVERIFY2(fake->messages[0].text.contains(meldung), qPrintable(fake->messages[0].text));
+            QCOMPARE(p.Label9->text(), vorher);
+            return;
+        }
+        QCOMPARE(fake->messages.size(), 0);
+        QVERIFY(p.messung->anzeige->accessibleDescription().startsWith(QStringLiteral("SWR über der Frequenz. Resonanz ")));
+        QVERIFY(p.messung->anzeige->accessibleDescription().endsWith(QStringLiteral("Soll-Resonanz 14,200 MHz.")));
+        enter(p.Text3);
+        const QStringList ausDatei{p.Label5->text(), p.Label7->text(), p.Label9->text(), p.Label11->text()};
+        type(p.Text2, fIst);
+        enter(p.Text3);
+        QCOMPARE((QStringList{p.Label5->text(), p.Label7->text(), p.Label9->text(), p.Label11->text()}), ausDatei);
+        QVERIFY(ausDatei[2] != vorher);
+    }
+
+    // Each pruning window keeps its own sweep; the wanted frequency moves only its own marker.
+    void measurementPerWindow()
+    {
+        QFile datei(dir.filePath(QStringLiteral("eins.s1p")));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(s1pDatei(DipolModell(), Sweep()));
+        datei.close();
+        frmVk& first = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14,2"));
+        fake->fileNames.push_back(datei.fileName());
+        first.messung->ladenKnopf->click();
+        frmVk& second = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14"));
+        QCOMPARE(first.Text2->text(), QStringLiteral("14,1000"));
+        QCOMPARE(second.Text2->text(), QStringLiteral("13,9"));
+        QVERIFY(first.messung->anzeige->hatMessung());
+        QVERIFY(!second.messung->anzeige->hatMessung());
+        type(first.Text3, QStringLiteral("14,3"));
+        QCOMPARE(first.messung->anzeige->soll(), std::optional<double>(double(14.3f) * 1e6));
+        QCOMPARE(second.messung->anzeige->soll(), std::optional<double>(double(14.0f) * 1e6));
+        // The plot is drawn beside the fields and reached with the tab key after "&Rechnen".
+        QVERIFY(first.messung->geometry().left() >= first.Text3->geometry().right());
+        QVERIFY(first.messung->isVisible());
+        first.Command1->setFocus();
+        QTest::keyClick(first.Command1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), first.messung->ladenKnopf);
     }
 
     void windowsSideBySide()
