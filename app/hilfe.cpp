@@ -45,7 +45,7 @@ QStringList HilfeOrte(const QString& programmOrdner)
 {
     const QDir dir(programmOrdner);
     return {dir.filePath(HilfeDateiName),
-            QDir::cleanPath(dir.filePath(QStringLiteral(ZENTAVIK_DOC_FROM_BIN) + u'/' + HilfeDateiName))};
+            QDir::cleanPath(dir.filePath(QStringLiteral(ZENTAVIK_DATA_FROM_BIN) + u'/' + HilfeDateiName))};
 }
 
 void Hilfe(const QString& programmOrdner)
@@ -57,7 +57,7 @@ void Hilfe(const QString& programmOrdner)
             path = ort;
             break;
         }
-    // Missing everywhere: an installed program names its documentation folder.
+    // Missing everywhere: an installed program names its data folder.
     if (!desktop::normaleDatei(path) && QFileInfo(orte.last()).dir().exists())
         path = orte.last();
     if (!DateiVorhanden(path))

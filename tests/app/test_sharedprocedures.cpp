@@ -204,11 +204,11 @@ private slots:
 
     void hilfe_data()
     {
-        QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "doc" in the installation
+        QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
         QTest::addColumn<bool>("associated");
         QTest::addColumn<QString>("title");   // expected box; empty: none
         QTest::newRow("beside the program, opened") << "bin" << true << "";
-        QTest::newRow("installed, opened") << "doc" << true << "";
+        QTest::newRow("installed, opened") << "share" << true << "";
         QTest::newRow("no program for PDF") << "bin" << false << " Hilfe";
         QTest::newRow("no help document") << "" << true << " Datei nicht gefunden";
     }
@@ -227,7 +227,7 @@ private slots:
         const QStringList orte = HilfeOrte(bin);
         QCOMPARE(orte.size(), 2);
         QCOMPARE(orte[0], bin + QStringLiteral("/Zentavik_Hilfe.pdf"));
-        QCOMPARE(orte[1], desktop.path(QStringLiteral("usr/share/doc/zentavik/Zentavik_Hilfe.pdf")));
+        QCOMPARE(orte[1], desktop.path(QStringLiteral("usr/share/zentavik/Zentavik_Hilfe.pdf")));
         const QString help = helpAt == QLatin1String("bin") ? orte[0] : orte[1];
         if (!helpAt.isEmpty())
             write(help, pdfStart);
@@ -258,7 +258,7 @@ private slots:
         desktop.defaultFor("application/pdf", "betrachter.desktop");
         Hilfe(wurzel + QStringLiteral("/usr/bin"));
         QVERIFY(fake.messages.isEmpty());
-        QTRY_COMPARE(argumentsOf(viewer), (wurzel + QStringLiteral("/usr/share/doc/zentavik/Zentavik_Hilfe.pdf")).toLocal8Bit() + '\n');
+        QTRY_COMPARE(argumentsOf(viewer), (wurzel + QStringLiteral("/usr/share/zentavik/Zentavik_Hilfe.pdf")).toLocal8Bit() + '\n');
     }
 
     void infoBox()
