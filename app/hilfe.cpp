@@ -62,14 +62,16 @@ void Hilfe(const QString& programmOrdner)
         path = orte.last();
     if (!DateiVorhanden(path))
         return;
+    const QString& crLf = module1().CrLf;
     const QString program = ProgrammSuchen(path);
+    QString reason = QStringLiteral("Acrobat Reader o.ä. nicht gefunden!");
     if (!program.isEmpty() && desktop::normaleDatei(program)) {
         QString document = path;
-        ProgrammStarten(program, document);  // a program that does not start is not reported
-        return;
+        if (ProgrammStarten(program, document))
+            return;
+        // Found but not startable (a broken installation): the user still learns where the help is.
+        reason = QStringLiteral("Das Programm ") + program + QStringLiteral(" ließ sich nicht starten!");
     }
-    const QString& crLf = module1().CrLf;
-    ui::messageBox(QStringLiteral("Acrobat Reader o.ä. nicht gefunden!") + crLf + QStringLiteral("Hilfe finden Sie in der Datei ")
-                       + crLf + path + crLf,
+    ui::messageBox(reason + crLf + QStringLiteral("Hilfe finden Sie in der Datei ") + crLf + path + crLf,
                    QStringLiteral(" Hilfe"), ui::Buttons::Ok, ui::Icon::Critical);
 }

@@ -26,5 +26,7 @@ inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");
 // minimal systems leave out).
 QStringList HilfeOrte(const QString& programmOrdner);
 
-// "&Hilfe": opens the help document found from the program's folder, or says why it cannot.
+// "&Hilfe": opens the help document found from the program's folder, or says why it cannot:
+// no help document, no program for PDF files, or a program that does not start; the last two
+// name the document's path.
 void Hilfe(const QString& programmOrdner);
