@@ -94,6 +94,27 @@ QString materialName(const QString& eintrag)
     return eintrag.mid(i).trimmed();
 }
 
+// Usual names of the list's materials that the list writes otherwise, word for word.
+const std::pair<QLatin1String, QString> andereNamen[] = {
+    {QLatin1String("Teflon"), QStringLiteral("PTFE")},        {QLatin1String("Oel"), QStringLiteral("Öl")},
+    {QLatin1String("Epoxid"), QStringLiteral("Epoxyd")},      {QLatin1String("FR-4"), QStringLiteral("FR4")},
+    {QLatin1String("Nylon"), QStringLiteral("Polyamid")},     {QLatin1String("Silicon"), QStringLiteral("Silikon")},
+    {QLatin1String("Acrylglas"), QStringLiteral("Plexiglas")}, {QLatin1String("PMMA"), QStringLiteral("Plexiglas")},
+    {QLatin1String("PS"), QStringLiteral("Polystyrol")},
+};
+
+QString mitListenNamen(const QString& eingabe)
+{
+    QStringList woerter = eingabe.split(u' ', Qt::SkipEmptyParts);
+    for (QString& wort : woerter) {
+        for (const auto& [anders, name] : andereNamen) {
+            if (wort.compare(anders, Qt::CaseInsensitive) == 0)
+                wort = name;
+        }
+    }
+    return woerter.join(u' ');
+}
+
 } // namespace
 
 QList<OptionDef> beamOptionen(bool mitFrequenz)
@@ -125,13 +146,13 @@ QString materialText(const QString& eingabe)
     if (zahl)
         return eingabe;
     const QStringList liste = isolierMaterialien(Komma);
-    const QString gesucht = eingabe.simplified();
+    const QString gesucht = mitListenNamen(eingabe.simplified());
     // The whole name first, then one of its words ("PE", "FR4"), then a unique beginning.
     QStringList namen, wortTreffer, anfangTreffer;
     for (int i = 1; i < liste.size(); ++i) {
         const QString name = materialName(liste[i]);
         namen << name;
-        if (name.compare(gesucht, Qt::CaseInsensitive) == 0 || liste[i].simplified() == gesucht)
+        if (name.compare(gesucht, Qt::CaseInsensitive) == 0 || liste[i].simplified().compare(gesucht, Qt::CaseInsensitive) == 0)
             return liste[i];
         if (name.split(u' ').contains(gesucht, Qt::CaseInsensitive))
             wortTreffer << liste[i];
@@ -156,11 +177,19 @@ QString materialText(const QString& eingabe)
                          QStringLiteral("\"%1\" ist weder eine Zahl noch ein Material der Liste (%2)").arg(eingabe, namen.join(QStringLiteral(", ")))};
 }
 
-BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
+QString BeamEingaben::genannt(const QString& name, const QString& vorgabe) const
+{
+    return optionsName(QStringLiteral("--") + name, gesetzt.contains(name), vorgabe);
+}
+
+BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz, const QString& vkOption)
 {
     BeamEingaben e;
-    auto zahl = [&b](const char* name, QString& feld, int limit) {
-        const QString option = QString::fromLatin1(name);
+    for (const OptionDef& o : beamOptionen(mitFrequenz)) {
+        if (b.gesetzt(o.name))
+            e.gesetzt << o.name;
+    }
+    auto zahl = [&b](const QString& option, QString& feld, int limit) {
         if (!b.gesetzt(option))
             return false;
         feld = b.wert(option);
@@ -168,7 +197,7 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
         return true;
     };
     if (mitFrequenz) {
-        const bool frequenz = zahl("frequenz", e.frequenz, 7);
+        const bool frequenz = zahl(QStringLiteral("frequenz"), e.frequenz, 7);
         if (b.gesetzt(QStringLiteral("bereich"))) {
             const QString bereich = b.wert(QStringLiteral("bereich")).toLower();
             const QStringList namen{QStringLiteral("cw"), QStringLiteral("ssb"), QStringLiteral("mitte")};
@@ -185,25 +214,26 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz)
     const bool materialGesetzt = b.gesetzt(QStringLiteral("material"));
     if (materialGesetzt)
         e.material = materialText(b.wert(QStringLiteral("material")));
-    const bool aussen = zahl("aussen", e.aussen, 5);
-    if (zahl("leiter", e.leiter, 5) && !aussen) {
+    const bool aussen = zahl(QStringLiteral("aussen"), e.aussen, 5);
+    if (zahl(QStringLiteral("leiter"), e.leiter, 5) && !aussen) {
         // As typing the conductor diameter into the form does.
         if (const auto dL = liesFeld(e.leiter)) {
             if (const auto neu = aussenFuerLeiter(*dL, *liesFeld(e.aussen), Komma))
                 e.aussen = *neu;
         }
     }
-    if (zahl("vk", e.vk, 7)) {
+    const QString vk = QStringLiteral("--") + vkOption;
+    if (zahl(vkOption, e.vk, 7)) {
         // Leaving the form's field checks the factor.
         switch (pruefeVk(liesFeld(e.vk))) {
         case VkPruefung::Gueltig: break;
         case VkPruefung::Eins:
             if (materialGesetzt && liesFeld(e.material).value_or(0) > LuftEr)
-                throw FalscheEingabe{QStringLiteral("--vk"), QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht, passt also nicht zu --material")};
+                throw FalscheEingabe{vk, QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht, passt also nicht zu --material")};
             e.material = BlankerDraht;
             break;
         case VkPruefung::Ungueltig:
-            throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
+            throw FalscheEingabe{vk, VkHinweis.trimmed()};
         }
     }
     // The calculator's fields take any text, as its window does.
@@ -225,16 +255,21 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
         // The calculator starts with the beam form's frequency and conductor diameter.
         if (e.hoehe.isEmpty())
             e.hoehe = VkStartHoehe(e.frequenz, Komma);
+        // A corrected diameter the user never typed is named as the default it is.
+        const QString durchmesser = e.genannt(QStringLiteral("vk-durchmesser"),
+                                              e.gesetzt.contains(QStringLiteral("leiter")) ? e.leiter + QStringLiteral(" aus --leiter") : e.leiter);
         if (e.vkDurchmesser.isEmpty())
             e.vkDurchmesser = e.leiter;
         const VkRechnung vk = VkBerechnen({e.frequenz, e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur, 0}, Komma);
         if (vk.stopp == VkFeld::Text1)
             throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("der VF-Rechner braucht eine Frequenz über 0")};
-        if (vk.stopp == VkFeld::Text2)
+        if (vk.stopp == VkFeld::Text2) {
+            pruefeFeldZahl(QStringLiteral("--hoehe"), e.hoehe);
             throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+        }
         if (vk.durchmesserText) {
             e.vkDurchmesser = *vk.durchmesserText;
-            hinweise << QStringLiteral("--vk-durchmesser: auf %1 mm korrigiert").arg(e.vkDurchmesser);
+            hinweise << QStringLiteral("%1: auf %2 mm korrigiert").arg(durchmesser, e.vkDurchmesser);
         }
     }
     KommandozeilenDialoge dialoge(e.erBestaetigt);
@@ -245,20 +280,28 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
         vk.emplace(e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur);
     Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright});
     std::optional<Failure> fehler;
+    QString schritt;
     const RunEnd ende = berechnung.run(
-        [&fehler](const Failure& f, const Step&) {
+        [&fehler, &schritt](const Failure& f, const Step& s) {
             fehler = f;
+            schritt = QString::fromLatin1(s.number);
             return FailureAnswer::Abort;
         },
         false);
+    // The ground correction reads the calculator's height and the diameter it corrected. It
+    // fails only when twice the height is beyond single precision: the calculator then
+    // corrects the diameter to 0, and the slenderness divides by it.
+    if (fehler && schritt == QStringLiteral("5") && e.vkRechner)
+        throw RechenfehlerDurch{e.genannt(QStringLiteral("hoehe"), e.hoehe), *fehler};
     if (fehler)
         throw *fehler;
     if (ende != RunEnd::Completed) {
         if (form.fokus == QStringLiteral("Combo1"))
             throw FalscheEingabe{QStringLiteral("--material"),
                                  QStringLiteral("relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt? (bestätigen mit --er-bestaetigt)")};
-        throw FalscheEingabe{QStringLiteral("--leiter"),
-                             QStringLiteral("Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als --aussen)")};
+        throw FalscheEingabe{e.genannt(QStringLiteral("leiter"), e.leiter),
+                             QStringLiteral("Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als %1)")
+                                 .arg(e.genannt(QStringLiteral("aussen"), e.aussen))};
     }
     BeamLauf lauf;
     lauf.eingaben = e;

@@ -33,6 +33,11 @@ struct BeamEingaben {
     QString vkDurchmesser;  // mm; empty: the conductor diameter, as the calculator copies it
     bool erdbodenKorrektur = false;
     bool erBestaetigt = false;  // answers "Ist die Eingabe ... korrekt ?" with Yes
+    // The options typed, without dashes: a message names every other one as a default.
+    QStringList gesetzt;
+
+    // The option as a message names it: "--leiter", or "--leiter (Vorgabe 3,57)" when not typed.
+    QString genannt(const QString& name, const QString& vorgabe) const;
 };
 
 // The velocity-factor calculator after a computation with the given height and diameter:
@@ -68,11 +73,13 @@ struct BeamLauf {
 
 // The options of the beam inputs; baender leaves out frequency and range.
 QList<OptionDef> beamOptionen(bool mitFrequenz);
-// Reads them, checking each as the form's field would. Throws FalscheEingabe.
-BeamEingaben beamEingaben(const Befehl& befehl, bool mitFrequenz);
+// Reads them, checking each as the form's field would; the beam form's velocity factor comes
+// from the option named vkOption. Throws FalscheEingabe.
+BeamEingaben beamEingaben(const Befehl& befehl, bool mitFrequenz, const QString& vkOption = QStringLiteral("vk"));
 
 // The material text as Combo1 would hold it: a typed number stays as typed, a material name
-// (or a unique beginning of one) becomes its list entry. Throws FalscheEingabe.
+// in any case (or a unique beginning of one, or a usual other name such as "Teflon" for PTFE)
+// becomes its list entry. Throws FalscheEingabe.
 QString materialText(const QString& eingabe);
 
 // Runs the calculation without writing a file. With the velocity-factor calculator its own

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace rechner {
 
 Befehl::Befehl(QString name, QString zweck, QList<OptionDef> optionen)
@@ -53,10 +55,14 @@ bool Befehl::lies(const QStringList& argumente, QTextStream& out)
             throw FalscheEingabe{(o.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + o,
                                  QStringLiteral("unbekannte Option (Hilfe: %1 %2 --help)").arg(Programm, name)};
         }
-        // The parser names the option that lacks its value in quotes.
+        // The parser names the option in quotes: a switch given a value, or an option lacking one.
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         const auto match = quoted.match(parser.errorText());
-        throw FalscheEingabe{match.hasMatch() ? match.captured(1) : QString(), QStringLiteral("Wert fehlt")};
+        const QString option = match.hasMatch() ? match.captured(1) : QString();
+        const bool schalter = std::any_of(optionen.cbegin(), optionen.cend(), [&option](const OptionDef& o) {
+            return o.wert.isEmpty() && QStringLiteral("--") + o.name == option;
+        });
+        throw FalscheEingabe{option, schalter || option == QStringLiteral("--help") ? QStringLiteral("nimmt keinen Wert") : QStringLiteral("Wert fehlt")};
     }
     if (parser.isSet(QStringLiteral("help"))) {
         out << hilfe();
@@ -77,10 +83,43 @@ void pruefeZahlText(const QString& option, const QString& text, int limit)
         throw FalscheEingabe{option, QStringLiteral("\"%1\" ist zu lang (höchstens %2 Zeichen)").arg(text).arg(limit)};
 }
 
+void pruefeFeldZahl(const QString& option, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!BeginntMitZahl(text))
+        throw FalscheEingabe{option, QStringLiteral("\"%1\" ist keine Zahl").arg(text)};
+    try {
+        ZahlAusText(text);
+    } catch (const Failure&) {
+        throw FalscheEingabe{option, QStringLiteral("\"%1\" ist zu groß").arg(text)};
+    }
+}
+
+QString optionsName(const QString& option, bool gesetzt, const QString& vorgabe)
+{
+    return gesetzt ? option : QStringLiteral("%1 (Vorgabe %2)").arg(option, vorgabe);
+}
+
+QString sichtbar(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // C0, DEL and C1: what a terminal may take for the start of a control sequence.
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            s += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            s += c;
+    }
+    return s;
+}
+
 void meldeHinweise(const QStringList& hinweise, QTextStream& err)
 {
     for (const QString& h : hinweise)
-        err << Programm << QStringLiteral(": Hinweis: ") << h << u'\n';
+        err << Programm << QStringLiteral(": Hinweis: ") << sichtbar(h) << u'\n';
 }
 
 } // namespace rechner

@@ -2,6 +2,8 @@
 // One subcommand of zentavik-rechner: its options, its German help text, and the two kinds
 // of trouble that end it (bad input: status 2; a failed calculation: status 3).
 
+#include "common/failure.h"
+
 #include <QCommandLineParser>
 #include <QList>
 #include <QString>
@@ -17,6 +19,12 @@ enum Status { Erfolg = 0, Eingabefehler = 2, Rechenfehler = 3 };
 struct FalscheEingabe {
     QString option;  // "--frequenz"; empty when no single option is to blame
     QString text;
+};
+
+// A failed calculation that follows from one option's value: the failure, and the option.
+struct RechenfehlerDurch {
+    QString option;
+    Failure fehler;
 };
 
 struct OptionDef {
@@ -51,6 +59,20 @@ private:
 // The numeric fields accept digits, comma and point only, and no more than limit characters
 // (0: no limit), as typing into the form's field allows.
 void pruefeZahlText(const QString& option, const QString& text, int limit);
+
+// A field that takes any text, as its window's field does, and that its window refuses: says
+// what is wrong when the text holds no number at all or one beyond single precision, as the
+// program reads numbers (decimal comma or point). Returns when it is a number (or empty: a
+// missing value is the field's own refusal). Throws FalscheEingabe.
+void pruefeFeldZahl(const QString& option, const QString& text);
+
+// An option as a message names it: as typed, or with the value it defaulted to, so that no
+// message sends the user to an option never typed as if it had been.
+QString optionsName(const QString& option, bool gesetzt, const QString& vorgabe);
+
+// The text with its control characters made visible as \xNN, so that a value echoed back in a
+// message never reaches a terminal as an escape sequence.
+QString sichtbar(const QString& text);
 
 // Notes on corrected values: one line each on standard error; the command still succeeds.
 void meldeHinweise(const QStringList& hinweise, QTextStream& err);

@@ -1,5 +1,6 @@
 #include "cli/dipolbefehl.h"
 
+#include "beam/eingaben.h"
 #include "cli/json.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
@@ -47,26 +48,53 @@ QString herkunft(const DipolLauf& lauf, ZusatzDipolFeld feld)
     }
 }
 
+// The text of the field the window refused.
+QString feldText(const ZusatzDipolEingaben& f, ZusatzDipolFeld feld)
+{
+    switch (feld) {
+    case ZusatzDipolFeld::Text1: return f.text1;
+    case ZusatzDipolFeld::Text2: return f.text2;
+    case ZusatzDipolFeld::Text3: return f.text3;
+    case ZusatzDipolFeld::Text4: return f.text4;
+    case ZusatzDipolFeld::Text5: return f.text5;
+    case ZusatzDipolFeld::Text6: return f.text6;
+    case ZusatzDipolFeld::Keins: break;
+    }
+    return QString();
+}
+
+// An option a message mentions in passing: as typed, or as the default it was.
+QString erwaehnt(const QString& option, bool gesetzt, const QString& vorgabe)
+{
+    return gesetzt ? option : QStringLiteral("Vorgabe von %1: %2").arg(option, vorgabe);
+}
+
 // The window beeps and puts the focus into a field; here that is one line and status 2.
 [[noreturn]] void verweigere(const DipolLauf& lauf)
 {
     const ZusatzDipolErgebnis& r = lauf.ergebnis;
     const FeldName name = feldName(r.fokus);
     const QString option = QString::fromLatin1(name.option);
+    // A typed text that holds no number, or one too large, is refused for that first.
+    if (herkunft(lauf, r.fokus).isEmpty())
+        pruefeFeldZahl(option, feldText(lauf.felder, r.fokus));
+    // A wire too thick for its place names its option with the default it took.
+    const QString draht = option + herkunft(lauf, r.fokus);
     if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
         // Without the calculator no height was given: the limit then follows from the wavelength.
         if (!lauf.beam.vkRechner)
-            throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
-        throw FalscheEingabe{option, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
-                                                    "(--hoehe), also höchstens %1 mm")
-                                         .arg(*r.text5)};
+            throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
+        throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
+                                                    "(%2), also höchstens %1 mm")
+                                         .arg(*r.text5, erwaehnt(QStringLiteral("--hoehe"), lauf.beam.gesetzt.contains(QStringLiteral("hoehe")),
+                                                                 lauf.beam.hoehe + QStringLiteral(" m")))};
     }
     if (r.fokus == ZusatzDipolFeld::Text4) {
         // Not a zero field: the field was read, so it failed the gap between the wires.
         if (ZahlAusText(lauf.felder.text4) > 0) {
             if (r.text4)
-                throw FalscheEingabe{option, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
-            throw FalscheEingabe{option, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
+                throw FalscheEingabe{draht, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
+            throw FalscheEingabe{draht, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
         }
     }
     throw FalscheEingabe{option, QStringLiteral("%1 muss eine Zahl über 0 sein%2").arg(QString::fromUtf8(name.bedeutung), herkunft(lauf, r.fokus))};
@@ -88,10 +116,16 @@ QList<OptionDef> dipolOptionen()
          QStringLiteral("Drahtdurchmesser des Erreger-Dipols in mm (Vorgabe wie --durchmesser)")},
     };
     for (OptionDef d : beamOptionen(false)) {
-        if (d.name == QStringLiteral("vk"))
+        if (d.name == QStringLiteral("vk")) {
             d.beschreibung = QStringLiteral("Verkürzungsfaktor des Drahtes, über 0 bis 1 (Vorgabe 1,00, mit VF-Rechner 0,946; "
                                             "mit VF-Rechner rechnet die Erdbodenkorrektur ihn neu)");
-        else if (d.name == QStringLiteral("leiter"))
+            o << d
+              << OptionDef{QStringLiteral("beam-vk"), QStringLiteral("VK"),
+                           QStringLiteral("Verkürzungsfaktor der Zentavik-Berechnung, deren Zusatzverkürzung durch die Isolierung "
+                                          "der Zusatzdipol übernimmt, über 0 bis 1 (Vorgabe: --vk)")};
+            continue;
+        }
+        if (d.name == QStringLiteral("leiter"))
             d.beschreibung = QStringLiteral("Leiterdurchmesser in mm der Zentavik-Berechnung (Vorgabe 3,57), "
                                             "ohne VF-Rechner Vorgabe beider Drahtdurchmesser");
         o << d;
@@ -104,7 +138,8 @@ QList<OptionDef> dipolOptionen()
 DipolEingaben dipolEingaben(const Befehl& befehl)
 {
     DipolEingaben e;
-    e.beam = beamEingaben(befehl, false);
+    // The beam calculation has a factor of its own when one is given, else the dipole's.
+    e.beam = beamEingaben(befehl, false, befehl.gesetzt(QStringLiteral("beam-vk")) ? QStringLiteral("beam-vk") : QStringLiteral("vk"));
     // The window's fields take any text: what is no number above 0 is refused when it computes.
     const std::pair<const char*, std::optional<QString>*> felder[] = {
         {"resonanz", &e.resonanz}, {"unterste", &e.unterste}, {"impedanz", &e.impedanz},
@@ -112,6 +147,13 @@ DipolEingaben dipolEingaben(const Befehl& befehl)
     for (const auto& [name, feld] : felder) {
         if (befehl.gesetzt(QString::fromLatin1(name)))
             *feld = befehl.wert(QString::fromLatin1(name));
+    }
+    // The dipole's own factor keeps the checks it has as the beam's factor, also when the beam
+    // has a factor of its own.
+    if (e.vk && befehl.gesetzt(QStringLiteral("beam-vk"))) {
+        pruefeZahlText(QStringLiteral("--vk"), *e.vk, 7);
+        if (pruefeVk(liesFeld(*e.vk)) == VkPruefung::Ungueltig)
+            throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
     }
     return e;
 }
@@ -166,8 +208,9 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
     // not allow. Here that is bad input like every other beep into a field.
     if (lauf.ergebnis.fokus == ZusatzDipolFeld::Text1)
         throw FalscheEingabe{QStringLiteral("--resonanz"),
-                             QStringLiteral("liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
-                                            "der Zusatzdipol muss kürzer sein als der Erreger-Dipol")};
+                             QStringLiteral("liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (%1); "
+                                            "der Zusatzdipol muss kürzer sein als der Erreger-Dipol")
+                                 .arg(erwaehnt(QStringLiteral("--unterste"), eingaben.unterste.has_value(), f.text2 + QStringLiteral(" MHz")))};
     return lauf;
 }
 
@@ -209,6 +252,7 @@ QString dipolJson(const DipolLauf& l)
     j.key(QStringLiteral("durchmesser")).value(f.text4);
     j.key(QStringLiteral("erreger-durchmesser")).value(f.text5);
     j.key(QStringLiteral("vk")).value(f.text6);
+    j.key(QStringLiteral("beam-vk")).value(e.beam.vk);
     j.key(QStringLiteral("material")).value(e.beam.material);
     j.key(QStringLiteral("aussen")).value(e.beam.aussen);
     j.key(QStringLiteral("leiter")).value(e.beam.leiter);

@@ -48,14 +48,17 @@ QString hilfe()
     return text;
 }
 
-int meldeFehler(const Failure& f, QTextStream& err)
+// A failed calculation: its number and description in one line, after the option it follows
+// from where that is known.
+int meldeFehler(const Failure& f, const QString& option, QTextStream& err)
 {
     QString text = f.description;
     if (f.number == failures::Overflow || f.number == failures::IndexOutOfRange)
         text += QStringLiteral(". Bitte kleinere Werte verwenden.");
     // One line: the system's own text of a file error follows on the same line.
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    err << Programm << QStringLiteral(": Fehler %1: %2\n").arg(f.number).arg(text);
+    const QString zeile = QStringLiteral("Fehler %1: %2").arg(f.number).arg(text);
+    err << Programm << QStringLiteral(": ") << sichtbar(option.isEmpty() ? zeile : option + QStringLiteral(": ") + zeile) << u'\n';
     return Rechenfehler;
 }
 
@@ -81,16 +84,20 @@ int zentavikRechner(const QStringList& argumente, QTextStream& out, QTextStream&
             if (befehl == QString::fromLatin1(b.name))
                 return b.ausfuehren(argumente.mid(1), out, err);
         }
-        if (befehl.isEmpty())
-            err << Programm << QStringLiteral(": kein Befehl angegeben (Hilfe: %1 --help)\n").arg(Programm);
-        else
-            err << Programm << QStringLiteral(": unbekannter Befehl \"%1\" (Hilfe: %2 --help)\n").arg(befehl, Programm);
+        if (befehl.isEmpty()) {
+            // A call without a command is a call without knowing the commands: they follow.
+            err << Programm << QStringLiteral(": kein Befehl angegeben\n\n") << hilfe();
+            return Eingabefehler;
+        }
+        err << Programm << QStringLiteral(": unbekannter Befehl \"%1\" (Hilfe: %2 --help)\n").arg(sichtbar(befehl), Programm);
         return Eingabefehler;
     } catch (const FalscheEingabe& e) {
-        err << Programm << ": " << (e.option.isEmpty() ? QString() : e.option + QStringLiteral(": ")) << e.text << '\n';
+        err << Programm << ": " << sichtbar(e.option.isEmpty() ? e.text : e.option + QStringLiteral(": ") + e.text) << '\n';
         return Eingabefehler;
+    } catch (const RechenfehlerDurch& r) {
+        return meldeFehler(r.fehler, r.option, err);
     } catch (const Failure& f) {
-        return meldeFehler(f, err);
+        return meldeFehler(f, QString(), err);
     }
 }
 
@@ -99,7 +106,7 @@ int gibAus(const QString& ausgabe, int status, QTextStream& err)
     try {
         schreibeStandardausgabe(ausgabe.toUtf8());
     } catch (const Failure& f) {
-        return meldeFehler(f, err);
+        return meldeFehler(f, QString(), err);
     }
     return status;
 }

@@ -64,13 +64,19 @@ int vkBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
     e.durchmesser = befehl.gesetzt(QStringLiteral("durchmesser")) ? befehl.wert(QStringLiteral("durchmesser")) : QStringLiteral("3,57");
     e.erdbodenKorrektur = befehl.gesetzt(QStringLiteral("erdbodenkorrektur"));
     const VkRechnung r = VkBerechnen(e, Komma);
-    if (r.stopp == VkFeld::Text1)
+    if (r.stopp == VkFeld::Text1) {
+        pruefeFeldZahl(QStringLiteral("--frequenz"), e.frequenz);
         throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("die Frequenz fehlt (0, negativ oder keine Zahl)")};
-    if (r.stopp == VkFeld::Text2)
+    }
+    if (r.stopp == VkFeld::Text2) {
+        pruefeFeldZahl(QStringLiteral("--hoehe"), e.hoehe);
         throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+    }
     const QString durchmesser = r.durchmesserText.value_or(e.durchmesser);
     if (r.durchmesserText)
-        meldeHinweise({QStringLiteral("--durchmesser: auf %1 mm korrigiert").arg(durchmesser)}, err);
+        meldeHinweise({QStringLiteral("%1: auf %2 mm korrigiert")
+                           .arg(optionsName(QStringLiteral("--durchmesser"), befehl.gesetzt(QStringLiteral("durchmesser")), e.durchmesser), durchmesser)},
+                      err);
     const VkUebergabe uebergabe = VkUebergeben(r.vkErgebnis, e.frequenz, Komma);
 
     if (befehl.gesetzt(QStringLiteral("json"))) {
@@ -106,6 +112,13 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
         return Erfolg;
     const PruningEingabe e{befehl.wert(QStringLiteral("laenge")), befehl.wert(QStringLiteral("ist")), befehl.wert(QStringLiteral("soll"))};
     const PruningErgebnis r = PruningBerechnen(e, Komma);
+    // A field given a text that is no number, or one too large, is refused with that reason.
+    switch (r.stopp) {
+    case PruningFeld::Keins: break;
+    case PruningFeld::Text1: pruefeFeldZahl(QStringLiteral("--laenge"), e.laenge); break;
+    case PruningFeld::Text2: pruefeFeldZahl(QStringLiteral("--ist"), e.fIst); break;
+    case PruningFeld::Text3: pruefeFeldZahl(QStringLiteral("--soll"), e.fSoll); break;
+    }
     switch (r.stopp) {
     case PruningFeld::Keins: break;
     case PruningFeld::Text1:

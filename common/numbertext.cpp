@@ -81,12 +81,11 @@ long long decimalExponent(const std::string& number)
     return exponent - static_cast<long long>(firstFraction) - 1;
 }
 
-} // namespace
 
-float ZahlAusText(const QString& text)
+// The leading number of a field text in the form from_chars reads: blanks left out, the first
+// comma as the point, ended by the first character no number can hold.
+std::string zahlTeil(const QString& text)
 {
-    // The characters a number can be made of, blanks left out and the first comma as the
-    // point; the first other character ends what can be read.
     std::string s;
     bool commaReplaced = false;
     for (QChar c : text) {
@@ -104,7 +103,15 @@ float ZahlAusText(const QString& text)
             break;
         s += char(u);
     }
-    const std::string number = leadingNumber(s);
+    return leadingNumber(s);
+}
+} // namespace
+
+bool BeginntMitZahl(const QString& text) { return !zahlTeil(text).empty(); }
+
+float ZahlAusText(const QString& text)
+{
+    const std::string number = zahlTeil(text);
     if (number.empty() || number == "-")
         return 0.0f;
 

@@ -8,6 +8,9 @@
 // A number beyond the single-precision range raises the overflow failure.
 float ZahlAusText(const QString& text);
 
+// Whether ZahlAusText finds a number at the start of the text (a text without one reads as 0).
+bool BeginntMitZahl(const QString& text);
+
 // The characters the numeric fields accept.
 inline const QString ZifferZeichen = QStringLiteral("1234567890,.");
 

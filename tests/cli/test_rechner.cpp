@@ -6,6 +6,7 @@
 #include "common/numbertext.h"
 #include "vf/groundcorrection.h"
 #include "tests/cli/rechnerlauf.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/support/germanlocale.h"
 
 #include <QImage>
@@ -155,8 +156,14 @@ private slots:
         QTest::newRow("permittivity above 20") << "beam --material 20,01" << 2 << "zentavik-rechner: --material: relative Dielektrizitätszahl über 20";
         QTest::newRow("conductor too thin") << "beam --material 2,3 --leiter 0,009" << 2 << "zentavik-rechner: --leiter: Durchmesser zu gering!";
         QTest::newRow("conductor not inside") << "beam --material 2,3 --aussen 2 --leiter 2" << 2 << "zentavik-rechner: --leiter: Durchmesser zu gering!";
+        // Options the user did not type are named as the defaults they are.
+        QTest::newRow("conductor not typed") << "beam --material 2,3 --aussen 2" << 2 << "zentavik-rechner: --leiter (Vorgabe 3,57): Durchmesser zu gering!";
+        QTest::newRow("outer diameter not typed") << "beam --material 2,3 --leiter 0,009" << 2
+                                                  << "zentavik-rechner: --leiter: Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm "
+                                                     "und muss dünner sein als --aussen (Vorgabe 6))\n";
         QTest::newRow("unknown material") << "beam --material Beton" << 2 << "zentavik-rechner: --material: \"Beton\" ist weder eine Zahl";
         QTest::newRow("ambiguous material") << "beam --material PTFE" << 2 << "zentavik-rechner: --material: \"PTFE\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
+        QTest::newRow("ambiguous other name") << "beam --material teflon" << 2 << "zentavik-rechner: --material: \"teflon\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
         QTest::newRow("unknown range") << "beam --bereich am" << 2 << "zentavik-rechner: --bereich: \"am\" ist keiner von cw, ssb, mitte";
         QTest::newRow("height too small") << "beam --hoehe 0" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("unknown option") << "beam --frequency 14" << 2 << "zentavik-rechner: --frequency: unbekannte Option";
@@ -165,16 +172,36 @@ private slots:
         QTest::newRow("plan file name empty") << "bauplan --svg --datei=" << 2 << "zentavik-rechner: --datei: kein Dateiname angegeben\n";
         QTest::newRow("stray argument") << "beam 14,2" << 2 << "zentavik-rechner: überzähliges Argument \"14,2\"";
         QTest::newRow("unknown command") << "antenne" << 2 << "zentavik-rechner: unbekannter Befehl \"antenne\"";
-        QTest::newRow("no command") << "" << 2 << "zentavik-rechner: kein Befehl angegeben";
+        QTest::newRow("switch given a value") << "beam --json=1" << 2 << "zentavik-rechner: --json: nimmt keinen Wert\n";
+        QTest::newRow("help given a value") << "vk --help=ja" << 2 << "zentavik-rechner: --help: nimmt keinen Wert\n";
+        // A value echoed back never reaches the terminal as a control sequence, nor splits the line.
+        QTest::newRow("escape sequence echoed visibly") << "beam --bereich \x1b[31mrot" << 2
+                                                        << "zentavik-rechner: --bereich: \"\\x1b[31mrot\" ist keiner von cw, ssb, mitte\n";
+        QTest::newRow("line feed echoed visibly") << "beam --material Be\nton" << 2 << "zentavik-rechner: --material: \"Be\\x0aton\" ist weder";
+        QTest::newRow("control character in a command") << "x\x07\u009b" << 2 << "zentavik-rechner: unbekannter Befehl \"x\\x07\\x9b\"";
         QTest::newRow("both table forms") << "baender --csv --json" << 2 << "zentavik-rechner: --csv: nur eines von --csv und --json";
         QTest::newRow("calculator without frequency") << "beam --frequenz 0 --hoehe 10" << 2 << "zentavik-rechner: --frequenz: der VF-Rechner braucht eine Frequenz über 0";
         QTest::newRow("calculator height empty") << "beam --hoehe=" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
-        QTest::newRow("vk without frequency") << "vk --frequenz x" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt";
+        QTest::newRow("calculator height no number") << "beam --hoehe abc" << 2 << "zentavik-rechner: --hoehe: \"abc\" ist keine Zahl\n";
+        QTest::newRow("calculator height too large") << "beam --hoehe 1e39" << 2 << "zentavik-rechner: --hoehe: \"1e39\" ist zu groß\n";
+        QTest::newRow("calculator height read as the program reads") << "beam --hoehe 0,005m" << 2
+                                                                     << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        // Twice the height beyond single precision leaves the calculator a diameter of 0.
+        QTest::newRow("failure named after the height") << "beam --hoehe 2e35" << 3 << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
+        QTest::newRow("dipol failure named after the height") << "dipol --resonanz 21 --unterste 14 --hoehe 2e35" << 3
+                                                              << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
+        QTest::newRow("band table failure named after the height") << "baender --erdbodenkorrektur --hoehe 2e35" << 3
+                                                                   << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
+        QTest::newRow("vk without frequency") << "vk --frequenz=" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt";
+        QTest::newRow("vk frequency no number") << "vk --frequenz x" << 2 << "zentavik-rechner: --frequenz: \"x\" ist keine Zahl\n";
+        QTest::newRow("vk height too large") << "vk --hoehe 1E40" << 2 << "zentavik-rechner: --hoehe: \"1E40\" ist zu groß\n";
         QTest::newRow("vk negative frequency") << "vk --frequenz -14,2" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt (0, negativ oder keine Zahl)";
         QTest::newRow("vk height too small") << "vk --hoehe 0,009" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("pruning without length") << "pruning --ist 14 --soll 14,2" << 2 << "zentavik-rechner: --laenge: die jetzige Antennenlänge fehlt";
         QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
-        QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
+        QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll 0" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
+        QTest::newRow("pruning wish no number") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: \"abc\" ist keine Zahl\n";
+        QTest::newRow("pruning length too large") << "pruning --laenge 1e39 --ist 14 --soll 14" << 2 << "zentavik-rechner: --laenge: \"1e39\" ist zu groß\n";
         QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2 << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz";
         QTest::newRow("dipol without resonance") << "dipol --unterste 14" << 2
                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein (nicht angegeben)";
@@ -182,10 +209,14 @@ private slots:
         QTest::newRow("dipol resonance below the driven one") << "dipol --resonanz 12 --unterste 14" << 2
                                                               << "zentavik-rechner: --resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
                                                                  "der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+        QTest::newRow("dipol resonance below the default lowest one") << "dipol --resonanz 21 --erdbodenkorrektur" << 2
+                                                                      << "zentavik-rechner: --resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols "
+                                                                         "(Vorgabe von --unterste: 50,2 MHz); der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+        QTest::newRow("dipol resonance no number") << "dipol --resonanz x21 --unterste 14" << 2 << "zentavik-rechner: --resonanz: \"x21\" ist keine Zahl\n";
         QTest::newRow("dipol without lowest resonance") << "dipol --resonanz 21" << 2
                                                         << "zentavik-rechner: --unterste: die unterste Resonanzfrequenz des Erreger-Dipols muss eine Zahl über 0 sein (nicht angegeben)";
         QTest::newRow("dipol lowest resonance checked first") << "dipol --resonanz x --unterste -14" << 2 << "zentavik-rechner: --unterste: ";
-        QTest::newRow("dipol impedance text") << "dipol --resonanz 21 --unterste 14 --impedanz x --durchmesser 0" << 2
+        QTest::newRow("dipol impedance text") << "dipol --resonanz 21 --unterste 14 --impedanz 0 --durchmesser 0" << 2
                                               << "zentavik-rechner: --impedanz: die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol driven wire checked before the other") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 0 --durchmesser 0" << 2
                                                                     << "zentavik-rechner: --erreger-durchmesser: der Drahtdurchmesser des Erreger-Dipols muss eine Zahl über 0 sein\n";
@@ -197,6 +228,9 @@ private slots:
                                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol wire thicker than half the height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,5 --erreger-durchmesser 250,1" << 2
                                                                  << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt (--hoehe), also höchstens 250,0 mm\n";
+        QTest::newRow("dipol wire thicker than half the default height") << "dipol --resonanz 60 --unterste 50 --erdbodenkorrektur --erreger-durchmesser 2000" << 2
+                                                                         << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne "
+                                                                            "hoch hängt (Vorgabe von --hoehe: 3,0 m), also höchstens 1500,0 mm\n";
         // No height given: the message must not send the user to an option never typed.
         QTest::newRow("dipol wire limit without calculator") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 1e20" << 2
                                                              << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 714285,7 mm dick sein\n";
@@ -204,9 +238,14 @@ private slots:
                                                              << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 4,93 mm\n";
         QTest::newRow("dipol gap thinner than the wire") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --durchmesser 5 --erreger-durchmesser 2" << 2
                                              << "zentavik-rechner: --durchmesser: der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 1,77 mm";
+        QTest::newRow("dipol wire from the conductor not thinner than the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 10 --leiter 5 --erreger-durchmesser 2" << 2
+                                                                               << "zentavik-rechner: --durchmesser (Vorgabe aus --leiter): der Draht muss dünner sein als die Lücke";
         QTest::newRow("dipol wire fills the gap") << "dipol --resonanz 21 --unterste 14 --impedanz 1 --durchmesser 5 --erreger-durchmesser 2" << 2
                                                   << "zentavik-rechner: --durchmesser: zwischen den Drähten bleibt keine Lücke";
         QTest::newRow("dipol factor above 1") << "dipol --resonanz 21 --unterste 14 --vk 1,2" << 2 << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("dipol own factor checked beside the beam's") << "dipol --resonanz 21 --unterste 14 --vk 1,5 --beam-vk 0,96" << 2
+                                                                    << "zentavik-rechner: --vk: Bitte einen Verkürzungsfaktor";
+        QTest::newRow("dipol beam factor above 1") << "dipol --resonanz 21 --unterste 14 --vk 0,95 --beam-vk 1,2" << 2 << "zentavik-rechner: --beam-vk: Bitte einen Verkürzungsfaktor";
         QTest::newRow("dipol insulation too thin") << "dipol --resonanz 21 --unterste 14 --material PE --aussen 2 --leiter 2" << 2
                                                    << "zentavik-rechner: --leiter: Durchmesser zu gering!";
         QTest::newRow("dipol calculator height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,001" << 2
@@ -342,6 +381,9 @@ private slots:
         QTest::newRow("factor 0,9 gets two decimals") << "dipol --resonanz 21 --unterste 14 --vk 0,9" << QStringList{"  Verkürzungsfaktor: 0,90"} << "";
         QTest::newRow("insulation named") << "dipol --resonanz 21 --unterste 14 --leiter 2 --vk 0,95 --material PE --aussen 2,5"
                                           << QStringList{"Zusatzverkürzung durch Drahtisolierung: 1,043 % (2,3   Polyethylen PE)"} << "";
+        QTest::newRow("calculator wire corrected, never typed") << "dipol --resonanz 21 --unterste 14 --hoehe 10 --leiter 0"
+                                                                << QStringList{"  Draht-Durchmesser [mm]: 0,1"}
+                                                                << "zentavik-rechner: Hinweis: --vk-durchmesser (Vorgabe 0 aus --leiter): auf 0,1 mm korrigiert\n";
     }
     void dipolText()
     {
@@ -378,12 +420,36 @@ private slots:
         QVERIFY(lauf.out.contains(QStringLiteral("\"laenge_m\": 6.785714,")));
     }
 
+    // A field takes any text, and the JSON document carries it back unchanged and valid.
+    void jsonKeepsEveryText_data()
+    {
+        QTest::addColumn<QString>("resonanz");
+        QTest::newRow("double quote") << "21\"";
+        QTest::newRow("quote closing the member") << "21\", \"laenge\": \"1";
+        QTest::newRow("backslash") << "21\\";
+        QTest::newRow("control characters") << "21\t\x01\x1b[0m";
+        QTest::newRow("beyond the basic plane") << QString::fromUtf8("21 \xF0\x9F\x93\xA1");
+    }
+    void jsonKeepsEveryText()
+    {
+        QFETCH(QString, resonanz);
+        const RechnerLauf lauf = rechne({QStringLiteral("dipol"), QStringLiteral("--resonanz"), resonanz, QStringLiteral("--unterste"),
+                                         QStringLiteral("14"), QStringLiteral("--json")});
+        QCOMPARE(lauf.status, 0);
+        QJsonParseError fehler;
+        const QJsonDocument doc = QJsonDocument::fromJson(lauf.out.toUtf8(), &fehler);
+        QVERIFY2(fehler.error == QJsonParseError::NoError, qPrintable(fehler.errorString() + u'\n' + lauf.out));
+        QCOMPARE(doc[u"eingaben"][u"resonanz"].toString(), resonanz);
+        QCOMPARE(doc[u"texte"][u"laenge"].toString(), QStringLiteral("7,143"));
+    }
+
     // Insulation and ground correction change the result as they change the window's: the
     // shortening of the beam's shared function and the calculator's state, on the same texts.
     void dipolLikeWindow_data()
     {
         QTest::addColumn<QString>("optionen");
-        QTest::addColumn<QList<float>>("isolierung");  // Er, outer, conductor diameter; empty: bare
+        // Er, outer, conductor diameter, and the beam's factor where it is not the dipole's; empty: bare
+        QTest::addColumn<QList<float>>("isolierung");
         QTest::addColumn<QStringList>("rechner");      // height, diameter, "an"/"aus"; empty: not active
         QTest::addColumn<QStringList>("felder");       // Text1 .. Text6 as the window holds them
         QTest::newRow("bare") << "--vk 0,95 --leiter 2" << QList<float>{} << QStringList{}
@@ -398,6 +464,16 @@ private slots:
                                                << QStringList{"4", "1,5", "an"} << QStringList{"21", "14", "200", "1,5", "1,5", "0,946"};
         QTest::newRow("ground and insulation") << "--hoehe 8 --leiter 1,5 --material PE --aussen 2,5 --vk 0,95" << QList<float>{2.3f, 2.5f, 1.5f}
                                                << QStringList{"8", "1,5", "aus"} << QStringList{"21", "14", "300", "1,5", "1,5", "0,95"};
+        // The beam whose insulation shortening the dipole takes computes with a factor of its own.
+        QTest::newRow("beam factor of its own") << "--vk 0,95 --beam-vk 0,96 --leiter 2 --material PE --aussen 2,5"
+                                                << QList<float>{2.3f, 2.5f, 2.0f, 0.96f} << QStringList{}
+                                                << QStringList{"21", "14", "300", "2", "2", "0,95"};
+        QTest::newRow("beam factor alone is the dipole's too") << "--beam-vk 0,96 --leiter 2 --material PE --aussen 2,5"
+                                                               << QList<float>{2.3f, 2.5f, 2.0f, 0.96f} << QStringList{}
+                                                               << QStringList{"21", "14", "300", "2", "2", "0,96"};
+        QTest::newRow("beam factor of its own, ground corrected") << "--hoehe 8 --leiter 1,5 --material PE --aussen 2,5 --vk 0,95 --beam-vk 0,97"
+                                                                  << QList<float>{2.3f, 2.5f, 1.5f, 0.97f} << QStringList{"8", "1,5", "aus"}
+                                                                  << QStringList{"21", "14", "300", "1,5", "1,5", "0,95"};
     }
     void dipolLikeWindow()
     {
@@ -420,7 +496,8 @@ private slots:
         if (!isolierung.isEmpty()) {
             // The beam calculation at the driven dipole's frequency, with its factor corrected
             // for the ground while the calculator is active.
-            const float p = ErdbodenKorrektur(14.0f, 0, float((1.0 - ZahlAusText(felder[5])) * 100.0), zustand);
+            const float beamVk = isolierung.size() > 3 ? isolierung[3] : ZahlAusText(felder[5]);
+            const float p = ErdbodenKorrektur(14.0f, 0, float((1.0 - beamVk) * 100.0), zustand);
             zusatz = IsolierKorrektur(isolierung[0], isolierung[1], isolierung[2], float(1.0 - p / 100.0));
             QVERIFY(zusatz > 0);
         }
@@ -546,7 +623,7 @@ private slots:
         QTest::addColumn<QStringList>("teile");
         QTest::newRow("program") << "--help" << QStringList{"Aufruf: zentavik-rechner BEFEHL [OPTIONEN]", "  beam", "  baender", "  bauplan", "  vk", "  pruning", "  dipol", "Rückgabewerte"};
         QTest::newRow("dipol") << "dipol --help" << QStringList{"  --resonanz MHZ", "  --unterste MHZ", "  --impedanz OHM", "  --durchmesser MM",
-                                                                "  --erreger-durchmesser MM", "  --vk VK", "  --material ER|NAME", "  --hoehe M", "  --info"};
+                                                                "  --erreger-durchmesser MM", "  --vk VK", "  --beam-vk VK", "  --material ER|NAME", "  --hoehe M", "  --info"};
         QTest::newRow("dipol info") << "dipol --info" << QStringList{" Bedingungen für die Richtigkeit der Berechnung:\n\n · Der Erreger-Dipol",
                                                                      "   über dessen Ende hinaus ragen.\n"};
         QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
@@ -579,6 +656,14 @@ private slots:
         QTest::newRow("umlaut") << "Öl" << "2,35 Öl";
         QTest::newRow("air") << "Luft" << "1,00059 Luft";
         QTest::newRow("entry text") << "2,48 PTFE GX" << "2,48 PTFE GX";
+        QTest::newRow("entry text in any case") << "2,2 ptfe gy" << "2,2   PTFE GY";
+        QTest::newRow("name in any case") << "pTfE 3006" << "6,15 PTFE 3006";
+        QTest::newRow("Teflon for PTFE") << "Teflon GX" << "2,48 PTFE GX";
+        QTest::newRow("Teflon in any case") << "teflon 3006" << "6,15 PTFE 3006";
+        QTest::newRow("umlaut spelt out") << "OEL" << "2,35 Öl";
+        QTest::newRow("umlaut upper case") << "ÖL" << "2,35 Öl";
+        QTest::newRow("FR-4") << "fr-4" << "4,5   Epoxyd FR4";
+        QTest::newRow("acrylic glass") << "PMMA" << "3,5   Plexiglas";
     }
     void materialNames()
     {
@@ -615,19 +700,34 @@ private slots:
     {
         QTest::addColumn<QString>("argumente");
         QTest::addColumn<int>("status");
-        QTest::newRow("bad input") << "beam --vk 2" << 2;
-        QTest::newRow("failed calculation") << "beam --material 1000000000000000000000000000000000000000000" << 3;
+        QTest::addColumn<int>("grenze");  // a file-size limit standing in for a full disk; -1: none
+        QTest::newRow("bad input") << "beam --vk 2" << 2 << -1;
+        QTest::newRow("failed calculation") << "beam --material 1000000000000000000000000000000000000000000" << 3 << -1;
+        QTest::newRow("report on a full disk") << "beam" << 3 << 200;
+        QTest::newRow("PDF plan on a full disk") << "bauplan" << 3 << 4096;
+        QTest::newRow("SVG plan on a full disk") << "bauplan --svg" << 3 << 4096;
     }
     void reportFileUnchangedOnFailure()
     {
         QFETCH(QString, argumente);
         QFETCH(int, status);
+        QFETCH(int, grenze);
         const QString pfad = dir.filePath(QStringLiteral("alt.txt"));
         QFile alt(pfad);
         QVERIFY(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
         alt.write("alter Bericht");
         alt.close();
-        QCOMPARE(rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad}).status, status);
+        RechnerLauf lauf;
+        {
+            std::optional<DateiGroessenGrenze> voll;
+            if (grenze >= 0)
+                voll.emplace(rlim_t(grenze));
+            lauf = rechne(args(argumente) + QStringList{QStringLiteral("--datei"), pfad});
+        }
+        QCOMPARE(lauf.status, status);
+        if (grenze >= 0)
+            QVERIFY2(lauf.err.startsWith(QStringLiteral("zentavik-rechner: Fehler 57: Fehler beim Schreiben der Datei \"%1\": Die Datei ist zu groß\n").arg(pfad)),
+                     qPrintable(lauf.err));
         QVERIFY(alt.open(QIODevice::ReadOnly));
         QCOMPARE(alt.readAll(), QByteArray("alter Bericht"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("alt")), QStringList{QStringLiteral("alt.txt")});
@@ -800,11 +900,16 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("ausgabe");
         QTest::addColumn<QString>("fehler");
-        QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "";
-        QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte";
-        QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf";
-        QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert";
-        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "";
+        QTest::addColumn<int>("grenze");  // standard output goes to a file of at most this size; -1: a pipe
+        QTest::newRow("report") << "beam --frequenz 14,2 --vk 0,95" << 0 << "Größte Antennenbreite: ~ 5,49 m" << "" << -1;
+        QTest::newRow("output to a full disk") << "baender --csv" << 3 << ""
+                                               << "zentavik-rechner: Fehler 57: Fehler beim Schreiben der Standardausgabe: Die Datei ist zu groß\n" << 100;
+        QTest::newRow("bad input") << "beam --vk 7" << 2 << "" << "zentavik-rechner: --vk: Bitte" << -1;
+        QTest::newRow("failure") << "beam --material 1000000000000000000000000000000000000000000" << 3 << "" << "zentavik-rechner: Fehler 6: Überlauf" << -1;
+        QTest::newRow("note on a corrected value") << "vk --durchmesser 0" << 0 << "Drahtdurchmesser: 0,1 mm" << "zentavik-rechner: Hinweis: --durchmesser: auf 0,1 mm korrigiert" << -1;
+        QTest::newRow("plan") << "bauplan --datei prozess.pdf" << 0 << "" << "" << -1;
+        // Without a command the user learns the commands.
+        QTest::newRow("no command") << "" << 2 << "" << "zentavik-rechner: kein Befehl angegeben\n\nAufruf: zentavik-rechner BEFEHL [OPTIONEN]\n" << -1;
     }
     void programProcess()
     {
@@ -812,8 +917,17 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, ausgabe);
         QFETCH(QString, fehler);
+        QFETCH(int, grenze);
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        if (grenze >= 0) {
+            p.setStandardOutputFile(dir.filePath(QStringLiteral("ausgabe.txt")));
+            p.setChildProcessModifier([grenze] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit r{rlim_t(grenze), rlim_t(grenze)};
+                setrlimit(RLIMIT_FSIZE, &r);
+            });
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         env.remove(QStringLiteral("DISPLAY"));

@@ -26,12 +26,15 @@ private slots:
         QTest::newRow("disk full") << ENOSPC << "Kein Speicherplatz mehr auf dem Datenträger";
         QTest::newRow("read-only") << EROFS << "Das Dateisystem ist nur lesbar";
         QTest::newRow("name too long") << ENAMETOOLONG << "Der Dateiname ist zu lang";
+        QTest::newRow("file-size limit") << EFBIG << "Die Datei ist zu groß";
+        QTest::newRow("reader gone") << EPIPE << "Der Empfänger hat die Verbindung geschlossen";
     }
     void knownReasons()
     {
         QFETCH(int, nummer);
         QFETCH(QString, deutsch);
         QCOMPARE(systemFehlerText(QString::fromLocal8Bit(std::strerror(nummer))), deutsch);
+        QCOMPARE(systemFehlerText(nummer), deutsch);
     }
 
     void otherTextsStand() { QCOMPARE(systemFehlerText(QStringLiteral("Gerät weg")), QStringLiteral("Gerät weg")); }

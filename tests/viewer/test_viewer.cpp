@@ -1,5 +1,6 @@
 #include "common/failure.h"
 #include "platform/twips.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
@@ -20,6 +21,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -384,13 +387,26 @@ private slots:
     void failedSaveKeepsTheChangeFlag_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("a folder of that name") << "ordner";
-        QTest::newRow("a folder that does not exist") << "fehlt/x.rtf";
-        QTest::newRow("a read-only folder") << "gesperrt/x.rtf";
+        QTest::addColumn<int>("grenze");  // a file-size limit standing in for a full disk; -1: none
+        QTest::newRow("a folder of that name") << "ordner" << -1;
+        QTest::newRow("a folder that does not exist") << "fehlt/x.rtf" << -1;
+        QTest::newRow("a read-only folder") << "gesperrt/x.rtf" << -1;
+        QTest::newRow("a full disk over an older file") << "alt.rtf" << 10;
+        QTest::newRow("a FIFO") << "rohr" << -1;
     }
     void failedSaveKeepsTheChangeFlag()
     {
         QFETCH(QString, target);
+        QFETCH(int, grenze);
+        QFile older(dir.filePath(QStringLiteral("alt.rtf")));
+        QVERIFY(older.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        older.write("alter Text");
+        older.close();
+        QFile::remove(dir.filePath(QStringLiteral("rohr")));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("rohr"))).constData(), 0644) == 0);
+        std::optional<DateiGroessenGrenze> voll;
+        if (grenze >= 0)
+            voll.emplace(rlim_t(grenze));
         QDir(dir.path()).mkpath(QStringLiteral("ordner"));
         QDir(dir.path()).mkpath(QStringLiteral("gesperrt"));
         QFile::setPermissions(dir.filePath(QStringLiteral("gesperrt")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -407,6 +423,11 @@ private slots:
         QVERIFY(!v.close());
         QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("wichtig"));
         QVERIFY(v.Geaendert);
+        // What stood there before stays as it was.
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("alter Text"));
+        struct stat rohr {};
+        QVERIFY(::stat(QFile::encodeName(dir.filePath(QStringLiteral("rohr"))).constData(), &rohr) == 0 && S_ISFIFO(rohr.st_mode));
     }
 
     // A word processor's document with a table, a list, a footnote and a picture shows all four.
