@@ -1,7 +1,9 @@
 #include "platform/desktop.h"
 
+#include "common/failure.h"
+#include "platform/dateilesen.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -35,10 +37,14 @@ using Gruppen = std::map<QString, std::map<QString, QString>>;
 Gruppen lies(const QString& path)
 {
     Gruppen gruppen;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // A settings file replaced by a pipe or a device must not keep the program waiting.
+    QByteArray inhalt;
+    try {
+        inhalt = dateiLesen(path, 1024 * 1024);
+    } catch (const Failure&) {
         return gruppen;
-    QTextStream in(&file);
+    }
+    QTextStream in(inhalt);
     QString gruppe;
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();

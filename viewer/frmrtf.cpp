@@ -12,6 +12,8 @@
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "resources/resources.h"
+#include "platform/dateilesen.h"
+#include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
@@ -23,7 +25,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -54,11 +55,6 @@ QIcon icon(const char* theme, const char* fallback)
 
 // Files larger than this are refused: laying them out would keep the viewer busy for minutes.
 constexpr qint64 largestFile = 20 * 1024 * 1024;
-
-QString megabytes(qint64 bytes)
-{
-    return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
-}
 
 // Plain text with a byte-order mark is read in its encoding; otherwise it is UTF-8 when it
 // reads as such, else Windows-1252 as the report is written.
@@ -105,20 +101,11 @@ bool sameFile(const QString& a, const QString& b)
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-Failure readFailure(const QString& name, const QFile& file)
+// No name: no calculation has written its report yet in this working folder.
+Failure noReportYet()
 {
-    // No name: no calculation has written its report yet in this working folder.
-    if (name.isEmpty())
-        return {53, QStringLiteral("Es liegt noch keine Ergebnistabelle vor.\r\n"
-                                   "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.")};
-    const QFileInfo info(name);
-    if (!info.exists())
-        return {53, QStringLiteral("Datei nicht gefunden: \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
-    if (info.isDir())
-        return {75, QStringLiteral("\"%1\" ist ein Verzeichnis, keine Datei.").arg(name)};
-    if (!info.isReadable())
-        return {70, QStringLiteral("Zugriff verweigert: \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
-    return {75, QStringLiteral("Fehler beim Zugriff auf \"%1\"\r\n%2").arg(name, systemFehlerText(file))};
+    return {53, QStringLiteral("Es liegt noch keine Ergebnistabelle vor.\r\n"
+                               "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.")};
 }
 
 } // namespace
@@ -303,15 +290,9 @@ void frmRTF::setFontName(const QString& name)
 
 void frmRTF::loadFile(const QString& name)
 {
-    QFile file(name);
-    if (name.isEmpty() || QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly))
-        throw readFailure(name, file);
-    if (file.size() > largestFile)
-        throw Failure{7, QStringLiteral("Die Datei \"%1\" ist %2 groß.\r\nDie Schnellansicht zeigt Dateien bis %3.")
-                             .arg(name, megabytes(file.size()), megabytes(largestFile))};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw readFailure(name, file);
+    if (name.isEmpty())
+        throw noReportYet();
+    const QByteArray bytes = dateiLesen(name, largestFile);
 
     // The file is read into a document of its own: a cancelled load keeps the text shown.
     const auto progress = ui::services().startProgress(this, QStringLiteral("\"%1\" wird geladen ...").arg(QFileInfo(name).fileName()));
@@ -336,6 +317,23 @@ void frmRTF::loadFile(const QString& name)
     RichTextBox1->moveCursor(QTextCursor::Start);
     loadedContent = content;
     fileName = name;
+    if (content.picturesNotShown > 0)
+        tellPicturesNotShown(content.picturesNotShown);
+}
+
+void frmRTF::tellPicturesNotShown(int count)
+{
+    const QString file = QFileInfo(fileName).fileName();
+    const QString budget = QStringLiteral("Die Schnellansicht sieht für die Bilder einer Datei zusammen %1 Millionen Bildpunkte vor.")
+                               .arg(documentPicturePixels / 1'000'000);
+    const QString text =
+        count == 1 ? QStringLiteral("In \"%1\" wird 1 Bild nicht angezeigt, weil es zu viel Speicher bräuchte.\r\n%2\r\n"
+                                    "An seiner Stelle steht ein Rahmen mit seiner Größe; beim Speichern bleibt das Bild erhalten.")
+                         .arg(file, budget)
+                   : QStringLiteral("In \"%1\" werden %2 Bilder nicht angezeigt, weil sie zu viel Speicher bräuchten.\r\n%3\r\n"
+                                    "An ihrer Stelle steht je ein Rahmen mit ihrer Größe; beim Speichern bleiben die Bilder erhalten.")
+                         .arg(file, QString::number(count), budget);
+    ui::messageBox(text, QStringLiteral(" Bilder"), ui::Buttons::Ok, ui::Icon::Information);
 }
 
 bool frmRTF::saveTo(const QString& path)

@@ -95,6 +95,8 @@ private:
     bool mayOverwriteWhatCannotBeWritten(const QString& path);
     // Asks whether edited text is to be saved before something replaces it; false: keep it.
     bool keepEditsBeforeReplacing();
+    // Tells, once for the loaded file, how many pictures a note stands in for.
+    void tellPicturesNotShown(int count);
 
     FrameServices& frame;
     bool placing = false;

@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
 
 #include <QDir>
@@ -148,6 +149,8 @@ private slots:
         QTest::newRow("hidden entry") << QByteArray("@viewer@ %f") << QByteArray("Hidden=true\n") << "default" << "";
         QTest::newRow("program missing") << QByteArray("/gibt/es/nicht %f") << QByteArray() << "default" << "";
         QTest::newRow("answer is the document") << QByteArray("@document@") << QByteArray() << "default" << "";
+        // The desktop's type cache replaced by a named pipe is passed over without waiting for a writer.
+        QTest::newRow("type cache is a pipe") << QByteArray("@viewer@ %f") << QByteArray() << "pipe" << "";
     }
     void programmSuchen()
     {
@@ -163,6 +166,11 @@ private slots:
         desktop.entry(QStringLiteral("betrachter.desktop"), exec, extra);
         if (where == QLatin1String("default"))
             desktop.defaultFor("application/pdf", "fehlt.desktop;betrachter.desktop;");
+        std::optional<FifoWaechter> pipe;
+        if (where == QLatin1String("pipe")) {
+            pipe.emplace(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")));
+            QVERIFY(pipe->ok());
+        }
         if (where == QLatin1String("cache"))
             write(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")),
                   "[MIME Cache]\napplication/pdf=betrachter.desktop;\n");
@@ -170,6 +178,7 @@ private slots:
                              : expected == QLatin1String("sh")   ? QStandardPaths::findExecutable(QStringLiteral("sh"))
                                                                  : QString();
         QCOMPARE(ProgrammSuchen(document), want);
+        QVERIFY(!pipe || !pipe->musste());
     }
 
     void quoting_data()

@@ -1,3 +1,5 @@
+#include "tests/support/grossespng.h"
+#include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
@@ -36,40 +38,14 @@ QByteArray pictureHex(const char* format, int width, int height)
     return bytes.toHex();
 }
 
-// A one-bit grey PNG of the given size, all black, as RTF picture data: small to store,
-// but as many pixels as asked for once decoded.
-QByteArray largePngHex(quint32 width, quint32 height)
-{
-    const auto chunk = [](const QByteArray& type, const QByteArray& data) -> QByteArray {
-        QByteArray out;
-        QDataStream(&out, QIODevice::WriteOnly) << quint32(data.size());
-        const QByteArray body = type + data;
-        quint32 crc = 0xFFFFFFFF;  // the CRC-32 every PNG chunk ends with
-        for (unsigned char b : body) {
-            crc ^= b;
-            for (int k = 0; k < 8; ++k)
-                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-        }
-        QByteArray tail;
-        QDataStream(&tail, QIODevice::WriteOnly) << ~crc;
-        return out + body + tail;
-    };
-    QByteArray header;
-    QDataStream(&header, QIODevice::WriteOnly) << width << height << quint8(1) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
-    // Each row: filter byte 0 and its bits, all 0.
-    const QByteArray rows(qsizetype(height) * (1 + (width + 7) / 8), '\0');
-    const QByteArray packed = qCompress(rows, 9).mid(4);  // zlib stream without Qt's length prefix
-    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header) + chunk("IDAT", packed) + chunk("IEND", {});
-    return png.toHex();
-}
-
 QList<QTextImageFormat> imagesOf(const QTextDocument& doc)
 {
     QList<QTextImageFormat> images;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                images << it.fragment().charFormat().toImageFormat();
+            if (it.fragment().charFormat().isImageFormat())  // adjacent alike pictures share a fragment
+                for (qsizetype n = it.fragment().text().count(QChar::ObjectReplacementCharacter); n > 0; --n)
+                    images << it.fragment().charFormat().toImageFormat();
     return images;
 }
 } // namespace
@@ -452,6 +428,64 @@ private slots:
         QVERIFY(!r.objects && !r.otherPictures);
     }
 
+    // Pictures that would take more decoded pixels than the document's budget are not decoded:
+    // a note with their size stands in for each, and writing the document keeps the picture.
+    void picturesBeyondTheBudgetStandAsNotes_data()
+    {
+        QTest::addColumn<QList<QSize>>("pictures");
+        QTest::addColumn<QList<bool>>("shown");
+        const QSize bomb(5700, 5700);  // 32.5 million pixels in 4 KB
+        QTest::newRow("one within the budget") << QList<QSize>{bomb} << QList<bool>{true};
+        QTest::newRow("ten in 80 KB") << QList<QSize>(10, bomb) << QList<bool>{true, false, false, false, false, false, false, false, false, false};
+        QTest::newRow("a smaller one after a note still fits")
+            << QList<QSize>{bomb, QSize(5650, 5650), QSize(2000, 1000)} << QList<bool>{true, false, true};
+    }
+    void picturesBeyondTheBudgetStandAsNotes()
+    {
+        QFETCH(QList<QSize>, pictures);
+        QFETCH(QList<bool>, shown);
+        QByteArray rtf = "{\\rtf1 ";
+        QList<QByteArray> bytes;
+        for (const QSize& size : pictures) {
+            const QByteArray hex = largePngHex(size.width(), size.height());
+            bytes << QByteArray::fromHex(hex);
+            rtf += "{\\pict\\pngblip\\picwgoal1500\\pichgoal750 " + hex + "}";
+        }
+        QTextDocument doc;
+        const RtfReadResult r = readRtf(rtf + "}", doc);
+        QCOMPARE(r.picturesNotShown, int(shown.count(false)));
+        QVERIFY(!r.otherPictures);
+        const QList<QTextImageFormat> images = imagesOf(doc);
+        QCOMPARE(images.size(), pictures.size());
+        qint64 decoded = 0;
+        for (qsizetype i = 0; i < images.size(); ++i) {
+            const QImage image = doc.resource(QTextDocument::ImageResource, QUrl(images[i].name())).value<QImage>();
+            QVERIFY(!image.isNull());
+            if (shown[i]) {
+                QCOMPARE(image.size(), pictures[i]);
+                QCOMPARE(images[i].width(), 100.0);
+                decoded += qint64(image.width()) * image.height();
+            } else {
+                // The note: small, naming the picture's size.
+                QVERIFY2(image.width() < 800 && image.height() < 100, qPrintable(QString::number(image.width())));
+                QCOMPARE(images[i].toolTip(), QStringLiteral("Bild %1 × %2 Pixel nicht angezeigt").arg(pictures[i].width()).arg(pictures[i].height()));
+            }
+        }
+        QVERIFY(decoded <= documentPicturePixels);
+
+        // Written and read again: every picture with its bytes and its size, notes included.
+        QTextDocument back;
+        QCOMPARE(readRtf(writeRtf(doc), back).picturesNotShown, r.picturesNotShown);
+        const QList<QTextImageFormat> written = imagesOf(back);
+        QCOMPARE(written.size(), pictures.size());
+        for (qsizetype i = 0; i < written.size(); ++i) {
+            QCOMPARE(written[i].property(pictureBytesProperty).toByteArray(), bytes[i]);
+            const QSizeF size = written[i].hasProperty(pictureSizeProperty) ? written[i].property(pictureSizeProperty).toSizeF()
+                                                                            : QSizeF(written[i].width(), written[i].height());
+            QCOMPARE(size, QSizeF(100, 50));
+        }
+    }
+
     // What the writer cannot keep is reported, so that saving can say what is lost.
     void reportsWhatIsShownOnlyInPart_data()
     {
@@ -464,7 +498,8 @@ private slots:
         QTest::newRow("metafile picture") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 0102}}") << "otherPictures";
         QTest::newRow("broken png") << QByteArray("{\\rtf1 a{\\pict\\pngblip 0102}}") << "otherPictures";
         QTest::newRow("metafile holding JPEG bytes") << "{\\rtf1 a{\\pict\\wmetafile8 " + pictureHex("JPEG", 4, 4) + "}}" << "otherPictures";
-        QTest::newRow("png of more than 40 million pixels") << "{\\rtf1 a{\\pict\\pngblip " + largePngHex(6400, 6300) + "}}" << "otherPictures";
+        // Qt decodes no picture this large: a note stands in for it, its bytes are kept.
+        QTest::newRow("png of more than 40 million pixels") << "{\\rtf1 a{\\pict\\pngblip " + largePngHex(6400, 6300) + "}}" << "notShown";
         QTest::newRow("png of 2 million pixels") << "{\\rtf1 a{\\pict\\pngblip " + largePngHex(2000, 1000) + "}}" << "";
         QTest::newRow("object") << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 01}}}") << "objects";
         QTest::newRow("drawing") << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst x}}}") << "objects";
@@ -482,6 +517,7 @@ private slots:
         if (r.footnotes) flags << "footnotes";
         if (r.otherPictures) flags << "otherPictures";
         if (r.objects) flags << "objects";
+        if (r.picturesNotShown) flags << "notShown";
         QCOMPARE(flags.join(u','), found);
         QVERIFY(!r.cancelled);
     }

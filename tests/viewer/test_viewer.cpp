@@ -3,7 +3,9 @@
 #include "tests/support/dateigrenze.h"
 #include "tests/support/fakeframe.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/grossespng.h"
 #include "viewer/dateianzeigen.h"
 #include "viewer/frmrtf.h"
 #include "viewer/rtf/rtfreader.h"
@@ -171,6 +173,8 @@ private slots:
         QTest::newRow("empty name") << "empty" << 53 << "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.";
         QTest::newRow("directory") << "directory" << 75 << "ist ein Verzeichnis";
         QTest::newRow("no read permission") << "unreadable" << 70 << "Zugriff verweigert";
+        // The report replaced by a named pipe: refused at once, never waited on.
+        QTest::newRow("named pipe") << "fifo" << 75 << "ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO).";
     }
     void unreadableFilesGetTheBox()
     {
@@ -178,7 +182,13 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, says);
         QString name;
-        if (kind == "directory") {
+        std::unique_ptr<FifoWaechter> fifo;
+        if (kind == "fifo") {
+            name = dir.filePath(QStringLiteral("Zentavik.txt"));
+            QFile::remove(name);
+            fifo = std::make_unique<FifoWaechter>(name);
+            QVERIFY(fifo->ok());
+        } else if (kind == "directory") {
             name = dir.filePath(QStringLiteral("ordner"));
             QDir().mkpath(name);
         } else if (kind == "unreadable") {
@@ -194,6 +204,16 @@ private slots:
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler  ") + QString::number(number));
         QVERIFY2(fake->messages[0].text.contains(says), qPrintable(fake->messages[0].text));
         QVERIFY(!fake->messages[0].text.contains(QStringLiteral("Unbekannter Fehler")));
+        // Chosen in "Öffnen", the same file gets the same description.
+        if (!name.isEmpty()) {
+            fake->fileNames = {name};
+            host->viewer->mnuOpen_Click();
+            QCOMPARE(fake->messages.size(), 2);
+            QCOMPARE(fake->messages[1].title, fake->messages[0].title);
+            QCOMPARE(fake->messages[1].text, fake->messages[0].text);
+        }
+        if (fifo)
+            QVERIFY2(!fifo->musste(), "the viewer waited for a writer");
     }
 
     void widthFollowsTheMeasuredLine_data()
@@ -516,6 +536,43 @@ private slots:
         QVERIFY(file.readAll() != rtf);
         QVERIFY(v.mnuSave_Click());
         QCOMPARE(fake->messages.size(), 2);
+    }
+
+    // A file whose pictures would take too much memory says so once; saving it over itself
+    // asks nothing and keeps every picture.
+    void picturesBeyondTheBudgetAreToldAndKept_data()
+    {
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("two") << 2 << "In \"bilder.rtf\" wird 1 Bild nicht angezeigt, weil es zu viel Speicher bräuchte.";
+        QTest::newRow("ten") << 10 << "In \"bilder.rtf\" werden 9 Bilder nicht angezeigt, weil sie zu viel Speicher bräuchten.";
+    }
+    void picturesBeyondTheBudgetAreToldAndKept()
+    {
+        QFETCH(int, pictures);
+        QFETCH(QString, says);
+        const QByteArray hex = largePngHex(5700, 5700);  // 32.5 million pixels in 4 KB
+        QByteArray rtf = "{\\rtf1 Bilder ";
+        for (int i = 0; i < pictures; ++i)
+            rtf += "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + hex + "}";
+        frmRTF& v = open(rtf + "}", QStringLiteral("bilder.rtf"));
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Bilder"));
+        QCOMPARE(fake->messages[0].buttons, ui::Buttons::Ok);
+        QCOMPARE(fake->messages[0].icon, ui::Icon::Information);
+        QVERIFY2(fake->messages[0].text.contains(says), qPrintable(fake->messages[0].text));
+        QVERIFY(fake->messages[0].text.contains(QStringLiteral("zusammen 64 Millionen Bildpunkte")));
+        QCOMPARE(v.RichTextBox1->toPlainText(), QStringLiteral("Bilder ") + QString(pictures, QChar::ObjectReplacementCharacter));
+
+        v.Geaendert = true;
+        fake->fileNames = {dir.filePath(QStringLiteral("bilder.rtf"))};
+        QVERIFY(v.mnuSave_Click());
+        QCOMPARE(fake->messages.size(), 1);
+        QFile saved(dir.filePath(QStringLiteral("bilder.rtf")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QTextDocument back;
+        QCOMPARE(readRtf(saved.readAll(), back).picturesNotShown, pictures - 1);
+        QCOMPARE(back.toPlainText(), v.RichTextBox1->toPlainText());
     }
 
     void cancelledOpenKeepsTheText()

@@ -618,8 +618,9 @@ private:
     void finishPicture()
     {
         flush();
-        if (!picture.insertInto(document, cursor, ++pictureCount))
+        if (!picture.insertInto(document, cursor, ++pictureCount, pictureBudget))
             result.otherPictures = true;
+        result.picturesNotShown = pictureBudget.notShown;
     }
 
     // The footnotes' texts, each a paragraph of its own, after the text.
@@ -652,6 +653,7 @@ private:
     QString pendingText;  // text of the current run, inserted when the format changes
     QStringList footnotes;
     RtfPicture picture;
+    PictureBudget pictureBudget;
     int pictureCount = 0;
     int picturesBeforeShape = 0;
     int pendingCells = 0;  // cells ended since the last text of the row

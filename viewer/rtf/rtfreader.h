@@ -23,6 +23,7 @@ struct RtfReadResult {
     bool footnotes = false;       // texts gathered at the end of the document
     bool otherPictures = false;   // pictures in formats other than PNG and JPEG, not shown
     bool objects = false;         // embedded objects and drawings, not shown
+    int picturesNotShown = 0;     // beyond the budget of decoded pixels: a note stands in, the bytes stay
     bool cancelled = false;       // the progress callback asked to stop
 };
 

@@ -5,6 +5,7 @@
 #include "viewer/rtf/rtfpicture.h"
 
 #include <QColor>
+#include <QSizeF>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -71,15 +72,18 @@ void appendPictures(QByteArray& out, const QTextFragment& fragment, const QTextD
     if (bytes.isEmpty())
         return;
     const QByteArray hex = bytes.toHex();
+    // A note standing in for a picture writes the picture's size, not its own.
+    const QSizeF size = format.hasProperty(pictureSizeProperty) ? format.property(pictureSizeProperty).toSizeF()
+                                                                : QSizeF(format.width(), format.height());
     for (QChar c : fragment.text()) {
         if (c != QChar::ObjectReplacementCharacter)
             continue;
         out += "{\\pict\\" + kind;
         // The document's pixels are 1/96 inch, 15 twips.
-        if (format.width() > 0)
-            out += "\\picwgoal" + QByteArray::number(std::lround(format.width() * 15));
-        if (format.height() > 0)
-            out += "\\pichgoal" + QByteArray::number(std::lround(format.height() * 15));
+        if (size.width() > 0)
+            out += "\\picwgoal" + QByteArray::number(std::lround(size.width() * 15));
+        if (size.height() > 0)
+            out += "\\pichgoal" + QByteArray::number(std::lround(size.height() * 15));
         out += "\r\n";
         for (qsizetype i = 0; i < hex.size(); i += 128)
             out += hex.mid(i, 128) + "\r\n";
