@@ -1,28 +1,40 @@
 #include "platform/settingsstore.h"
 
+#include "platform/dateilesen.h"
 #include "platform/dateischreiber.h"
 #include "platform/initext.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 // Long enough for another copy of the program to finish its write on a slow disk; the store
 // is given up after that rather than leaving the program hanging.
 constexpr int lockWaitMs = 5000;
+// Far more than the few keys of a settings file; a larger file is no settings file of ours.
+constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 } // namespace
 
 QString SettingsStore::fileName() const
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, application, application).fileName();
+    // Where Qt's settings class keeps a user's INI file of this application; asking the class
+    // itself would open that file, whatever stands there.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + application + u'/'
+           + application + QStringLiteral(".ini");
 }
 
 QString SettingsStore::get(const QString& section, const QString& key, const QString& fallback) const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    // Only a regular file is read: a named pipe put in its place would keep the program
+    // waiting for a writer before its window ever shows. Only this one file: the settings
+    // class would otherwise open further files of the organisation and the system as well.
+    const QString path = fileName();
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return fallback;
+    QSettings settings(path, QSettings::IniFormat);
     const QVariant value = settings.value(section + u'/' + key, fallback);
     // An unquoted comma makes the INI text a list: "1234,5" edited by hand is one number.
     if (value.typeId() == QMetaType::QStringList)
@@ -40,18 +52,10 @@ bool SettingsStore::set(const QString& section, const QList<std::pair<QString, Q
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(lockWaitMs))
         return false;
-    QByteArray text;
-    const QFileInfo info(path);
-    if (info.exists()) {
-        // What cannot be read is not replaced by a file that lacks its other keys.
-        QFile file(path);
-        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-            return false;
-        text = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return false;
-    }
     try {
+        // What cannot be read is not replaced by a file that lacks its other keys; only a
+        // missing file starts empty.
+        const QByteArray text = QFileInfo::exists(path) ? dateiLesen(path, maxFileSize) : QByteArray();
         schreibeDatei(path, initext::withValues(text, section, values));
     } catch (const Failure&) {
         return false;

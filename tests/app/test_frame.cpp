@@ -5,6 +5,7 @@
 #include "viewer/frmrtf.h"
 #include "platform/twips.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
 
 #include <QLabel>
@@ -21,12 +22,13 @@
 #include <QtTest>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 namespace {
 constexpr int rightAligned = -999999;
 
-QString iniPath() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName(); }
+QString iniPath() { return SettingsStore(QStringLiteral("Zentavik")).fileName(); }
 
 void store(const QString& key, const QString& value)
 {
@@ -211,6 +213,8 @@ private slots:
     void storingKeepsTheRestOfTheFile()
     {
         QFETCH(QByteArray, before);
+        // The file Qt's settings class used before, so that existing settings are read.
+        QCOMPARE(iniPath(), QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName());
         QDir().mkpath(QFileInfo(iniPath()).absolutePath());
         if (!before.isEmpty()) {
             QFile file(iniPath());
@@ -235,6 +239,38 @@ private slots:
         QSettings settings(iniPath(), QSettings::IniFormat);
         for (const auto& [key, value] : values)
             QCOMPARE(settings.value(QStringLiteral("Settings/") + key), QVariant(value));
+    }
+
+    // A settings file replaced by something that is no regular file: the frame opens with the
+    // design rectangle at once, and closing leaves that thing as it is.
+    void settingsFileThatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("folder") << "folder";
+    }
+    void settingsFileThatIsNoFile()
+    {
+        QFETCH(QString, what);
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        std::optional<FifoWaechter> pipe;
+        if (what == QLatin1String("fifo")) {
+            pipe.emplace(iniPath());
+            QVERIFY(pipe->ok());
+        } else {
+            QVERIFY(QDir().mkdir(iniPath()));
+        }
+        {
+            MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+            QCOMPARE(frame.pos(), QPoint(tw(15), tw(1200)));
+            frame.close();
+        }
+        const QFileInfo after(iniPath());
+        QVERIFY(what == QLatin1String("fifo") ? !after.isFile() && after.exists() : after.isDir());
+        if (pipe)
+            QVERIFY(!pipe->musste());
+        else
+            QDir().rmdir(iniPath());
     }
 
     // Two copies of the program storing their rectangles at once: the file holds the one or
