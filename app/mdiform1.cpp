@@ -279,6 +279,7 @@ ZusatzDipol& MDIForm1::zusatzDipol()
         quellen.vkFrequenzText = [this] { return vkRechner().frequenzText(); };
         quellen.beamDurchmesserText = [this] { return hauptform().Text7->text(); };
         quellen.beamVkText = [this] { return hauptform().Text4->text(); };
+        quellen.frame = this;
         dipolForm = new ZusatzDipol(std::move(quellen));
         addChild(dipolForm);
     }

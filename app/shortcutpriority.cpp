@@ -1,6 +1,7 @@
 #include "app/shortcutpriority.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,19 @@ MenuShortcutsFirst::MenuShortcutsFirst(QMenuBar* menuBar, QObject* parent) : QOb
 
 bool MenuShortcutsFirst::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && widget
+            && widget->window() == menuBar->window() && !menuBar->actions().isEmpty()) {
+            // The menu bar watches for Alt pressed and released alone; F10 hands it that.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &press);
+            QCoreApplication::sendEvent(widget, &release);
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -2,6 +2,7 @@
 
 #include "beam/insulation.h"
 #include "beam/report.h"
+#include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/cp1252.h"
 #include "common/numberformat.h"
@@ -76,13 +77,14 @@ std::vector<Step> Berechnung::calculationSteps()
         {"11", [this] {
              if (bare || v.Er <= 20)
                  return StepResult::Next;
-             ui::beep();
+             ui::beep(ablehnung::erUeber20());
              const auto answer = ui::messageBox(QStringLiteral("Ist die Eingabe der relative Dielektrizitätszahl korrekt ?"),
                                                 QStringLiteral(" Schlechtes Isoliermaterial ?"), ui::Buttons::YesNo,
                                                 ui::Icon::Question);
              if (answer == ui::Answer::Yes)
                  return StepResult::Next;
              form.focusCombo1();
+             form.showRefusal(ablehnung::erUeber20());
              return StepResult::EndRun;
          }},
         {"12", [this] { if (!bare) v.dA = ZahlAusText(form.text6()); return StepResult::Next; }},
@@ -90,11 +92,12 @@ std::vector<Step> Berechnung::calculationSteps()
         {"14", [this] {
              if (bare || !(v.dL < 0.01f || v.dL >= v.dA))
                  return StepResult::Next;
-             ui::beep();
+             ui::beep(ablehnung::durchmesserZuGering());
              ui::processEvents();
              form.focusText7();
              infoText = QStringLiteral("Hinweis: Durchmesser zu gering!");
              form.setInfo(infoText);
+             form.showRefusal(ablehnung::durchmesserZuGering());
              return StepResult::EndRun;
          }},
         {"15", [this] {
@@ -227,10 +230,52 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
         std::vector<Step> rest = reportSteps();
         steps.insert(steps.end(), std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()));
     }
-    const RunEnd end = runSteps(steps, handler);
+    // The handler hears which input a failing value came from, where a step reads one.
+    const RunEnd end = runSteps(steps, [this, &handler](const Failure& failure, const Step& step) {
+        Failure named = failure;
+        if (named.feld.isEmpty())
+            named.feld = failingField(step);
+        return handler(named, step);
+    });
     // An aborted run throws its unfinished report away: the older report stays whole.
     report.reset();
     return end;
+}
+
+QString Berechnung::failingField(const Step& step)
+{
+    const QString number = QString::fromLatin1(step.number);
+    if (number == u"2")
+        return QStringLiteral("Gesamt Beam (Frequenz)");
+    if (number == u"3")
+        return QStringLiteral("Verkürzungsfaktor");
+    if (number == u"9")
+        return QStringLiteral("relative Dielektrizitätszahl");
+    if (number == u"12")
+        return QStringLiteral("Durchmesser Aussen");
+    if (number == u"13")
+        return QStringLiteral("Durchmesser Leiter");
+    if (number == u"5" && env.vkRechner) {
+        // The ground correction reads the height and the diameter of the calculator's window.
+        const auto liest = [](const QString& text) {
+            try {
+                return ZahlAusText(text) != 0;
+            } catch (const Failure&) {
+                return false;
+            }
+        };
+        if (!liest(env.vkRechner->hoeheText()))
+            return QStringLiteral("Antennenhöhe im Fenster \"VF berechnen\"");
+        if (!liest(env.vkRechner->durchmesserText()))
+            return QStringLiteral("Drahtdurchmesser im Fenster \"VF berechnen\"");
+        return QStringLiteral("Gesamt Beam (Frequenz) mit Antennenhöhe und Drahtdurchmesser im Fenster \"VF berechnen\"");
+    }
+    // The element lengths take the factor too; the other dimensions follow from the frequency.
+    if (number == u"19.1" || number == u"19.2")
+        return QStringLiteral("Gesamt Beam (Frequenz) und Verkürzungsfaktor");
+    if (number == u"17" || number == u"18" || number.startsWith(u"19."))
+        return QStringLiteral("Gesamt Beam (Frequenz)");
+    return QString();
 }
 
 FailureAnswer beamFailureBox(const Failure& failure, const QString& crLf)
@@ -238,6 +283,8 @@ FailureAnswer beamFailureBox(const Failure& failure, const QString& crLf)
     QString message = failure.description;
     if (failure.number == failures::Overflow || failure.number == failures::IndexOutOfRange)
         message += crLf + QStringLiteral("Bitte kleinere Werte verwenden.");
+    if (!failure.feld.isEmpty())
+        message += crLf + ablehnung::fehlerFeld(failure.feld);
     ui::setBusyCursor(false);
     const auto answer = ui::messageBox(message, QStringLiteral(" Fehler "), ui::Buttons::AbortRetryIgnore,
                                        ui::Icon::Exclamation);

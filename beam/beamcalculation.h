@@ -38,6 +38,8 @@ public:
     virtual void focusText7() = 0;
     virtual void enableCommand2() = 0;
     virtual void setStatus(const QString& text) = 0;
+    // The calculation refused an input and beeped: why, for the user to see and hear.
+    virtual void showRefusal(const QString&) {}
 };
 
 struct BeamDimensions {
@@ -79,6 +81,7 @@ public:
 
 private:
     std::vector<Step> calculationSteps();
+    QString failingField(const Step& step);
     std::vector<Step> reportSteps();
     QString F(float value) const;
     void appendInfo(const QString& piece);

@@ -2,6 +2,8 @@
 // The rules the beam form applies to its fields before a calculation reads them: the range
 // of the velocity factor, and the outer diameter that follows the conductor diameter.
 
+#include "common/ablehnungen.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,7 +18,8 @@ enum class VkPruefung {
 // The factor read as the field reads it; nothing when it lies beyond single precision.
 VkPruefung pruefeVk(std::optional<float> v);
 
-inline const QString VkHinweis = QStringLiteral(" Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
+// The hint below the form; the same words refuse the factor on the command line.
+inline const QString VkHinweis = u' ' + ablehnung::vkUngueltig();
 inline const QString VkErsatz = QStringLiteral("0,946");
 // The insulation text when the factor is exactly 1.
 inline const QString BlankerDraht = QStringLiteral("1,0");

@@ -3,6 +3,7 @@
 #include "beam/bands.h"
 #include "beam/eingaben.h"
 #include "beam/insulation.h"
+#include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
@@ -10,6 +11,7 @@
 #include "common/version.h"
 #include "platform/accessiblenames.h"
 #include "platform/formcontrols.h"
+#include "platform/refusal.h"
 #include "platform/twips.h"
 #include "platform/typinglimit.h"
 #include "platform/ui.h"
@@ -78,7 +80,8 @@ QLineEdit* numberField(QWidget* parent, const char* name, int limit, const QStri
 
 } // namespace
 
-frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent) : QWidget(parent), frame(frame)
+frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent)
+    : QWidget(parent), frame(frame), grundAnzeige(new RefusalNotice(this, &frame))
 {
     setObjectName(QStringLiteral("frmHauptform"));
     setWindowTitle(QStringLiteral("Berechnung eines Zentavik nach Norbek"));
@@ -92,6 +95,10 @@ frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent) : QWidget(pare
     connect(Combo1, &QComboBox::activated, this, &frmHauptform::Combo1_Click);
     connect(Command1, &QPushButton::clicked, this, &frmHauptform::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmHauptform::Command2_Click);
+    for (QLineEdit* field : {Text1, Text4, Text6, Text7})
+        connect(field, &QLineEdit::textChanged, this, &frmHauptform::eingabeGeaendert);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &frmHauptform::eingabeGeaendert);
+    connect(Option1, &QButtonGroup::idClicked, this, &frmHauptform::eingabeGeaendert);
 
     Form_Load();
     nameControls();
@@ -327,8 +334,34 @@ void frmHauptform::setSpinner(int position)
 
 void frmHauptform::clearResonances()
 {
-    showResult(Label3, QString());
-    showResult(Label5, QString());
+    for (QLabel* result : {Label3, Label5}) {
+        markStale(result, false);
+        showResult(result, QString());
+    }
+}
+
+QStringList frmHauptform::eingabenStand() const
+{
+    // The factor counts by its value: the spinner rewrites "1,0" as "1,00".
+    const auto vk = lies(Text4->text());
+    return {Text1->text(), vk ? general(*vk) : Text4->text(), Combo1->currentText(), Text6->text(), Text7->text(),
+            QString::number(Option1->checkedId())};
+}
+
+void frmHauptform::eingabeGeaendert()
+{
+    if (rechnet || gerechnetMit.isEmpty() || eingabenStand() == gerechnetMit)
+        return;
+    ergebnisseVeraltet();
+}
+
+void frmHauptform::ergebnisseVeraltet()
+{
+    for (QLabel* result : {Label3, Label5})
+        if (!result->text().isEmpty())
+            markStale(result, true);
+    if (infoErgebnis)
+        markStale(Info, true);
 }
 
 void frmHauptform::setDiameterControlsEnabled(bool enabled)
@@ -372,13 +405,16 @@ void frmHauptform::Text4_LostFocus()
         // A factor of exactly 1 is bare wire in free space: no insulation.
         Combo1->setEditText(BlankerDraht);
         setDiameterControlsEnabled(false);
-        ui::beep();
+        ui::beep(ablehnung::vkEinsBlankerDraht() + QStringLiteral(": ") + ablehnung::isolierungAus());
+        grundAnzeige->show(ablehnung::vkEinsBlankerDraht() + QStringLiteral(": ") + ablehnung::isolierungAus());
         ui::processEvents();
         break;
     case VkPruefung::Ungueltig:
         setInfo(VkHinweis);
         Text4->setText(VkErsatz);
-        ui::beep();
+        ui::beep(ablehnung::vkUngueltig());
+        // The hint below the form says the same and is spoken already.
+        grundAnzeige->show(ablehnung::vkUngueltig(), false);
         ui::processEvents();
         break;
     }
@@ -443,11 +479,20 @@ void frmHauptform::Text7_Change()
 void frmHauptform::Command1_Click()
 {
     ui::setBusyCursor(true);
-    // The results text grows piece by piece; a screen reader hears it once, finished.
-    const HeldResults wholeResult{Info};
-    Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
-                                   QDate::currentDate(), version::copyright});
-    calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
+    grundAnzeige->clear();
+    // Until this run writes them anew the labels show the last run's results: stale, should
+    // it stop early.
+    ergebnisseVeraltet();
+    rechnet = true;
+    {
+        // The results text grows piece by piece; a screen reader hears it once, finished.
+        const HeldResults wholeResult{Info};
+        Berechnung calculation(*this, {module1(), vkRechner ? vkRechner() : nullptr, localeDecimal(),
+                                       QDate::currentDate(), version::copyright});
+        calculation.run([](const Failure& failure, const Step&) { return beamFailureBox(failure, module1().CrLf); });
+    }
+    rechnet = false;
+    gerechnetMit = eingabenStand();
     ui::setBusyCursor(false);
 }
 
@@ -487,6 +532,8 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
         if (numeric && !key->text().isEmpty() && (key->text()[0].isPrint() || key->key() == Qt::Key_Backspace)) {
             const QChar typed = key->key() == Qt::Key_Backspace ? QChar(8) : key->text()[0];
             const bool accepted = TastenFilter(typed.unicode(), ZifferZeichen) != 0;
+            if (!accepted)
+                grundAnzeige->show(ablehnung::zeichenNichtErlaubt());
             if (watched == Text1)
                 clearResonances();
             if (!accepted || (typed != QChar(8) && typingLimitReached(watched)))
@@ -541,10 +588,21 @@ QString frmHauptform::text7() { return Text7->text(); }
 int frmHauptform::selectedRange() { return Option1->checkedId(); }
 void frmHauptform::setText1(const QString& text) { Text1->setText(text); }
 void frmHauptform::setText4(const QString& text) { Text4->setText(text); }
-void frmHauptform::setLabel3(const QString& text) { showResult(Label3, text); }
-void frmHauptform::setLabel5(const QString& text) { showResult(Label5, text); }
+void frmHauptform::setLabel3(const QString& text)
+{
+    markStale(Label3, false);
+    showResult(Label3, text);
+}
+void frmHauptform::setLabel5(const QString& text)
+{
+    markStale(Label5, false);
+    showResult(Label5, text);
+}
 void frmHauptform::setInfo(const QString& text)
 {
+    // A hint is never stale; what a calculation writes is its result.
+    markStale(Info, false);
+    infoErgebnis = rechnet && !text.startsWith(QStringLiteral("Hinweis"));
     // The label shows the CR LF line breaks as plain line feeds.
     tellResult(Info, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
@@ -555,7 +613,9 @@ void frmHauptform::selectBand(int button)
     option2(button)->setChecked(true);
     Option2_Click(button);
 }
-void frmHauptform::focusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
-void frmHauptform::focusText7() { Text7->setFocus(Qt::OtherFocusReason); }
+void frmHauptform::focusCombo1() { RefusalNotice::focusField(Combo1); }
+void frmHauptform::focusText7() { RefusalNotice::focusField(Text7); }
+// The calculation has told the user already: in its question box, or in the hint below.
+void frmHauptform::showRefusal(const QString& reason) { grundAnzeige->show(reason, false); }
 void frmHauptform::enableCommand2() { Command2->setEnabled(true); }
 void frmHauptform::setStatus(const QString& text) { frame.setStatus(text); }

@@ -5,6 +5,7 @@
 #include "beam/beamcalculation.h"
 #include "platform/mdichild.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -18,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class RefusalNotice;
 class VkRechnerZustand;
 
 class frmHauptform : public QWidget, public MdiChild, private BeamFormPort {
@@ -68,6 +70,10 @@ private:
     void setDiameterControlsEnabled(bool enabled);
     void setSpinner(int position);
     void clearResonances();
+    // The results of the last calculation stay when an input changes, marked as stale.
+    QStringList eingabenStand() const;
+    void eingabeGeaendert();
+    void ergebnisseVeraltet();
 
     // BeamFormPort: what the calculation reads and writes.
     QString text1() override;
@@ -86,7 +92,12 @@ private:
     void focusText7() override;
     void enableCommand2() override;
     void setStatus(const QString& text) override;
+    void showRefusal(const QString& reason) override;
 
     FrameServices& frame;
+    RefusalNotice* grundAnzeige;
+    bool rechnet = false;       // a calculation is writing the form
+    bool infoErgebnis = false;  // Info holds the results of a calculation, not a hint
+    QStringList gerechnetMit;   // the inputs of the last calculation; empty before the first
     int16_t VkStellerAlt = 0;
 };

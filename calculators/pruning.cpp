@@ -1,5 +1,6 @@
 #include "calculators/pruning.h"
 
+#include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
@@ -26,26 +27,23 @@ constexpr char16_t Aenderung[] = u"+ ##0.0;- ##0.0";
 PruningErgebnis PruningBerechnen(const PruningEingabe& e, const QString& decimal)
 {
     PruningErgebnis r;
+    const auto stopp = [&r](PruningFeld feld, const QString& grund) {
+        r.stopp = feld;
+        r.grund = grund;
+        return r;
+    };
     r.LgDIst = lies(e.laenge);
-    if (r.LgDIst == 0) {
-        r.stopp = PruningFeld::Text1;
-        return r;
-    }
+    if (r.LgDIst == 0)
+        return stopp(PruningFeld::Text1, ablehnung::laengeFehlt());
     r.fIst = lies(e.fIst);
-    if (r.fIst == 0) {
-        r.stopp = PruningFeld::Text2;
-        return r;
-    }
+    if (r.fIst == 0)
+        return stopp(PruningFeld::Text2, ablehnung::istFehlt());
     r.fSoll = lies(e.fSoll);
-    if (r.fSoll == 0) {
-        r.stopp = PruningFeld::Text3;
-        return r;
-    }
+    if (r.fSoll == 0)
+        return stopp(PruningFeld::Text3, ablehnung::sollFehlt());
     runSkippingFailures({[&] { r.q = checked::single(checked::div(r.fIst, r.fSoll)); }});
-    if (!(r.q <= PruningQMax && r.q >= PruningQMin)) {
-        r.stopp = PruningFeld::Text3;
-        return r;
-    }
+    if (!(r.q <= PruningQMax && r.q >= PruningQMin))
+        return stopp(PruningFeld::Text3, ablehnung::verhaeltnisIstSoll());
 
     runSkippingFailures({[&] { r.VFges = checked::single(checked::finite(double(r.LgDIst) * r.fIst) / HalbwellenK); }});
     r.vfRot = r.VFges > 1;

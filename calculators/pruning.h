@@ -17,6 +17,7 @@ struct PruningEingabe {
 
 struct PruningErgebnis {
     PruningFeld stopp = PruningFeld::Keins;  // a stop always beeps and leaves the labels alone
+    QString grund;                           // why it stopped: what is wrong with which field
 
     // Result labels, set when the calculation did not stop.
     QString vfGesamt;   // Label5

@@ -1,10 +1,12 @@
 #include "calculators/zusatzdipol.h"
 
+#include "common/ablehnungen.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 #include "platform/accessiblenames.h"
 #include "platform/formcontrols.h"
+#include "platform/refusal.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
@@ -65,13 +67,21 @@ QGroupBox* frame(QWidget* form, const char* name, const QString& title, const QS
 
 } // namespace
 
-ZusatzDipol::ZusatzDipol(ZusatzDipolQuellen q, QWidget* parent) : QWidget(parent), quellen(std::move(q))
+ZusatzDipol::ZusatzDipol(ZusatzDipolQuellen q, QWidget* parent)
+    : QWidget(parent), quellen(std::move(q)), grundAnzeige(new RefusalNotice(this, quellen.frame))
 {
     setObjectName(QStringLiteral("ZusatzDipol"));
     setWindowTitle(QStringLiteral("Strahlungsgekoppelten Dipol berechnen"));
     createControls();
     connect(Command1, &QPushButton::clicked, this, &ZusatzDipol::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ZusatzDipol::Command2_Click);
+    // Spacing and length computed from other inputs than those in the fields now are stale.
+    for (QLineEdit* field : {Text1, Text2, Text3, Text4, Text5, Text6})
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            for (QLabel* result : {Label8, Label10})
+                if (!result->text().isEmpty())
+                    markStale(result, true);
+        });
     Form_Load();
 }
 
@@ -181,8 +191,11 @@ void ZusatzDipol::Command1_Click()
         ZusatzDipolRechnen(e, module1().ZusatzVerkuerzung, quellen.vkRechner ? quellen.vkRechner() : nullptr, localeDecimal());
     // A listener hears the finished spacing and length once, not each label on its own.
     const HeldResults results{Label8, Label10};
-    for (int i = 0; i < r.beeps; ++i)
-        ui::beep();
+    for (const QString& grund : r.gruende)
+        ui::beep(grund);
+    // Results not computed now belong to other inputs.
+    for (QLabel* result : {Label8, Label10})
+        markStale(result, !r.gerechnet && !result->text().isEmpty());
     if (r.text4)
         Text4->setText(*r.text4);
     if (r.text5)
@@ -193,13 +206,18 @@ void ZusatzDipol::Command1_Click()
         showResult(Label8, *r.label8);
     if (r.label10)
         showResult(Label10, *r.label10);
-    if (QLineEdit* f = feld(r.fokus)) {
-        f->setFocus(Qt::OtherFocusReason);
-        f->selectAll();
+    if (r.gruende.isEmpty())
+        grundAnzeige->clear();
+    else
+        grundAnzeige->show(r.gruende.join(QStringLiteral("; ")));
+    if (QLineEdit* f = feld(r.fokus))
+        RefusalNotice::focusField(f);
+    if (r.fehler) {
+        QString text = QStringLiteral("Fehler %1: %2").arg(r.fehler->number).arg(r.fehler->description);
+        if (!r.fehler->feld.isEmpty())
+            text += module1().CrLf + ablehnung::fehlerFeld(r.fehler->feld);
+        ui::messageBox(text, QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
-    if (r.fehler)
-        ui::messageBox(QStringLiteral("Fehler %1: %2").arg(r.fehler->number).arg(r.fehler->description),
-                       QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
 }
 
 void ZusatzDipol::Command2_Click()

@@ -13,6 +13,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class FrameServices;
+class RefusalNotice;
 
 // Where the form takes its start values from and which calculator's ground correction applies.
 // Each is asked when it is needed; asking may create the other form (unshown).
@@ -21,6 +23,7 @@ struct ZusatzDipolQuellen {
     std::function<QString()> vkFrequenzText;       // that calculator's frequency field
     std::function<QString()> beamDurchmesserText;  // the beam form's conductor diameter
     std::function<QString()> beamVkText;           // the beam form's velocity factor
+    FrameServices* frame = nullptr;                // whose status line shows why a field was refused
 };
 
 class ZusatzDipol : public QWidget, public MdiChild {
@@ -45,4 +48,5 @@ private:
     QLineEdit* feld(ZusatzDipolFeld f) const;
 
     ZusatzDipolQuellen quellen;
+    RefusalNotice* grundAnzeige;
 };

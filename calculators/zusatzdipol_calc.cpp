@@ -1,5 +1,6 @@
 #include "calculators/zusatzdipol_calc.h"
 
+#include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/dipolabstand.h"
 #include "common/numberformat.h"
@@ -25,13 +26,17 @@ public:
     {
         // Each field must hold a number above 0: zero, empty, text or a negative number is
         // refused in this order, before anything else is checked.
-        if (!positiv(e.text2, ZusatzDipolFeld::Text2, fE) || !positiv(e.text1, ZusatzDipolFeld::Text1, fZ)
-            || !positiv(e.text3, ZusatzDipolFeld::Text3, Z) || !positiv(e.text5, ZusatzDipolFeld::Text5, dE)
-            || !positiv(e.text4, ZusatzDipolFeld::Text4, dZ) || !positiv(e.text6, ZusatzDipolFeld::Text6, VF))
+        using namespace ablehnung;
+        if (!positiv(e.text2, ZusatzDipolFeld::Text2, fE, dipol::unterste())
+            || !positiv(e.text1, ZusatzDipolFeld::Text1, fZ, dipol::resonanz())
+            || !positiv(e.text3, ZusatzDipolFeld::Text3, Z, dipol::impedanz())
+            || !positiv(e.text5, ZusatzDipolFeld::Text5, dE, dipol::erregerDurchmesser())
+            || !positiv(e.text4, ZusatzDipolFeld::Text4, dZ, dipol::durchmesser())
+            || !positiv(e.text6, ZusatzDipolFeld::Text6, VF, dipol::vk()))
             return;
         // A wanted resonance below the driven dipole's lowest one is only a warning.
         if (fZ < fE)
-            warnen(ZusatzDipolFeld::Text1);
+            warnen(ZusatzDipolFeld::Text1, resonanzUnterErreger());
 
         // Free-space wavelength at fZ, shortened by twice the insulation shortening.
         const double Lz = checked::finite(checked::div(300.0, fZ) * (1.0 - 2.0 * zv));
@@ -44,15 +49,15 @@ public:
         // The driven wire may be at most half the antenna height thick.
         const float Dmax = checked::single(double(H) * 1000.0 / 2.0);
         if (dE > Dmax) {
-            warnen(ZusatzDipolFeld::Text5);
             r.text5 = formatSingle(Dmax, u"###0.0#", decimal);
+            warnen(ZusatzDipolFeld::Text5, erregerDrahtZuDick(*r.text5, istAktiv(rechner)));
             return;
         }
         const float gap = checked::single(double(A0) / 2.0 - double(dSumme) / 2.0);
         if (dZ >= gap) {
-            warnen(ZusatzDipolFeld::Text4);
             if (gap > 0)
                 r.text4 = formatSingle(gap, u"###0.0#", decimal);
+            warnen(ZusatzDipolFeld::Text4, r.text4 ? drahtDickerAlsLuecke(*r.text4) : keineLuecke());
             return;
         }
 
@@ -72,18 +77,25 @@ public:
     ZusatzDipolErgebnis r;
 
 private:
-    bool positiv(const QString& text, ZusatzDipolFeld feld, float& wert)
+    bool positiv(const QString& text, ZusatzDipolFeld feld, float& wert, const QString& bedeutung)
     {
-        wert = ZahlAusText(text);
+        try {
+            wert = ZahlAusText(text);
+        } catch (Failure& failure) {
+            // A number beyond single precision: the failure names the field it stands in.
+            failure.feld = bedeutung;
+            throw;
+        }
         if (wert > 0)
             return true;
-        warnen(feld);
+        warnen(feld, ablehnung::zahlUeber0(bedeutung));
         return false;
     }
-    void warnen(ZusatzDipolFeld feld)
+    void warnen(ZusatzDipolFeld feld, const QString& grund)
     {
         ++r.beeps;
         r.fokus = feld;
+        r.gruende << grund;
     }
 
     const ZusatzDipolEingaben& e;

@@ -6,6 +6,7 @@
 #include "common/failure.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,6 +28,7 @@ struct ZusatzDipolErgebnis {
     bool gerechnet = false;        // both results were computed
     int beeps = 0;                 // a refused field beeps once; the low-resonance warning too
     ZusatzDipolFeld fokus = ZusatzDipolFeld::Keins;  // the field that gets the focus last
+    QStringList gruende;  // why it beeped, once for each beep: what is wrong with which field
     // Texts written into the fields; nothing: the field stays as it is.
     std::optional<QString> text4, text5, text6, label8, label10;
     // The single-precision values behind text6, label8 and label10, for who needs more digits

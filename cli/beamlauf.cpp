@@ -4,6 +4,7 @@
 #include "beam/eingaben.h"
 #include "beam/insulation.h"
 #include "cli/json.h"
+#include "common/ablehnungen.h"
 #include "common/cp1252.h"
 #include "common/module1.h"
 #include "common/numberformat.h"
@@ -229,11 +230,11 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz, const QString& vkOp
         case VkPruefung::Gueltig: break;
         case VkPruefung::Eins:
             if (materialGesetzt && liesFeld(e.material).value_or(0) > LuftEr)
-                throw FalscheEingabe{vk, QStringLiteral("ein Verkürzungsfaktor von 1 gilt für blanken Draht, passt also nicht zu --material")};
+                throw FalscheEingabe{vk, ablehnung::vkEinsBlankerDraht() + QStringLiteral(", passt also nicht zu --material")};
             e.material = BlankerDraht;
             break;
         case VkPruefung::Ungueltig:
-            throw FalscheEingabe{vk, VkHinweis.trimmed()};
+            throw FalscheEingabe{vk, ablehnung::vkUngueltig()};
         }
     }
     // The calculator's fields take any text, as its window does.
@@ -242,7 +243,7 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz, const QString& vkOp
     e.vkDurchmesser = b.wert(QStringLiteral("vk-durchmesser"));
     e.vkRechner = e.erdbodenKorrektur || b.gesetzt(QStringLiteral("hoehe")) || b.gesetzt(QStringLiteral("vk-durchmesser"));
     if (b.gesetzt(QStringLiteral("hoehe")) && e.hoehe.isEmpty())
-        throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+        throw FalscheEingabe{QStringLiteral("--hoehe"), ablehnung::hoeheZuKlein()};
     e.erBestaetigt = b.gesetzt(QStringLiteral("er-bestaetigt"));
     return e;
 }
@@ -261,11 +262,13 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
         if (e.vkDurchmesser.isEmpty())
             e.vkDurchmesser = e.leiter;
         const VkRechnung vk = VkBerechnen({e.frequenz, e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur, 0}, Komma);
+        // The calculator that refuses its frequency holds no result to apply.
         if (vk.stopp == VkFeld::Text1)
-            throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("der VF-Rechner braucht eine Frequenz über 0")};
+            throw FalscheEingabe{QStringLiteral("--frequenz"),
+                                 vk.grund == ablehnung::frequenzFehlt() ? ablehnung::rechnerBrauchtFrequenz() : vk.grund};
         if (vk.stopp == VkFeld::Text2) {
             pruefeFeldZahl(QStringLiteral("--hoehe"), e.hoehe);
-            throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+            throw FalscheEingabe{QStringLiteral("--hoehe"), vk.grund};
         }
         if (vk.durchmesserText) {
             e.vkDurchmesser = *vk.durchmesserText;
@@ -297,11 +300,9 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
         throw *fehler;
     if (ende != RunEnd::Completed) {
         if (form.fokus == QStringLiteral("Combo1"))
-            throw FalscheEingabe{QStringLiteral("--material"),
-                                 QStringLiteral("relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt? (bestätigen mit --er-bestaetigt)")};
+            throw FalscheEingabe{QStringLiteral("--material"), ablehnung::erUeber20() + QStringLiteral(" (bestätigen mit --er-bestaetigt)")};
         throw FalscheEingabe{e.genannt(QStringLiteral("leiter"), e.leiter),
-                             QStringLiteral("Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm und muss dünner sein als %1)")
-                                 .arg(e.genannt(QStringLiteral("aussen"), e.aussen))};
+                             ablehnung::durchmesserZuGering(e.genannt(QStringLiteral("aussen"), e.aussen))};
     }
     BeamLauf lauf;
     lauf.eingaben = e;

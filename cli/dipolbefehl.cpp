@@ -2,6 +2,7 @@
 
 #include "beam/eingaben.h"
 #include "cli/json.h"
+#include "common/ablehnungen.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
 
@@ -12,24 +13,19 @@ namespace {
 
 const QString Komma = QStringLiteral(",");
 
-// What a field means, for the line that refuses it, and the option that sets it.
-struct FeldName {
-    const char* option;
-    const char* bedeutung;
-};
-
-FeldName feldName(ZusatzDipolFeld feld)
+// The option that sets a field.
+QString optionFuer(ZusatzDipolFeld feld)
 {
     switch (feld) {
-    case ZusatzDipolFeld::Text1: return {"--resonanz", "die gewünschte Resonanzfrequenz des Zusatzdipols"};
-    case ZusatzDipolFeld::Text2: return {"--unterste", "die unterste Resonanzfrequenz des Erreger-Dipols"};
-    case ZusatzDipolFeld::Text3: return {"--impedanz", "die gewünschte Impedanz im Speisepunkt"};
-    case ZusatzDipolFeld::Text4: return {"--durchmesser", "der Drahtdurchmesser des Zusatzdipols"};
-    case ZusatzDipolFeld::Text5: return {"--erreger-durchmesser", "der Drahtdurchmesser des Erreger-Dipols"};
-    case ZusatzDipolFeld::Text6: return {"--vk", "der Verkürzungsfaktor"};
+    case ZusatzDipolFeld::Text1: return QStringLiteral("--resonanz");
+    case ZusatzDipolFeld::Text2: return QStringLiteral("--unterste");
+    case ZusatzDipolFeld::Text3: return QStringLiteral("--impedanz");
+    case ZusatzDipolFeld::Text4: return QStringLiteral("--durchmesser");
+    case ZusatzDipolFeld::Text5: return QStringLiteral("--erreger-durchmesser");
+    case ZusatzDipolFeld::Text6: return QStringLiteral("--vk");
     case ZusatzDipolFeld::Keins: break;
     }
-    return {"", ""};
+    return QString();
 }
 
 // A field left to its start value took it from another option (or from nothing); the line
@@ -69,35 +65,29 @@ QString erwaehnt(const QString& option, bool gesetzt, const QString& vorgabe)
     return gesetzt ? option : QStringLiteral("Vorgabe von %1: %2").arg(option, vorgabe);
 }
 
-// The window beeps and puts the focus into a field; here that is one line and status 2.
+// The window beeps and puts the focus into a field; here that is one line and status 2,
+// with the window's reason for the field's last beep.
 [[noreturn]] void verweigere(const DipolLauf& lauf)
 {
     const ZusatzDipolErgebnis& r = lauf.ergebnis;
-    const FeldName name = feldName(r.fokus);
-    const QString option = QString::fromLatin1(name.option);
+    const QString option = optionFuer(r.fokus);
+    const QString grund = r.gruende.value(r.gruende.size() - 1);
     // A typed text that holds no number, or one too large, is refused for that first.
     if (herkunft(lauf, r.fokus).isEmpty())
         pruefeFeldZahl(option, feldText(lauf.felder, r.fokus));
     // A wire too thick for its place names its option with the default it took.
     const QString draht = option + herkunft(lauf, r.fokus);
     if (r.fokus == ZusatzDipolFeld::Text5 && r.text5) {
-        // Without the calculator no height was given: the limit then follows from the wavelength.
-        if (!lauf.beam.vkRechner)
-            throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens %1 mm dick sein").arg(*r.text5)};
-        throw FalscheEingabe{draht, QStringLiteral("der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt "
-                                                    "(%2), also höchstens %1 mm")
-                                         .arg(*r.text5, erwaehnt(QStringLiteral("--hoehe"), lauf.beam.gesetzt.contains(QStringLiteral("hoehe")),
-                                                                 lauf.beam.hoehe + QStringLiteral(" m")))};
+        // With the calculator the limit is half its height, which the line names as given.
+        const QString hoehe = lauf.beam.vkRechner ? erwaehnt(QStringLiteral("--hoehe"), lauf.beam.gesetzt.contains(QStringLiteral("hoehe")),
+                                                             lauf.beam.hoehe + QStringLiteral(" m"))
+                                                  : QString();
+        throw FalscheEingabe{draht, ablehnung::erregerDrahtZuDick(*r.text5, lauf.beam.vkRechner, hoehe)};
     }
-    if (r.fokus == ZusatzDipolFeld::Text4) {
-        // Not a zero field: the field was read, so it failed the gap between the wires.
-        if (ZahlAusText(lauf.felder.text4) > 0) {
-            if (r.text4)
-                throw FalscheEingabe{draht, QStringLiteral("der Draht muss dünner sein als die Lücke zwischen den Drähten, hier %1 mm").arg(*r.text4)};
-            throw FalscheEingabe{draht, QStringLiteral("zwischen den Drähten bleibt keine Lücke (Impedanz zu klein oder Drähte zu dick)")};
-        }
-    }
-    throw FalscheEingabe{option, QStringLiteral("%1 muss eine Zahl über 0 sein%2").arg(QString::fromUtf8(name.bedeutung), herkunft(lauf, r.fokus))};
+    // Not a zero field: the field was read, so it failed the gap between the wires.
+    if (r.fokus == ZusatzDipolFeld::Text4 && ZahlAusText(lauf.felder.text4) > 0)
+        throw FalscheEingabe{draht, grund};
+    throw FalscheEingabe{option, grund + herkunft(lauf, r.fokus)};
 }
 
 } // namespace
@@ -153,7 +143,7 @@ DipolEingaben dipolEingaben(const Befehl& befehl)
     if (e.vk && befehl.gesetzt(QStringLiteral("beam-vk"))) {
         pruefeZahlText(QStringLiteral("--vk"), *e.vk, 7);
         if (pruefeVk(liesFeld(*e.vk)) == VkPruefung::Ungueltig)
-            throw FalscheEingabe{QStringLiteral("--vk"), VkHinweis.trimmed()};
+            throw FalscheEingabe{QStringLiteral("--vk"), ablehnung::vkUngueltig()};
     }
     return e;
 }
@@ -208,9 +198,8 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
     // not allow. Here that is bad input like every other beep into a field.
     if (lauf.ergebnis.fokus == ZusatzDipolFeld::Text1)
         throw FalscheEingabe{QStringLiteral("--resonanz"),
-                             QStringLiteral("liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (%1); "
-                                            "der Zusatzdipol muss kürzer sein als der Erreger-Dipol")
-                                 .arg(erwaehnt(QStringLiteral("--unterste"), eingaben.unterste.has_value(), f.text2 + QStringLiteral(" MHz")))};
+                             ablehnung::resonanzUnterErreger(
+                                 erwaehnt(QStringLiteral("--unterste"), eingaben.unterste.has_value(), f.text2 + QStringLiteral(" MHz")))};
     return lauf;
 }
 

@@ -66,11 +66,11 @@ int vkBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err)
     const VkRechnung r = VkBerechnen(e, Komma);
     if (r.stopp == VkFeld::Text1) {
         pruefeFeldZahl(QStringLiteral("--frequenz"), e.frequenz);
-        throw FalscheEingabe{QStringLiteral("--frequenz"), QStringLiteral("die Frequenz fehlt (0, negativ oder keine Zahl)")};
+        throw FalscheEingabe{QStringLiteral("--frequenz"), r.grund};
     }
     if (r.stopp == VkFeld::Text2) {
         pruefeFeldZahl(QStringLiteral("--hoehe"), e.hoehe);
-        throw FalscheEingabe{QStringLiteral("--hoehe"), QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen")};
+        throw FalscheEingabe{QStringLiteral("--hoehe"), r.grund};
     }
     const QString durchmesser = r.durchmesserText.value_or(e.durchmesser);
     if (r.durchmesserText)
@@ -121,15 +121,9 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
     }
     switch (r.stopp) {
     case PruningFeld::Keins: break;
-    case PruningFeld::Text1:
-        throw FalscheEingabe{QStringLiteral("--laenge"), QStringLiteral("die jetzige Antennenlänge fehlt (0 oder keine Zahl)")};
-    case PruningFeld::Text2:
-        throw FalscheEingabe{QStringLiteral("--ist"), QStringLiteral("die gemessene Resonanzfrequenz fehlt (0 oder keine Zahl)")};
-    case PruningFeld::Text3:
-        if (r.fSoll == 0)
-            throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanzfrequenz fehlt (0 oder keine Zahl)")};
-        throw FalscheEingabe{QStringLiteral("--soll"),
-                             QStringLiteral("zu weit von der gemessenen Resonanz (--ist / --soll muss zwischen 0,66 und 1,3 liegen)")};
+    case PruningFeld::Text1: throw FalscheEingabe{QStringLiteral("--laenge"), r.grund};
+    case PruningFeld::Text2: throw FalscheEingabe{QStringLiteral("--ist"), r.grund};
+    case PruningFeld::Text3: throw FalscheEingabe{QStringLiteral("--soll"), r.grund};
     }
     if (befehl.gesetzt(QStringLiteral("json"))) {
         out << rechnerJson({{"laenge", e.laenge}, {"ist", e.fIst}, {"soll", e.fSoll}}, {},

@@ -8,6 +8,7 @@
 struct Failure : std::exception {
     int number;
     QString description;
+    QString feld;  // the input the failing value came from, where that is known; else empty
 
     Failure(int number, QString description) : number(number), description(std::move(description)) {}
     const char* what() const noexcept override { return "Failure"; }

@@ -1,5 +1,6 @@
 #include "common/numbertext.h"
 
+#include "common/ablehnungen.h"
 #include "common/failure.h"
 #include "platform/ui.h"
 
@@ -134,7 +135,7 @@ int TastenFilter(int keyCode, QString allowed)
     allowed += QChar(8);
     if (keyCode > 0 && keyCode <= 0xFFFF && allowed.contains(QChar(char16_t(keyCode))))
         return keyCode;
-    ui::beep();
+    ui::beep(ablehnung::zeichenNichtErlaubt());
     ui::processEvents();
     return 0;
 }

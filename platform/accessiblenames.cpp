@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QPalette>
 #include <QTimer>
 #include <QVariant>
 
@@ -10,6 +11,10 @@ namespace {
 constexpr const char* captionProperty = "spokenCaption";
 constexpr const char* unitProperty = "spokenUnit";
 constexpr const char* heldProperty = "spokenHeld";
+constexpr const char* staleProperty = "staleResult";
+constexpr const char* ownPaletteProperty = "staleOwnPalette";
+constexpr const char* paletteProperty = "staleFreshPalette";
+const QColor staleGrey(128, 128, 128);  // the desktop's usual colour of text that does not count
 } // namespace
 
 QString spokenCaption(const QString& caption)
@@ -52,9 +57,10 @@ QString resultName(const QLabel* result)
     const QString caption = result->property(captionProperty).toString();
     const QString text = result->text().trimmed();
     if (text.isEmpty() || caption.isEmpty())
-        return text.isEmpty() ? caption : text;
+        return text.isEmpty() ? caption : text + (isStale(result) ? QStringLiteral(" (veraltet)") : QString());
     const QString unit = result->property(unitProperty).toString();
-    return caption + QStringLiteral(": ") + text + (unit.isEmpty() ? QString() : u' ' + unit);
+    const QString stale = isStale(result) ? QStringLiteral(" (veraltet)") : QString();
+    return caption + QStringLiteral(": ") + text + (unit.isEmpty() ? QString() : u' ' + unit) + stale;
 }
 
 void showResult(QLabel* result, const QString& text)
@@ -155,10 +161,35 @@ HeldResults::~HeldResults()
             continue;
         result->setProperty(heldProperty, false);
         result->setAccessibleName(resultName(result));
-        if (result->isVisibleTo(result->window()) && !result->text().trimmed().isEmpty()) {
+        // A result left from an earlier calculation is no news.
+        if (result->isVisibleTo(result->window()) && !result->text().trimmed().isEmpty() && !isStale(result)) {
             told << result->accessibleName();
             window = result->window();
         }
     }
     announce(window, told.join(QStringLiteral("; ")));
+}
+
+bool isStale(const QLabel* result) { return result->property(staleProperty).toBool(); }
+
+void markStale(QLabel* result, bool stale)
+{
+    if (isStale(result) == stale)
+        return;
+    result->setProperty(staleProperty, stale);
+    const QPalette::ColorRole role = result->foregroundRole();
+    if (stale) {
+        result->setProperty(ownPaletteProperty, result->testAttribute(Qt::WA_SetPalette));
+        result->setProperty(paletteProperty, QVariant::fromValue(result->palette()));
+        QPalette grey = result->palette();
+        grey.setColor(role, staleGrey);
+        result->setPalette(grey);
+    } else if (result->palette().color(role) == staleGrey) {
+        // A colour written since (a new value out of range) stays.
+        result->setPalette(result->property(ownPaletteProperty).toBool() ? result->property(paletteProperty).value<QPalette>()
+                                                                        : QPalette());
+    }
+    result->setAccessibleDescription(stale ? QStringLiteral("veraltet") : QString());
+    if (!result->property(heldProperty).toBool())
+        result->setAccessibleName(resultName(result));
 }

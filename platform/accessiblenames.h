@@ -31,6 +31,12 @@ void showResult(QLabel* result, const QString& text);
 // about the input just left): once the window shows, and unless the label is held.
 void tellResult(QLabel* result, const QString& text);
 
+// Marks a result that no longer belongs to the inputs (they changed, or the calculation was
+// refused) or, with false, one just computed. A stale result keeps its text but is greyed,
+// and a screen reader hears "veraltet" with it; its own colour comes back with the mark's end.
+void markStale(QLabel* result, bool stale);
+bool isStale(const QLabel* result);
+
 // A line that only decorates a form is read as a divider, not as one more frame of its group.
 void markDecorationLine(QFrame* line);
 
@@ -43,8 +49,8 @@ QString resultName(const QLabel* result);
 void announce(QWidget* window, const QString& text);
 
 // While it lives, showResult() on the labels changes only what is shown; when it ends each
-// label's finished text is made known once, and those that hold a text are announced together
-// in one notification. A calculation that writes its results piece by piece holds one, so
+// label's finished text is made known once, and those that hold a current (not stale) text are
+// announced together in one notification. A calculation that writes its results piece by piece holds one, so
 // that a listener hears one whole result instead of every piece.
 class HeldResults {
 public:

@@ -137,7 +137,7 @@ std::optional<QString> QtUi::inputBox(const QString& prompt, const QString& titl
     return answer;
 }
 
-void QtUi::beep() { QApplication::beep(); }
+void QtUi::beep(const QString&) { QApplication::beep(); }
 
 void QtUi::setBusyCursor(bool busy)
 {

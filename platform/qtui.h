@@ -7,7 +7,7 @@ class QtUi final : public ui::Services {
 public:
     ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
-    void beep() override;
+    void beep(const QString& reason) override;
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     std::optional<QString> openFileName(QWidget* parent, const ui::FileDialogRequest& request) override;

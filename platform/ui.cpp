@@ -25,7 +25,7 @@ Answer SilentServices::messageBox(const QString&, const QString&, Buttons button
     return Answer::Abort;
 }
 std::optional<QString> SilentServices::inputBox(const QString&, const QString&, const QString&) { return std::nullopt; }
-void SilentServices::beep() {}
+void SilentServices::beep(const QString&) {}
 void SilentServices::setBusyCursor(bool) {}
 void SilentServices::processEvents() {}
 std::optional<QString> SilentServices::openFileName(QWidget*, const FileDialogRequest&) { return std::nullopt; }

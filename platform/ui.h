@@ -50,7 +50,9 @@ public:
     virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
     // Input box: the answer, or nothing when the user cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) = 0;
-    virtual void beep() = 0;
+    // The beep of a refused or corrected input. The reason says, in German, what is wrong
+    // with which field; the desktop may make no sound, so the form also shows the reason.
+    virtual void beep(const QString& reason) = 0;
     virtual void setBusyCursor(bool busy) = 0;
     virtual void processEvents() = 0;
 
@@ -72,7 +74,7 @@ class SilentServices : public Services {
 public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
-    void beep() override;
+    void beep(const QString& reason) override;
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -90,7 +92,7 @@ inline Answer messageBox(const QString& text, const QString& title, Buttons butt
 {
     return services().messageBox(text, title, buttons, icon);
 }
-inline void beep() { services().beep(); }
+inline void beep(const QString& reason) { services().beep(reason); }
 inline void processEvents() { services().processEvents(); }
 inline void setBusyCursor(bool busy) { services().setBusyCursor(busy); }
 

@@ -5,6 +5,7 @@
 #include "common/numberformat.h"
 #include "platform/accessiblenames.h"
 #include "platform/formcontrols.h"
+#include "platform/refusal.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "vf/vkcalculation.h"
@@ -57,7 +58,8 @@ QLabel* result(QWidget* parent, const char* name, const QString& tip = QString()
 } // namespace
 
 frmVk::frmVk(FrameServices& frame, std::function<frmHauptform&()> hauptform, Rolle rolle, QWidget* parent)
-    : QWidget(parent), frame(frame), hauptform(std::move(hauptform)), role(rolle)
+    : QWidget(parent), frame(frame), hauptform(std::move(hauptform)), role(rolle),
+      grundAnzeige(new RefusalNotice(this, &frame))
 {
     setObjectName(QStringLiteral("frmVk"));
     setWindowTitle(vkCaption);
@@ -66,6 +68,10 @@ frmVk::frmVk(FrameServices& frame, std::function<frmHauptform&()> hauptform, Rol
 
     connect(Command1, &QPushButton::clicked, this, &frmVk::Command1_Click);
     connect(mnuVkübernehmen, &QAction::triggered, this, &frmVk::mnuVkübernehmen_Click);
+    // A result computed from other inputs than those in the fields now is stale.
+    for (QLineEdit* field : {Text1, Text2, Text3})
+        connect(field, &QLineEdit::textEdited, this, [this] { markResults(true); });
+    connect(mnuErdbodenKor, &QAction::triggered, this, [this] { markResults(true); });
 
     Form_Load();
     if (role == Rolle::Pruning)
@@ -193,8 +199,10 @@ void frmVk::Form_Load()
     Text1->setText(beam.Text1->text());
     Text2->setText(VkStartHoehe(Text1->text(), localeDecimal()));
     Text3->setText(beam.Text7->text());
-    for (QLabel* l : {Label5, Label7, Label9, Label11})
+    for (QLabel* l : {Label5, Label7, Label9, Label11}) {
+        markStale(l, false);
         showResult(l, QString());
+    }
     mnuErdbodenKor->setChecked(false);
     // A window loaded again starts as drawn: check mark and colours too.
     mnuVkübernehmen->setChecked(true);
@@ -314,22 +322,46 @@ void frmVk::Command1_Click()
         vkRechnen();
 }
 
-void frmVk::stopAt(QLineEdit* field) { field->setFocus(Qt::OtherFocusReason); }
+QList<QLabel*> frmVk::results() const
+{
+    if (role == Rolle::Pruning)
+        return {Label5, Label7, Label9, Label11};
+    return {Label7, Label5, Label9};
+}
+
+void frmVk::markResults(bool stale)
+{
+    for (QLabel* result : results())
+        if (!stale || !result->text().isEmpty())
+            markStale(result, stale);
+}
 
 void frmVk::vkRechnen()
 {
     const VkRechnung r = VkBerechnen({Text1->text(), Text2->text(), Text3->text(), mnuErdbodenKor->isChecked(), VkErgebnis},
                                      localeDecimal());
-    if (r.beep)
-        ui::beep();
     if (r.hoeheText)
         Text2->setText(*r.hoeheText);
+    QLineEdit* stop = nullptr;
     switch (r.stopp) {
-    case VkFeld::Text1: stopAt(Text1); return;
-    case VkFeld::Text2: stopAt(Text2); return;
-    case VkFeld::Text3: stopAt(Text3); return;
+    case VkFeld::Text1: stop = Text1; break;
+    case VkFeld::Text2: stop = Text2; break;
+    case VkFeld::Text3: stop = Text3; break;
     case VkFeld::Keins: break;
     }
+    if (stop) {
+        markResults(true);
+        grundAnzeige->refuse(stop, r.grund);
+        return;
+    }
+    // A corrected diameter beeps; the calculation goes on with it.
+    if (r.beep) {
+        ui::beep(r.grund);
+        grundAnzeige->show(r.grund);
+    } else {
+        grundAnzeige->clear();
+    }
+    markResults(false);
     setTextColour(Text3, r.durchmesserRot ? hellrot : schwarz);
     if (r.durchmesserText)
         Text3->setText(*r.durchmesserText);
@@ -349,12 +381,20 @@ void frmVk::vkRechnen()
 void frmVk::pruningRechnen()
 {
     const PruningErgebnis r = PruningBerechnen({Text1->text(), Text2->text(), Text3->text()}, localeDecimal());
+    QLineEdit* stop = nullptr;
     switch (r.stopp) {
-    case PruningFeld::Text1: ui::beep(); stopAt(Text1); return;
-    case PruningFeld::Text2: ui::beep(); stopAt(Text2); return;
-    case PruningFeld::Text3: ui::beep(); stopAt(Text3); return;
+    case PruningFeld::Text1: stop = Text1; break;
+    case PruningFeld::Text2: stop = Text2; break;
+    case PruningFeld::Text3: stop = Text3; break;
     case PruningFeld::Keins: break;
     }
+    if (stop) {
+        markResults(true);
+        grundAnzeige->refuse(stop, r.grund);
+        return;
+    }
+    grundAnzeige->clear();
+    markResults(false);
     setTextColour(Label5, r.vfRot ? hellrot : schwarz);
     showResult(Label5, r.vfGesamt);
     showResult(Label7, r.laengeNeu);

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class RefusalNotice;
 class frmHauptform;
 
 class frmVk : public QWidget, public MdiChild, public VkRechnerZustand {
@@ -78,10 +79,12 @@ private:
     void vkRechnen();
     void pruningRechnen();
     void uebergeben();
-    void stopAt(QLineEdit* field);
+    QList<QLabel*> results() const;
+    void markResults(bool stale);
 
     FrameServices& frame;
     std::function<frmHauptform&()> hauptform;
     Rolle role;
     bool isLoaded = false;
+    RefusalNotice* grundAnzeige;
 };

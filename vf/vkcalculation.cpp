@@ -1,5 +1,6 @@
 #include "vf/vkcalculation.h"
 
+#include "common/ablehnungen.h"
 #include "common/checkedmath.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
@@ -16,6 +17,23 @@ float lies(const QString& text)
         return 0;
     }
 }
+VkRechnung stopp(VkRechnung& r, VkFeld feld, const QString& grund)
+{
+    r.stopp = feld;
+    r.beep = true;
+    r.grund = grund;
+    return r;
+}
+
+// Refused after computing: the window shows nothing of this run, the last result stays.
+VkRechnung ohneErgebnis(const VkRechnung& gerechnet, const VkEingabe& e, VkFeld feld, const QString& grund)
+{
+    VkRechnung r;
+    r.vkErgebnis = e.vkBisher;
+    r.f = gerechnet.f;
+    r.h = gerechnet.h;
+    return stopp(r, feld, grund);
+}
 } // namespace
 
 VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
@@ -25,17 +43,12 @@ VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
     r.f = lies(e.frequenz);
     // A frequency below zero has no wavelength: it would hand a negative wire diameter to the
     // beam form, so it is refused like a missing one.
-    if (!(r.f > 0)) {
-        r.stopp = VkFeld::Text1;
-        r.beep = true;
-        return r;
-    }
+    if (!(r.f > 0))
+        return stopp(r, VkFeld::Text1, ablehnung::frequenzFehlt());
     r.h = lies(e.hoehe);
     if (r.h < 0.01f) {
         r.hoeheText = QStringLiteral("0,01");
-        r.stopp = VkFeld::Text2;
-        r.beep = true;
-        return r;
+        return stopp(r, VkFeld::Text2, ablehnung::hoeheZuKlein());
     }
     r.d = lies(e.durchmesser);
 
@@ -51,12 +64,25 @@ VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
     if (r.d < 0.1f) {
         r.d = 0.1f;
         r.durchmesserText = generalSingle(r.d, decimal);
+        r.grund = ablehnung::durchmesserMindestens(*r.durchmesserText);
     } else if (r.d > twice) {
-        r.d = r.d > half && half < twice ? half : twice;
+        const bool wellenlaenge = r.d > half && half < twice;
+        r.d = wellenlaenge ? half : twice;
         r.durchmesserText = formatSingle(r.d, u"#####0.0", decimal);
+        r.grund = wellenlaenge ? ablehnung::durchmesserWellenlaenge(*r.durchmesserText)
+                               : ablehnung::durchmesserHoehe(*r.durchmesserText);
     } else if (r.d > half) {
         r.d = half;
         r.durchmesserText = formatSingle(r.d, u"#####0.0", decimal);
+        r.grund = ablehnung::durchmesserWellenlaenge(*r.durchmesserText);
+    }
+    // A diameter shown as 0,0 would be handed to the beam form, whose ground correction then
+    // divides by it.
+    if (r.durchmesserText && lies(*r.durchmesserText) == 0) {
+        // A limit of 0 is one whose arithmetic failed: the height or the wavelength overflowed.
+        if (twice == 0)
+            return ohneErgebnis(r, e, VkFeld::Text2, ablehnung::hoeheZuGross());
+        return ohneErgebnis(r, e, VkFeld::Text1, half == 0 ? ablehnung::frequenzZuKlein() : ablehnung::durchmesserNull());
     }
     r.durchmesserRot = r.durchmesserText.has_value();
     r.beep = r.durchmesserRot;
@@ -76,6 +102,8 @@ VkRechnung VkBerechnen(const VkEingabe& e, const QString& decimal)
         [&] { r.vkErgebnis = checked::single(double(r.v) + r.c); },
     });
     r.vk = formatSingle(r.vkErgebnis, u"0.00#", decimal);
+    if (!(r.vkErgebnis > 0 && r.vkErgebnis <= 1))
+        return ohneErgebnis(r, e, VkFeld::Text1, ablehnung::vkAusserhalb(r.vk));
     return r;
 }
 

@@ -20,6 +20,7 @@ struct VkEingabe {
 struct VkRechnung {
     VkFeld stopp = VkFeld::Keins;  // Keins: the calculation ran to its end
     bool beep = false;             // a stop, or a corrected diameter
+    QString grund;                 // why it beeped: what is wrong with which field
 
     std::optional<QString> hoeheText;  // the height field's new text (after a stop on the height)
     std::optional<QString> durchmesserText;  // the corrected diameter, when it was out of range
@@ -41,7 +42,9 @@ struct VkRechnung {
 
 // Runs the calculation. Every step whose arithmetic fails is skipped and its value stays 0
 // (the result stays `vkBisher`); the calculation itself never fails. `decimal` is the
-// separator of the texts it writes.
+// separator of the texts it writes. A frequency so high that the diameter would be corrected
+// to 0,0 mm, or inputs that give a velocity factor outside above 0 to 1, stop it at the
+// frequency like a missing one: such a factor must never reach the beam form.
 VkRechnung VkBerechnen(const VkEingabe& eingabe, const QString& decimal);
 
 // What a hand-over writes into the beam form: the velocity factor, and the frequency when the

@@ -342,6 +342,88 @@ private slots:
         QCOMPARE(notifications(probe, &vk), QStringList{spoken.join(QStringLiteral("; "))});
     }
 
+    // A refusal is told once, away from the focus, as the status line shows it; the results it
+    // leaves standing are heard as stale.
+    void refusalIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("inputs");  // first those of a complete calculation, then the refused ones
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("staleResult");
+        QTest::newRow("calculator without frequency") << "vk" << QStringList{"14,2", "10", "2", "", "10", "2"}
+                                                      << "Die Frequenz fehlt (0, negativ oder keine Zahl)" << "Label9";
+        QTest::newRow("calculator factor above 1") << "vk" << QStringList{"14,2", "10", "2", "500", "10", "2"}
+                                                   << "Die Frequenz ergibt einen Verkürzungsfaktor von 1,041 (sinnvoll: über 0 bis 1)" << "Label9";
+        QTest::newRow("pruning too far") << "pruning" << QStringList{"10,9", "14", "14,2", "10", "13,1", "10"}
+                                         << "Zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen"
+                                         << "Label11";
+        QTest::newRow("dipole without impedance") << "dipol" << QStringList{"21", "14", "300", "21", "14", ""}
+                                                  << "Die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein" << "Label8";
+        QTest::newRow("beam factor 1") << "beam" << QStringList{"1"}
+                                       << "Ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet" << "";
+    }
+    void refusalIsToldOnce()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, told);
+        QFETCH(QString, staleResult);
+        FakeUi fake;
+        ClosingFrame frame;
+        frmHauptform beam(frame);
+        std::unique_ptr<QWidget> form;
+        QList<QLineEdit*> fields;
+        QPushButton* calculate = nullptr;
+        if (window == u"beam") {
+            fields = {beam.Text4};
+        } else if (window == u"dipol") {
+            ZusatzDipolQuellen quellen;
+            quellen.frame = &frame;
+            quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
+            quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+            auto* dipol = new ZusatzDipol(quellen);
+            form.reset(dipol);
+            fields = {dipol->Text1, dipol->Text2, dipol->Text3};
+            calculate = dipol->Command1;
+        } else {
+            auto* vk = new frmVk(frame, [&]() -> frmHauptform& { return beam; },
+                                 window == u"vk" ? frmVk::Rolle::Verkuerzungsfaktor : frmVk::Rolle::Pruning);
+            form.reset(vk);
+            fields = {vk->Text1, vk->Text2, vk->Text3};
+            calculate = vk->Command1;
+        }
+        QWidget* shown = form ? form.get() : &beam;
+        shown->show();
+        QApplication::setActiveWindow(shown);
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        if (calculate) {
+            for (int i = 0; i < fields.size(); ++i)
+                fields[i]->setText(inputs[i]);
+            calculate->click();
+        }
+        AccessibilityProbe probe;
+        if (!probe.active())
+            QSKIP("no accessibility layer on this platform");
+        if (calculate) {
+            for (int i = 0; i < fields.size(); ++i)
+                fields[i]->setText(inputs[fields.size() + i]);
+            calculate->click();
+        } else {
+            fields[0]->setFocus(Qt::TabFocusReason);
+            fields[0]->setText(inputs[0]);
+            beam.Text1->setFocus(Qt::TabFocusReason);
+        }
+        QCOMPARE(frame.text, told);
+        QCOMPARE(notifications(probe, shown), QStringList{told});
+        if (!staleResult.isEmpty()) {
+            auto* result = shown->findChild<QLabel*>(staleResult);
+            const auto heard = probe.of(result, QAccessible::NameChanged);
+            QVERIFY(!heard.isEmpty());
+            QVERIFY2(heard.last().name.endsWith(QStringLiteral(" (veraltet)")), qPrintable(heard.last().name));
+            QCOMPARE(accessibleDescription(result), QStringLiteral("veraltet"));
+        }
+    }
+
     // The additional dipole: every field by its caption, the results with theirs.
     void dipoleNames_data()
     {

@@ -248,7 +248,9 @@ private slots:
         BeamValues v;
         QCOMPARE(run(form, &v), RunEnd::Aborted);
         QCOMPARE(fake.messages.size(), 2);
-        QCOMPARE(fake.messages[0].text, QStringLiteral("Überlauf\r\nBitte kleinere Werte verwenden."));
+        // The box names the inputs the failing value came from.
+        QCOMPARE(fake.messages[0].text, QStringLiteral("Überlauf\r\nBitte kleinere Werte verwenden.\r\n"
+                                                       "Eingabe: Gesamt Beam (Frequenz) und Verkürzungsfaktor"));
         QCOMPARE(v.out.LgD, 0.0f);
         QCOMPARE(form.label3, QStringLiteral("old"));
     }
@@ -262,6 +264,7 @@ private slots:
         QCOMPARE(run(form), RunEnd::Aborted);
         QCOMPARE(fake.messages.size(), 1);
         QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Überlauf")));
+        QVERIFY(fake.messages[0].text.endsWith(QStringLiteral("\r\nEingabe: Gesamt Beam (Frequenz)")));
         QCOMPARE(form.t1, QStringLiteral("1e39"));
     }
 

@@ -4,6 +4,7 @@
 #include "tests/support/dateigrenze.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/staleresult.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -283,6 +284,136 @@ private slots:
         QCOMPARE(form->Text1->text(), QStringLiteral("14,2"));
         QCOMPARE(fake->beeps, 2);
         QCOMPARE(form->Label3->text(), QString());
+    }
+
+    // Every refusal of the form says why, also where the desktop makes no sound: the beep
+    // carries the reason and the status line shows it until the next key typed into the form.
+    void refusalSaysWhy_data()
+    {
+        QTest::addColumn<QString>("how");       // "leave" the factor field, "type" a key, "calculate"
+        QTest::addColumn<QString>("material");  // insulation chosen first; empty: bare wire
+        QTest::addColumn<QString>("text");      // typed into the factor field, or the conductor field
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("focus");     // the field that has the focus, its text selected after a calculation
+        QTest::newRow("factor above 1") << "leave" << "" << "1,5" << "Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen" << "Text1";
+        QTest::newRow("factor 1") << "leave" << "" << "1" << "ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet" << "Text1";
+        QTest::newRow("letter in the frequency") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt" << "Text1";
+        QTest::newRow("conductor too thin") << "calculate" << "2,3" << "0"
+                                            << "Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als der Außendurchmesser)"
+                                            << "Text7";
+        QTest::newRow("permittivity above 20, answered No") << "calculate" << "25" << "1"
+                                                            << "relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?" << "Combo1";
+    }
+    void refusalSaysWhy()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, material);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        QFETCH(QString, focus);
+        if (!material.isEmpty()) {
+            form->Combo1->setCurrentIndex(5);
+            form->Combo1->activated(5);
+            form->Combo1->setEditText(material);
+        }
+        fake->answers = {ui::Answer::No};
+        if (how == u"leave") {
+            ::focus(form->Text4);
+            form->Text4->setText(text);
+            ::focus(form->Text1);
+        } else if (how == u"type") {
+            ::focus(form->Text1);
+            QTest::keyClicks(form->Text1, text);
+        } else {
+            form->Text7->setText(text);
+            form->Command1->click();
+        }
+        QCOMPARE(fake->beepReasons.value(fake->beepReasons.size() - 1), reason);
+        QCOMPARE(frame.text, asSentence(reason));
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == form->Combo1->lineEdit())
+            focused = form->Combo1;
+        QCOMPARE(focused->objectName(), focus);
+        if (how == u"calculate") {
+            auto* combo = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(edit && edit->hasSelectedText() && edit->selectedText() == edit->text());
+        }
+        // Moving on shows the reason still; the next key typed ends it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(frame.text, asSentence(reason));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        QCOMPARE(frame.text, QStringLiteral("Status:"));
+    }
+
+    // After a calculation, a changed input leaves the results standing but marks them stale
+    // until the next calculation; what only rewrites the same input does not.
+    void staleResults_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("resonancesStale");  // the two self-resonances, unless the change clears them
+        QTest::addColumn<bool>("infoStale");
+        QTest::newRow("nothing") << "" << false << false;
+        QTest::newRow("factor rewritten with the same value") << "factor 0,950" << false << false;
+        QTest::newRow("form activated again") << "activate" << false << false;
+        QTest::newRow("factor typed") << "factor 0,9" << true << true;
+        QTest::newRow("insulation chosen") << "insulation" << true << true;
+        QTest::newRow("conductor typed") << "conductor 2" << true << true;
+        QTest::newRow("range button clears the resonances") << "range" << false << true;
+        QTest::newRow("frequency typed clears the resonances") << "frequency" << false << true;
+        // The hint below says why; the resonances belong to the last complete run.
+        QTest::newRow("calculation refused") << "refused" << true << false;
+        QTest::newRow("calculated again") << "again" << false << false;
+    }
+    void staleResults()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, resonancesStale);
+        QFETCH(bool, infoStale);
+        form->Text1->setText(QStringLiteral("14,2"));
+        form->Text4->setText(QStringLiteral("0,95"));
+        form->Command1->click();
+        const QString info = form->Info->text();
+        QVERIFY(info.startsWith(QStringLiteral("Berechnet für")));
+        for (QLabel* result : {form->Label3, form->Label5, form->Info})
+            QVERIFY(shownCurrent(result));
+
+        if (change.startsWith(u"factor "))
+            form->Text4->setText(change.mid(7));
+        else if (change.startsWith(u"conductor "))
+            form->Text7->setText(change.mid(10));
+        else if (change == u"activate")
+            form->childActivated();
+        else if (change == u"insulation") {
+            form->Combo1->setCurrentIndex(5);
+            form->Combo1->activated(5);
+        } else if (change == u"range")
+            form->option1(0)->click();
+        else if (change == u"frequency")
+            QTest::keyClick(form->Text1, Qt::Key_5);
+        else if (change == u"refused") {
+            form->Combo1->setCurrentIndex(5);
+            form->Combo1->activated(5);
+            form->Text7->setText(QStringLiteral("0"));
+            form->Command1->click();
+        } else if (change == u"again") {
+            form->Text4->setText(QStringLiteral("0,9"));
+            form->Command1->click();
+        }
+
+        if (form->Label3->text().isEmpty()) {
+            QVERIFY(!resonancesStale);
+            QVERIFY(shownCurrent(form->Label3) && shownCurrent(form->Label5));
+        } else {
+            for (QLabel* result : {form->Label3, form->Label5})
+                QVERIFY2(resonancesStale ? shownStale(result) : shownCurrent(result), qPrintable(result->objectName()));
+        }
+        QVERIFY(infoStale ? shownStale(form->Info) : shownCurrent(form->Info));
+        // Stale results keep their texts.
+        if (resonancesStale)
+            QVERIFY(!form->Label3->text().isEmpty());
+        if (infoStale)
+            QCOMPARE(form->Info->text(), info);
     }
 
     void spinnerSteps_data()

@@ -4,7 +4,9 @@
 #include "vf/groundcorrection.h"
 #include "tests/support/fakevkrechner.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fakeframe.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/staleresult.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -392,13 +394,20 @@ private slots:
         QCOMPARE(fake.messages[0].title, QStringLiteral(" Fehler "));
         QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Fehler 11: Division durch Null")));
         module1().ZusatzVerkuerzung = 0;
+        // A number beyond single precision: the box names the field it stands in.
+        form.Text3->setText(QStringLiteral("1e39"));
+        form.Command1->click();
+        QCOMPARE(fake.messages.size(), 2);
+        QCOMPARE(fake.messages[1].text, QStringLiteral("Fehler 6: Überlauf\r\nEingabe: die gewünschte Impedanz im Speisepunkt"));
+        form.Text3->setText(QStringLiteral("300"));
         form.Text1->setText(QStringLiteral("28"));
         form.Command1->click();
         QCOMPARE(form.Label10->text(), QStringLiteral("5,089"));
     }
 
     // A warning writes the offered diameter into its field, selected for typing over; each
-    // warning beeps once.
+    // warning beeps once, with its reason, and the status line shows the reasons; the results
+    // of the calculation before stay, marked stale.
     void formShowsWarnings_data()
     {
         QTest::addColumn<QString>("height");  // empty: no active calculator
@@ -407,9 +416,19 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("offered");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("additional wire thicker than the gap") << "" << "21" << "10" << "Text4" << "1,89" << 1;
-        QTest::newRow("driven wire above half the height") << "0,001" << "21" << "300" << "Text5" << "0,5" << 1;
-        QTest::newRow("low wanted resonance and a gap below 0") << "" << "10" << "3" << "Text4" << "2" << 2;
+        QTest::addColumn<QString>("status");
+        const QString lowResonance = QStringLiteral("Die gewünschte Resonanzfrequenz muss über der untersten des Erreger-Dipols liegen");
+        QTest::newRow("additional wire thicker than the gap") << "" << "21" << "10" << "Text4" << "1,89" << 1
+                                                              << "Der Draht muss dünner sein als die Lücke zwischen den Drähten, hier 1,89 mm";
+        QTest::newRow("driven wire above half the height") << "0,001" << "21" << "300" << "Text5" << "0,5" << 1
+                                                           << "Der Draht darf höchstens 0,5 mm dick sein (halb so dick wie die Antennenhöhe)";
+        QTest::newRow("low wanted resonance and a gap below 0") << "" << "10" << "3" << "Text4" << "2" << 2
+                                                                << lowResonance + QStringLiteral("; zwischen den Drähten bleibt keine Lücke "
+                                                                                                 "(Impedanz zu klein oder Drähte zu dick)");
+        QTest::newRow("impedance missing") << "" << "21" << "" << "Text3" << "" << 1
+                                           << "Die gewünschte Impedanz im Speisepunkt muss eine Zahl über 0 sein";
+        QTest::newRow("wanted resonance 0") << "" << "0" << "300" << "Text1" << "0" << 1
+                                            << "Die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein";
     }
     void formShowsWarnings()
     {
@@ -419,7 +438,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, offered);
         FakeVkRechner rechner;
-        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        rechner.tagText = QStringLiteral("-");  // a complete calculation first
         rechner.hoehe = height;
         rechner.durchmesser = QStringLiteral("2");
         ZusatzDipolQuellen quellen;
@@ -427,11 +446,20 @@ private slots:
         quellen.vkFrequenzText = [] { return QStringLiteral("14"); };
         quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
         quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        FakeFrame frame(QStringLiteral("Status:"));
+        quellen.frame = &frame;
         ZusatzDipol form(quellen);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Text1->setText(wanted);
+        form.Text1->setText(QStringLiteral("21"));
         form.Text2->setText(QStringLiteral("14"));
+        form.Command1->click();
+        QVERIFY(shownCurrent(form.Label8) && shownCurrent(form.Label10));
+        const QString spacing = form.Label8->text();
+        rechner.tagText = height.isEmpty() ? QStringLiteral("-") : QStringLiteral("Aktiv");
+        fake.beeps = 0;
+        fake.beepReasons.clear();
+        form.Text1->setText(wanted);
         form.Text3->setText(impedance);
         form.Command1->click();
         auto* f = form.findChild<QLineEdit*>(field);
@@ -439,6 +467,20 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f);
         QCOMPARE(f->selectedText(), offered);
         QTEST(fake.beeps, "beeps");
+        QTEST(int(fake.beepReasons.size()), "beeps");
+        QTEST(frame.text, "status");
+        QCOMPARE(form.Label8->text(), spacing);
+        QVERIFY(shownStale(form.Label8) && shownStale(form.Label10));
+        // The next key ends the reason; the next complete calculation the stale mark.
+        QTest::keyClick(f, Qt::Key_5);
+        QCOMPARE(frame.text, QStringLiteral("Status:"));
+        form.Text1->setText(QStringLiteral("21"));
+        form.Text3->setText(QStringLiteral("300"));
+        form.Text4->setText(QStringLiteral("2"));
+        form.Text5->setText(QStringLiteral("2"));
+        rechner.tagText = QStringLiteral("-");
+        form.Command1->click();
+        QVERIFY(shownCurrent(form.Label8) && shownCurrent(form.Label10));
     }
 
     void bothEnterKeysCalculate_data()

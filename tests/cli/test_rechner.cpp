@@ -159,8 +159,8 @@ private slots:
         // Options the user did not type are named as the defaults they are.
         QTest::newRow("conductor not typed") << "beam --material 2,3 --aussen 2" << 2 << "zentavik-rechner: --leiter (Vorgabe 3,57): Durchmesser zu gering!";
         QTest::newRow("outer diameter not typed") << "beam --material 2,3 --leiter 0,009" << 2
-                                                  << "zentavik-rechner: --leiter: Durchmesser zu gering! (der Leiter braucht mindestens 0,01 mm "
-                                                     "und muss dünner sein als --aussen (Vorgabe 6))\n";
+                                                  << "zentavik-rechner: --leiter: Durchmesser zu gering! (Leiter mindestens 0,01 mm, "
+                                                     "dünner als --aussen (Vorgabe 6))\n";
         QTest::newRow("unknown material") << "beam --material Beton" << 2 << "zentavik-rechner: --material: \"Beton\" ist weder eine Zahl";
         QTest::newRow("ambiguous material") << "beam --material PTFE" << 2 << "zentavik-rechner: --material: \"PTFE\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
         QTest::newRow("ambiguous other name") << "beam --material teflon" << 2 << "zentavik-rechner: --material: \"teflon\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
@@ -186,32 +186,41 @@ private slots:
         QTest::newRow("calculator height too large") << "beam --hoehe 1e39" << 2 << "zentavik-rechner: --hoehe: \"1e39\" ist zu groß\n";
         QTest::newRow("calculator height read as the program reads") << "beam --hoehe 0,005m" << 2
                                                                      << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
-        // Twice the height beyond single precision leaves the calculator a diameter of 0.
-        QTest::newRow("failure named after the height") << "beam --hoehe 2e35" << 3 << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
-        QTest::newRow("dipol failure named after the height") << "dipol --resonanz 21 --unterste 14 --hoehe 2e35" << 3
-                                                              << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
-        QTest::newRow("band table failure named after the height") << "baender --erdbodenkorrektur --hoehe 2e35" << 3
-                                                                   << "zentavik-rechner: --hoehe: Fehler 11: Division durch Null\n";
+        // Twice the height beyond single precision would leave the calculator a diameter of 0:
+        // its window refuses the height, so no calculation starts with it.
+        const QString hoeheZuGross = QStringLiteral("zentavik-rechner: --hoehe: die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht darstellbar\n");
+        QTest::newRow("height refused before any failure") << "beam --hoehe 2e35" << 2 << hoeheZuGross;
+        QTest::newRow("dipol height refused before any failure") << "dipol --resonanz 21 --unterste 14 --hoehe 2e35" << 2 << hoeheZuGross;
+        QTest::newRow("band table height refused before any failure") << "baender --erdbodenkorrektur --hoehe 2e35" << 2 << hoeheZuGross;
         QTest::newRow("vk without frequency") << "vk --frequenz=" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt";
         QTest::newRow("vk frequency no number") << "vk --frequenz x" << 2 << "zentavik-rechner: --frequenz: \"x\" ist keine Zahl\n";
         QTest::newRow("vk height too large") << "vk --hoehe 1E40" << 2 << "zentavik-rechner: --hoehe: \"1E40\" ist zu groß\n";
         QTest::newRow("vk negative frequency") << "vk --frequenz -14,2" << 2 << "zentavik-rechner: --frequenz: die Frequenz fehlt (0, negativ oder keine Zahl)";
         QTest::newRow("vk height too small") << "vk --hoehe 0,009" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
+        // A factor outside above 0 to 1, or a diameter limited to 0,0 mm, is never handed on.
+        QTest::newRow("vk factor above 1") << "vk --frequenz 500" << 2
+                                           << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,035 (sinnvoll: über 0 bis 1)\n";
+        QTest::newRow("vk diameter limited to 0,0") << "vk --frequenz 9999999" << 2
+                                                    << "zentavik-rechner: --frequenz: die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm\n";
+        QTest::newRow("vk height beyond the limits") << "vk --frequenz 14 --hoehe 3e38" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe ist zu groß";
+        QTest::newRow("calculator factor above 1") << "beam --frequenz 3000 --hoehe 3" << 2
+                                                   << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,673";
         QTest::newRow("pruning without length") << "pruning --ist 14 --soll 14,2" << 2 << "zentavik-rechner: --laenge: die jetzige Antennenlänge fehlt";
         QTest::newRow("pruning without measurement") << "pruning --laenge 10,9 --soll 14,2" << 2 << "zentavik-rechner: --ist: die gemessene Resonanzfrequenz fehlt";
         QTest::newRow("pruning without wish") << "pruning --laenge 10,9 --ist 14 --soll 0" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanzfrequenz fehlt";
         QTest::newRow("pruning wish no number") << "pruning --laenge 10,9 --ist 14 --soll abc" << 2 << "zentavik-rechner: --soll: \"abc\" ist keine Zahl\n";
         QTest::newRow("pruning length too large") << "pruning --laenge 1e39 --ist 14 --soll 14" << 2 << "zentavik-rechner: --laenge: \"1e39\" ist zu groß\n";
-        QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2 << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz";
+        QTest::newRow("pruning too far") << "pruning --laenge 10 --ist 6,6 --soll 10" << 2
+                                         << "zentavik-rechner: --soll: zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen\n";
         QTest::newRow("dipol without resonance") << "dipol --unterste 14" << 2
                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein (nicht angegeben)";
         // The window beeps into the field: an additional dipole longer than the driven one.
         QTest::newRow("dipol resonance below the driven one") << "dipol --resonanz 12 --unterste 14" << 2
-                                                              << "zentavik-rechner: --resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols (--unterste); "
-                                                                 "der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+                                                              << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz muss über der untersten des "
+                                                                 "Erreger-Dipols (--unterste) liegen\n";
         QTest::newRow("dipol resonance below the default lowest one") << "dipol --resonanz 21 --erdbodenkorrektur" << 2
-                                                                      << "zentavik-rechner: --resonanz: liegt unter der untersten Resonanzfrequenz des Erreger-Dipols "
-                                                                         "(Vorgabe von --unterste: 50,2 MHz); der Zusatzdipol muss kürzer sein als der Erreger-Dipol\n";
+                                                                      << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz muss über der untersten des "
+                                                                         "Erreger-Dipols (Vorgabe von --unterste: 50,2 MHz) liegen\n";
         QTest::newRow("dipol resonance no number") << "dipol --resonanz x21 --unterste 14" << 2 << "zentavik-rechner: --resonanz: \"x21\" ist keine Zahl\n";
         QTest::newRow("dipol without lowest resonance") << "dipol --resonanz 21" << 2
                                                         << "zentavik-rechner: --unterste: die unterste Resonanzfrequenz des Erreger-Dipols muss eine Zahl über 0 sein (nicht angegeben)";
@@ -227,10 +236,10 @@ private slots:
         QTest::newRow("dipol resonance zero, calculator active") << "dipol --resonanz 0 --hoehe 10" << 2
                                                                  << "zentavik-rechner: --resonanz: die gewünschte Resonanzfrequenz des Zusatzdipols muss eine Zahl über 0 sein\n";
         QTest::newRow("dipol wire thicker than half the height") << "dipol --resonanz 21 --unterste 14 --hoehe 0,5 --erreger-durchmesser 250,1" << 2
-                                                                 << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne hoch hängt (--hoehe), also höchstens 250,0 mm\n";
+                                                                 << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 250,0 mm dick sein (halb so dick wie die Antennenhöhe, --hoehe)\n";
         QTest::newRow("dipol wire thicker than half the default height") << "dipol --resonanz 60 --unterste 50 --erdbodenkorrektur --erreger-durchmesser 2000" << 2
-                                                                         << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens halb so dick sein wie die Antenne "
-                                                                            "hoch hängt (Vorgabe von --hoehe: 3,0 m), also höchstens 1500,0 mm\n";
+                                                                         << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 1500,0 mm dick sein "
+                                                                            "(halb so dick wie die Antennenhöhe, Vorgabe von --hoehe: 3,0 m)\n";
         // No height given: the message must not send the user to an option never typed.
         QTest::newRow("dipol wire limit without calculator") << "dipol --resonanz 21 --unterste 14 --erreger-durchmesser 1e20" << 2
                                                              << "zentavik-rechner: --erreger-durchmesser: der Draht darf höchstens 714285,7 mm dick sein\n";

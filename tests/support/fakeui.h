@@ -4,6 +4,7 @@
 #include "platform/ui.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -36,13 +37,14 @@ public:
     QList<QString> inputPrompts, inputPresets;
     QList<ui::FileDialogRequest> fileRequests;
     int beeps = 0;
+    QStringList beepReasons;  // the reason of each beep, in order
     int eventRounds = 0;
     bool busy = false;
     int busyChanges = 0;
 
     ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& preset) override;
-    void beep() override { ++beeps; }
+    void beep(const QString& reason) override { ++beeps; beepReasons << reason; }
     void setBusyCursor(bool b) override { busy = b; ++busyChanges; }
     void processEvents() override { ++eventRounds; }
     std::optional<QString> openFileName(QWidget*, const ui::FileDialogRequest& request) override;

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/staleresult.h"
 #include "vf/frmvk.h"
 
 #include <QGroupBox>
@@ -24,6 +25,8 @@ void type(QLineEdit* field, const QString& text)
 }
 
 bool red(const QWidget* w) { return w->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+QString sentence(const QString& reason) { return asSentence(reason); }
+bool stale(const QLabel* result) { return shownStale(result); }
 
 // Enter in a field runs "&Rechnen", as a keyboard user would calculate.
 void enter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
@@ -141,17 +144,22 @@ private slots:
         QTest::addColumn<QString>("handedOver");
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<bool>("diameterRed");
-        QTest::newRow("6 m") << "50,2" << "3" << "3,57" << false << "3,7" << false << "2,8" << false << "0,95" << "0,9502" << "3,57" << false;
-        QTest::newRow("6 m, ground corrected") << "50,2" << "3" << "3,57" << true << "3,7" << false << "2,7" << false << "0,95" << "0,9503" << "3,57" << false;
-        QTest::newRow("20 m, 10 m high") << "14,2" << "10" << "2" << false << "2,9" << false << "3,1" << false << "0,945" << "0,9446" << "2" << false;
-        QTest::newRow("20 m, low: ground out of range") << "14,2" << "0,5" << "2" << false << "2,9" << false << "0,2" << true << "0,973" << "0,9725" << "2" << false;
-        QTest::newRow("20 m, low, ground corrected") << "14,2" << "0,5" << "2" << true << "2,9" << false << "8,7" << false << "0,89" << "0,8904" << "2" << false;
-        QTest::newRow("40 m") << "7,1" << "10" << "2,5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2,5" << false;
-        QTest::newRow("points as separator") << "7.1" << "10" << "2.5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2.5" << false;
-        QTest::newRow("diameter below 0,1") << "50,2" << "3" << "0,05" << false << "2,5" << false << "2,8" << false << "0,962" << "0,9618" << "0,1" << true;
-        QTest::newRow("diameter above twice the height") << "14,2" << "3" << "7000" << false << "21,6" << true << "4,8" << false << "0,75" << "0,7505" << "6000,0" << true;
-        QTest::newRow("diameter above twice the height and half the wavelength") << "50,2" << "3" << "7000" << false << "39,2" << true << "2,8" << false << "0,604" << "0,6045" << "2988,0" << true;
-        QTest::newRow("diameter above half the wavelength") << "300" << "10" << "600" << false << "39,2" << true << "4,5" << false << "0,66" << "0,6601" << "500,0" << true;
+        QTest::addColumn<QString>("reason");  // of the beep; none without a correction
+        QTest::newRow("6 m") << "50,2" << "3" << "3,57" << false << "3,7" << false << "2,8" << false << "0,95" << "0,9502" << "3,57" << false << "";
+        QTest::newRow("6 m, ground corrected") << "50,2" << "3" << "3,57" << true << "3,7" << false << "2,7" << false << "0,95" << "0,9503" << "3,57" << false << "";
+        QTest::newRow("20 m, 10 m high") << "14,2" << "10" << "2" << false << "2,9" << false << "3,1" << false << "0,945" << "0,9446" << "2" << false << "";
+        QTest::newRow("20 m, low: ground out of range") << "14,2" << "0,5" << "2" << false << "2,9" << false << "0,2" << true << "0,973" << "0,9725" << "2" << false << "";
+        QTest::newRow("20 m, low, ground corrected") << "14,2" << "0,5" << "2" << true << "2,9" << false << "8,7" << false << "0,89" << "0,8904" << "2" << false << "";
+        QTest::newRow("40 m") << "7,1" << "10" << "2,5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2,5" << false << "";
+        QTest::newRow("points as separator") << "7.1" << "10" << "2.5" << false << "2,8" << false << "8,2" << false << "0,894" << "0,8944" << "2.5" << false << "";
+        QTest::newRow("diameter below 0,1") << "50,2" << "3" << "0,05" << false << "2,5" << false << "2,8" << false << "0,962" << "0,9618" << "0,1" << true
+                                            << "Drahtdurchmesser unter 0,1 mm: auf 0,1 mm korrigiert";
+        QTest::newRow("diameter above twice the height") << "14,2" << "3" << "7000" << false << "21,6" << true << "4,8" << false << "0,75" << "0,7505" << "6000,0" << true
+                                                         << "Drahtdurchmesser über der doppelten Antennenhöhe: auf 6000,0 mm korrigiert";
+        QTest::newRow("diameter above twice the height and half the wavelength") << "50,2" << "3" << "7000" << false << "39,2" << true << "2,8" << false << "0,604" << "0,6045" << "2988,0" << true
+                                                                                 << "Drahtdurchmesser über der halben Wellenlänge: auf 2988,0 mm korrigiert";
+        QTest::newRow("diameter above half the wavelength") << "300" << "10" << "600" << false << "39,2" << true << "4,5" << false << "0,66" << "0,6601" << "500,0" << true
+                                                            << "Drahtdurchmesser über der halben Wellenlänge: auf 500,0 mm korrigiert";
     }
     void velocityFactor()
     {
@@ -163,7 +171,18 @@ private slots:
         vk.mnuErdbodenKor->setChecked(corr);
         vk.Text3->setText(QStringLiteral("0"));
         enter(vk.Text3);  // a correction shows red; the next good value must turn black again
+        const qsizetype before = fake->beepReasons.size();
         frmVk& done = calculate(f, h, d);
+        QFETCH(QString, reason);
+        // A correction says why in the status line; without one the earlier reason is gone.
+        QCOMPARE(fake->beepReasons.mid(before), reason.isEmpty() ? QStringList() : QStringList{reason});
+        if (reason.isEmpty())
+            QVERIFY2(!frame->status().contains(QStringLiteral("Drahtdurchmesser")), qPrintable(frame->status()));
+        else
+            QCOMPARE(frame->status(), sentence(reason));
+        // Typing made the results stale; the calculation made them current again.
+        for (QLabel* result : {done.Label7, done.Label5, done.Label9})
+            QVERIFY(shownCurrent(result));
         QTEST(done.Label7->text(), "slenderness");
         QTEST(red(done.Label7), "slendernessRed");
         QTEST(done.Label5->text(), "ground");
@@ -183,15 +202,29 @@ private slots:
         QTest::addColumn<QString>("h");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("heightAfter");
-        QTest::newRow("empty frequency") << "" << "10" << "Text1" << "10";
-        QTest::newRow("frequency not a number") << "abc" << "10" << "Text1" << "10";
-        QTest::newRow("frequency beyond single precision") << "1e39" << "10" << "Text1" << "10";
+        QTest::addColumn<QString>("reason");
+        const QString noFrequency = QStringLiteral("die Frequenz fehlt (0, negativ oder keine Zahl)");
+        const QString lowHeight = QStringLiteral("die Antennenhöhe muss mindestens 0,01 m betragen");
+        QTest::newRow("empty frequency") << "" << "10" << "Text1" << "10" << noFrequency;
+        QTest::newRow("frequency not a number") << "abc" << "10" << "Text1" << "10" << noFrequency;
+        QTest::newRow("frequency beyond single precision") << "1e39" << "10" << "Text1" << "10" << noFrequency;
         // No wavelength below zero: computing would hand a negative wire diameter to the beam form.
-        QTest::newRow("negative frequency") << "-14,2" << "10" << "Text1" << "10";
-        QTest::newRow("height 0") << "14,2" << "0" << "Text2" << "0,01";
-        QTest::newRow("height below 1 cm") << "14,2" << "0,005" << "Text2" << "0,01";
-        QTest::newRow("negative height") << "14,2" << "-3" << "Text2" << "0,01";
-        QTest::newRow("empty height") << "14,2" << "" << "Text2" << "0,01";
+        QTest::newRow("negative frequency") << "-14,2" << "10" << "Text1" << "10" << noFrequency;
+        QTest::newRow("height 0") << "14,2" << "0" << "Text2" << "0,01" << lowHeight;
+        QTest::newRow("height below 1 cm") << "14,2" << "0,005" << "Text2" << "0,01" << lowHeight;
+        QTest::newRow("negative height") << "14,2" << "-3" << "Text2" << "0,01" << lowHeight;
+        QTest::newRow("empty height") << "14,2" << "" << "Text2" << "0,01" << lowHeight;
+        // A factor outside above 0 to 1, or a diameter limited to 0,0 mm, would reach the beam form.
+        QTest::newRow("factor above 1") << "500" << "10" << "Text1" << "10"
+                                        << "die Frequenz ergibt einen Verkürzungsfaktor von 1,041 (sinnvoll: über 0 bis 1)";
+        QTest::newRow("diameter limited to 0,0") << "99999999" << "10" << "Text1" << "10"
+                                                 << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
+        QTest::newRow("huge frequency") << "3e38" << "10" << "Text1" << "10"
+                                        << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
+        QTest::newRow("tiny frequency") << "1e-38" << "10" << "Text1" << "10"
+                                        << "die Frequenz ist zu klein: ihre Wellenlänge ist nicht darstellbar";
+        QTest::newRow("huge height") << "14,2" << "3e38" << "Text2" << "3e38"
+                                     << "die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht darstellbar";
     }
     void stopsKeepEverything()
     {
@@ -199,17 +232,29 @@ private slots:
         QFETCH(QString, h);
         frmVk& vk = calculate(QStringLiteral("14,2"), QStringLiteral("10"), QStringLiteral("2"));
         beam().Text4->setText(QStringLiteral("0,9"));
+        QFETCH(QString, reason);
         fake->beeps = 0;
+        fake->beepReasons.clear();
         calculate(f, h, QStringLiteral("2"));
-        QCOMPARE(fake->beeps, 1);
+        QCOMPARE(fake->beepReasons, QStringList{reason});
         QTEST(QApplication::focusWidget()->objectName(), "focus");
         QTEST(vk.Text2->text(), "heightAfter");
+        // The field is ready to be typed over; the status line says why.
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QCOMPARE(field->selectedText(), field->text());
+        QCOMPARE(frame->status(), sentence(reason));
         // Nothing computed, nothing handed over, and the calculator stays active.
         QCOMPARE(vk.Label7->text(), QStringLiteral("2,9"));
         QCOMPARE(vk.Label5->text(), QStringLiteral("3,1"));
         QCOMPARE(vk.Label9->text(), QStringLiteral("0,945"));
+        for (QLabel* result : {vk.Label7, vk.Label5, vk.Label9})
+            QVERIFY(stale(result));
         QCOMPARE(beam().Text4->text(), QStringLiteral("0,9"));
+        QCOMPARE(beam().Text7->text(), QStringLiteral("2"));
         QCOMPARE(vk.Tag, QStringLiteral("Aktiv"));
+        // The next key typed into the form ends the reason.
+        QTest::keyClick(field, Qt::Key_1);
+        QVERIFY(frame->status() != sentence(reason));
     }
 
     // Inputs the form does not filter: whatever the steps leave, the click ends normally.
@@ -218,9 +263,6 @@ private slots:
         QTest::addColumn<QString>("f");
         QTest::addColumn<QString>("h");
         QTest::addColumn<QString>("d");
-        QTest::newRow("huge frequency") << "3e38" << "10" << "2";
-        QTest::newRow("tiny frequency") << "1e-38" << "10" << "2";
-        QTest::newRow("huge height") << "14,2" << "3e38" << "2";
         QTest::newRow("huge diameter") << "14,2" << "10" << "1e39";
         QTest::newRow("empty diameter") << "14,2" << "10" << "";
     }
@@ -369,10 +411,13 @@ private slots:
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<ui::Answer>("answer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty diameter, abort") << "3" << "" << ui::Answer::Abort << "Division durch Null";
+        QTest::addColumn<QString>("field");  // the box's last line names where the value came from
+        const QString diameter = QStringLiteral("Eingabe: Drahtdurchmesser im Fenster \"VF berechnen\"");
+        QTest::newRow("empty diameter, abort") << "3" << "" << ui::Answer::Abort << "Division durch Null" << diameter;
         // Going on leaves the shortening as typed.
-        QTest::newRow("empty diameter, ignore") << "3" << "" << ui::Answer::Ignore << "Division durch Null";
-        QTest::newRow("height beyond single precision") << "1e39" << "3,57" << ui::Answer::Ignore << "Überlauf";
+        QTest::newRow("empty diameter, ignore") << "3" << "" << ui::Answer::Ignore << "Division durch Null" << diameter;
+        QTest::newRow("height beyond single precision") << "1e39" << "3,57" << ui::Answer::Ignore << "Überlauf"
+                                                        << "Eingabe: Antennenhöhe im Fenster \"VF berechnen\"";
     }
     void groundCorrectionFailureReachesBeamBox()
     {
@@ -391,6 +436,8 @@ private slots:
         QCOMPARE(fake->messages[0].title, QStringLiteral(" Fehler "));
         QCOMPARE(fake->messages[0].buttons, ui::Buttons::AbortRetryIgnore);
         QVERIFY2(fake->messages[0].text.startsWith(message), qPrintable(fake->messages[0].text));
+        QFETCH(QString, field);
+        QVERIFY2(fake->messages[0].text.endsWith(QStringLiteral("\r\n") + field), qPrintable(fake->messages[0].text));
         QCOMPARE(beam().Text4->text(), QStringLiteral("0,9"));
     }
 
@@ -456,14 +503,16 @@ private slots:
         QTest::addColumn<QString>("fIst");
         QTest::addColumn<QString>("fSoll");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("empty length") << "" << "14" << "14,2" << "Text1";
-        QTest::newRow("length not a number, the rest empty") << "x" << "" << "" << "Text1";
-        QTest::newRow("empty measured resonance") << "10,9" << "" << "14,2" << "Text2";
-        QTest::newRow("empty wanted resonance") << "10,9" << "14" << "" << "Text3";
-        QTest::newRow("q just below 0,66 in single precision") << "10" << "6,6" << "10" << "Text3";
-        QTest::newRow("q above 1,3") << "10" << "13,1" << "10" << "Text3";
-        QTest::newRow("opposite signs") << "10" << "-14" << "14" << "Text3";
-        QTest::newRow("q beyond single precision") << "10" << "1e30" << "1e-30" << "Text3";
+        QTest::addColumn<QString>("reason");
+        const QString ratio = QStringLiteral("zu weit von der gemessenen Resonanz: Ist/Soll muss zwischen 0,66 und 1,3 liegen");
+        QTest::newRow("empty length") << "" << "14" << "14,2" << "Text1" << "die jetzige Antennenlänge fehlt (0 oder keine Zahl)";
+        QTest::newRow("length not a number, the rest empty") << "x" << "" << "" << "Text1" << "die jetzige Antennenlänge fehlt (0 oder keine Zahl)";
+        QTest::newRow("empty measured resonance") << "10,9" << "" << "14,2" << "Text2" << "die gemessene Resonanzfrequenz fehlt (0 oder keine Zahl)";
+        QTest::newRow("empty wanted resonance") << "10,9" << "14" << "" << "Text3" << "die gewünschte Resonanzfrequenz fehlt (0 oder keine Zahl)";
+        QTest::newRow("q just below 0,66 in single precision") << "10" << "6,6" << "10" << "Text3" << ratio;
+        QTest::newRow("q above 1,3") << "10" << "13,1" << "10" << "Text3" << ratio;
+        QTest::newRow("opposite signs") << "10" << "-14" << "14" << "Text3" << ratio;
+        QTest::newRow("q beyond single precision") << "10" << "1e30" << "1e-30" << "Text3" << ratio;
     }
     void pruningStops()
     {
@@ -475,12 +524,23 @@ private slots:
         type(p.Text2, fIst);
         type(p.Text3, fSoll);
         enter(p.Text2);
-        QCOMPARE(fake->beeps, 1);
+        QFETCH(QString, reason);
+        QCOMPARE(fake->beepReasons, QStringList{reason});
         QTEST(QApplication::focusWidget()->objectName(), "focus");
+        QCOMPARE(frame->status(), sentence(reason));
         QCOMPARE(p.Label5->text(), QStringLiteral("0,936"));
         QCOMPARE(p.Label7->text(), QStringLiteral("10,746"));
         QCOMPARE(p.Label9->text(), QStringLiteral("- 153,5"));
         QCOMPARE(p.Label11->text(), QStringLiteral("- 160,0"));
+        for (QLabel* result : {p.Label5, p.Label7, p.Label9, p.Label11})
+            QVERIFY(stale(result));
+        // The next calculation makes them current again.
+        type(p.Text1, QStringLiteral("10,9"));
+        type(p.Text2, QStringLiteral("14"));
+        type(p.Text3, QStringLiteral("14,2"));
+        enter(p.Text3);
+        for (QLabel* result : {p.Label5, p.Label7, p.Label9, p.Label11})
+            QVERIFY(shownCurrent(result));
     }
 
     void windowsSideBySide()
