@@ -45,7 +45,7 @@ QStringList HilfeOrte(const QString& programmOrdner)
 {
     const QDir dir(programmOrdner);
     return {dir.filePath(HilfeDateiName),
-            QDir::cleanPath(dir.filePath(QStringLiteral(ZENTAVIK_DOC_FROM_BIN) + u'/' + HilfeDateiName))};
+            QDir::cleanPath(dir.filePath(QStringLiteral(ZENTAVIK_DATA_FROM_BIN) + u'/' + HilfeDateiName))};
 }
 
 void Hilfe(const QString& programmOrdner)
@@ -57,19 +57,21 @@ void Hilfe(const QString& programmOrdner)
             path = ort;
             break;
         }
-    // Missing everywhere: an installed program names its documentation folder.
+    // Missing everywhere: an installed program names its data folder.
     if (!desktop::normaleDatei(path) && QFileInfo(orte.last()).dir().exists())
         path = orte.last();
     if (!DateiVorhanden(path))
         return;
+    const QString& crLf = module1().CrLf;
     const QString program = ProgrammSuchen(path);
+    QString reason = QStringLiteral("Acrobat Reader o.ä. nicht gefunden!");
     if (!program.isEmpty() && desktop::normaleDatei(program)) {
         QString document = path;
-        ProgrammStarten(program, document);  // a program that does not start is not reported
-        return;
+        if (ProgrammStarten(program, document))
+            return;
+        // Found but not startable (a broken installation): the user still learns where the help is.
+        reason = QStringLiteral("Das Programm ") + program + QStringLiteral(" ließ sich nicht starten!");
     }
-    const QString& crLf = module1().CrLf;
-    ui::messageBox(QStringLiteral("Acrobat Reader o.ä. nicht gefunden!") + crLf + QStringLiteral("Hilfe finden Sie in der Datei ")
-                       + crLf + path + crLf,
+    ui::messageBox(reason + crLf + QStringLiteral("Hilfe finden Sie in der Datei ") + crLf + path + crLf,
                    QStringLiteral(" Hilfe"), ui::Buttons::Ok, ui::Icon::Critical);
 }

@@ -21,9 +21,12 @@ bool ProgrammStarten(const QString& program, QString& document);
 
 inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");
 
-// Where the help document is looked for: beside the program, then in the documentation folder
-// of the installation the program belongs to.
+// Where the help document is looked for: beside the program (the build tree), then in the data
+// folder of the installation the program belongs to (not the documentation folder, which
+// minimal systems leave out).
 QStringList HilfeOrte(const QString& programmOrdner);
 
-// "&Hilfe": opens the help document found from the program's folder, or says why it cannot.
+// "&Hilfe": opens the help document found from the program's folder, or says why it cannot:
+// no help document, no program for PDF files, or a program that does not start; the last two
+// name the document's path.
 void Hilfe(const QString& programmOrdner);

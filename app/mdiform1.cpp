@@ -3,6 +3,7 @@
 #include "app/background.h"
 #include "app/bauplanfenster.h"
 #include "app/eingabendrucken.h"
+#include "app/fensterrechteck.h"
 #include "app/hilfe.h"
 #include "app/info.h"
 #include "beam/frmhauptform.h"
@@ -28,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <utility>
@@ -157,16 +159,38 @@ void MDIForm1::readSettings()
         double fallback;
     } keys[] = {{"MainLeft", 15}, {"MainTop", 1200}, {"MainWidth", 11820}, {"MainHeight", 9345}};
     double values[4] = {15, 1200, 11820, 9345};
+    bool repaired = false;
     for (int i = 0; i < 4; ++i) {
-        const QString text = settings.get(section, QString::fromLatin1(keys[i].key), general(float(keys[i].fallback)));
+        const QString fallback = general(float(keys[i].fallback));
+        const QString text = settings.get(section, QString::fromLatin1(keys[i].key), fallback);
         bool ok = false;
         const float v = QLocale().toFloat(text, &ok);
         if (ok && std::isfinite(v))
             values[i] = v;
+        else
+            repaired = repaired || text != fallback;
     }
-    move(tw(values[0]), tw(values[1]));
-    restoredOuterSize = QSize(std::max(tw(values[2]), 100), std::max(tw(values[3]), 100));
+    // A stored rectangle that no screen can show (another screen, a damaged file) is brought
+    // onto the screens: never larger than the available area, its title bar within reach.
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    double pixels[4];
+    for (int i = 0; i < 4; ++i)
+        pixels[i] = values[i] * logicalDpi() / 1440.0;
+    const QRect sound = fensterAufBildschirm(pixels[0], pixels[1], pixels[2], pixels[3], screens);
+    const double soundPixels[4] = {double(sound.x()), double(sound.y()), double(sound.width()), double(sound.height())};
+    for (int i = 0; i < 4; ++i)
+        repaired = repaired || !(std::abs(soundPixels[i] - pixels[i]) <= 0.5);
+    move(sound.topLeft());
+    restoredOuterSize = sound.size();
     resize(restoredOuterSize);
+    // The repaired rectangle is kept at once, so that a damaged file does not outlive this run.
+    if (repaired)
+        storeRectangle(sound);
 }
 
 void MDIForm1::fitOuterSize()
@@ -198,13 +222,16 @@ void MDIForm1::writeSettings()
     if (isMinimized())
         return;
     // The outer rectangle, decorations included, as the window manager draws it.
-    const QRect r = frameGeometry();
-    const QPoint corner = pos();
-    const std::pair<const char*, double> values[] = {
-        {"MainLeft", toTwips(corner.x())}, {"MainTop", toTwips(corner.y())},
-        {"MainWidth", toTwips(r.width())}, {"MainHeight", toTwips(r.height())}};
-    for (const auto& [key, twips] : values)
-        settings.set(section, QString::fromLatin1(key), general(float(twips)));
+    storeRectangle(QRect(pos(), frameGeometry().size()));
+}
+
+void MDIForm1::storeRectangle(const QRect& outer)
+{
+    // The four values in one write: two copies closing at once leave one rectangle whole.
+    settings.set(section, {{QStringLiteral("MainLeft"), general(float(toTwips(outer.x())))},
+                           {QStringLiteral("MainTop"), general(float(toTwips(outer.y())))},
+                           {QStringLiteral("MainWidth"), general(float(toTwips(outer.width())))},
+                           {QStringLiteral("MainHeight"), general(float(toTwips(outer.height())))}});
 }
 
 frmHauptform& MDIForm1::hauptform()

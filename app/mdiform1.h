@@ -74,6 +74,7 @@ private:
     void createStatusBar();
     void readSettings();
     void writeSettings();
+    void storeRectangle(const QRect& outer);
     void fitOuterSize();
     void childActivated(QMdiSubWindow* window);
     // Puts the menus of this child (the frame's own when it has none) into the menu bar.

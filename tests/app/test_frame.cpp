@@ -1,3 +1,4 @@
+#include "app/fensterrechteck.h"
 #include "app/mdiform1.h"
 #include "app/shortcutpriority.h"
 #include "beam/frmhauptform.h"
@@ -5,6 +6,7 @@
 #include "platform/twips.h"
 #include "plan/bauplandatei.h"
 #include "tests/support/fakeui.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
 
 #include <QLabel>
@@ -15,14 +17,21 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
+#include <atomic>
+#include <optional>
+#include <thread>
+
 namespace {
-QString iniPath() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName(); }
+constexpr int rightAligned = -999999;
+
+QString iniPath() { return SettingsStore(QStringLiteral("Zentavik")).fileName(); }
 
 void store(const QString& key, const QString& value)
 {
@@ -79,14 +88,21 @@ private slots:
         QVERIFY(times.contains(frame.statusTime->text()));
     }
 
+    // Positions are taken as stored while the title bar can be reached; one beyond every
+    // screen is brought back as far as needed.
     void storedTextsAreLocaleNumbers_data()
     {
         QTest::addColumn<QString>("left");
-        QTest::addColumn<int>("expectedLeft");
+        QTest::addColumn<int>("expectedLeft");  // rightAligned: the window ends at the screen's right edge
         QTest::newRow("whole twips") << "1500" << tw(1500);
         QTest::newRow("decimal comma") << "1500,5" << tw(1500.5);
         QTest::newRow("not a number keeps the design value") << "links" << tw(15);
         QTest::newRow("empty keeps the design value") << "" << tw(15);
+        QTest::newRow("partly left of the screen stays") << "-3000" << tw(-3000);
+        QTest::newRow("far left of the screen") << "-100000000" << 0;
+        QTest::newRow("far right of the screen") << "100000000" << rightAligned;
+        QTest::newRow("largest single") << "3,4E+38" << rightAligned;
+        QTest::newRow("beyond single precision keeps the design value") << "1E+39" << tw(15);
     }
     void storedTextsAreLocaleNumbers()
     {
@@ -95,26 +111,70 @@ private slots:
         store(QStringLiteral("MainLeft"), left);
         store(QStringLiteral("MainWidth"), QStringLiteral("9000"));
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (expectedLeft == rightAligned)
+            expectedLeft = screen.right() + 1 - frame.width();
         QCOMPARE(frame.pos().x(), expectedLeft);
         QCOMPARE(frame.width(), tw(9000));
         QCOMPARE(frame.pos().y(), tw(1200));
+        // What was brought back is what the file holds from now on.
+        QCOMPARE(tw(QLocale().toFloat(stored(QStringLiteral("MainLeft")))), expectedLeft);
     }
 
-    // A stored size too small to use (or below 0) gives a window of at least 100 pixels.
+    // A stored size too small to use (or below 0) gives a window of at least 100 pixels; one
+    // larger than the screen gives the screen's available size, and the file is repaired.
     void storedSizeHasALeast_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::newRow("0") << "0";
-        QTest::newRow("below 0") << "-500";
-        QTest::newRow("a few twips") << "30";
+        QTest::addColumn<bool>("screenSized");
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("below 0") << "-500" << false;
+        QTest::newRow("a few twips") << "30" << false;
+        QTest::newRow("10^9 twips") << "1000000000" << true;
+        QTest::newRow("largest single") << "3,4E+38" << true;
+        QTest::newRow("just above the screen") << QString::number(qRound(toTwips(2000))) << true;
     }
     void storedSizeHasALeast()
     {
         QFETCH(QString, stored);
+        QFETCH(bool, screenSized);
         store(QStringLiteral("MainWidth"), stored);
         store(QStringLiteral("MainHeight"), stored);
         MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
-        QCOMPARE(frame.size(), QSize(100, 100));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QSize expected = screenSized ? screen.size() : QSize(100, 100);
+        QCOMPARE(frame.size(), expected);
+        QVERIFY(screen.contains(frame.geometry()));
+        QCOMPARE(tw(QLocale().toFloat(::stored(QStringLiteral("MainWidth")))), expected.width());
+        QCOMPARE(tw(QLocale().toFloat(::stored(QStringLiteral("MainHeight")))), expected.height());
+        frame.show();
+        QVERIFY(screen.contains(frame.frameGeometry()));
+    }
+
+    // Several screens: a window is brought onto the nearest one and fitted to it.
+    void rectangleOnTheScreens_data()
+    {
+        QTest::addColumn<QRectF>("stored");
+        QTest::addColumn<QRect>("expected");
+        // A wide primary screen and a smaller one right of it, their tops level.
+        QTest::newRow("on the second screen") << QRectF(2000, 100, 800, 600) << QRect(2000, 100, 800, 600);
+        QTest::newRow("below the smaller screen") << QRectF(2000, 1050, 800, 600) << QRect(2000, 424, 800, 600);
+        QTest::newRow("larger than its screen") << QRectF(1920, 0, 3000, 2000) << QRect(1920, 0, 1280, 1024);
+        QTest::newRow("above every screen") << QRectF(100, -5000, 800, 600) << QRect(100, 0, 800, 600);
+        QTest::newRow("title bar at the bottom edge") << QRectF(100, 1075, 800, 600) << QRect(100, 480, 800, 600);
+        QTest::newRow("50 pixels of the title bar") << QRectF(-750, 100, 800, 600) << QRect(0, 100, 800, 600);
+        QTest::newRow("200 pixels of the title bar") << QRectF(-600, 100, 800, 600) << QRect(-600, 100, 800, 600);
+        QTest::newRow("shrunk until its title bar is gone")
+            << QRectF(-1850, 100, 2000, 600) << QRect(0, 100, 1920, 600);
+        QTest::newRow("beyond every pixel coordinate") << QRectF(1e12, 1e12, 1e12, 1e12) << QRect(1920, 0, 1280, 1024);
+        QTest::newRow("not a number") << QRectF(qQNaN(), 100, qQNaN(), 600) << QRect(0, 100, 100, 600);
+    }
+    void rectangleOnTheScreens()
+    {
+        QFETCH(QRectF, stored);
+        QFETCH(QRect, expected);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(fensterAufBildschirm(stored.x(), stored.y(), stored.width(), stored.height(), screens), expected);
     }
 
     void closingStoresTheRectangle()
@@ -132,6 +192,125 @@ private slots:
         MDIForm1 again(SettingsStore(QStringLiteral("Zentavik")));
         again.show();
         QTRY_COMPARE(again.frameGeometry().size(), outer);
+    }
+
+    // The file stays one that Qt's settings class reads as before: the stored values read back
+    // as they were given, whatever they hold, and every other key keeps its value.
+    void storingKeepsTheRestOfTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("other sections and comments")
+            << QByteArray("; Notiz\n[Fenster]\nBreite=\"1,5\"\nListe=a, b\n\n[Settings]\nMainLeft=15\nAnders=ja ; Notiz\n\n"
+                          "[Zuletzt]\nDatei=/tmp/a b.txt\n");
+        QTest::newRow("general keys and a group named General")
+            << QByteArray("[General]\noben=1\n\n[%General]\na=2\n\n[Settings]\nMainTop=3\n");
+        QTest::newRow("keys spelt with escapes, a value over two lines")
+            << QByteArray("[Settings]\nMain%4Ceft=7\nText=\"zwei\nZeilen\"\nMainWidth = 9\nSchluss=\\\"\n");
+        QTest::newRow("windows line ends") << QByteArray("[Settings]\r\nMainLeft=1\r\nX=2\r\n");
+        QTest::newRow("the keys as a group of the general section") << QByteArray("[General]\nSettings\\MainLeft=5\n");
+        QTest::newRow("the section twice")
+            << QByteArray("[Settings]\nMainLeft=1\n\n[Andere]\nx=1\n\n[Settings]\nMainLeft=2\nMainTop=4\n");
+        QTest::newRow("no line end at the end") << QByteArray("[Andere]\nx=1");
+    }
+    void storingKeepsTheRestOfTheFile()
+    {
+        QFETCH(QByteArray, before);
+        // The file Qt's settings class used before, so that existing settings are read.
+        QCOMPARE(iniPath(), QSettings(QSettings::IniFormat, QSettings::UserScope, "Zentavik", "Zentavik").fileName());
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        if (!before.isEmpty()) {
+            QFile file(iniPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        const QList<std::pair<QString, QString>> values{{QStringLiteral("MainLeft"), QStringLiteral("1234,5")},
+                                                        {QStringLiteral("MainTop"), QStringLiteral(" -15 ")},
+                                                        {QStringLiteral("MainWidth"), QStringLiteral("@a;b=c")},
+                                                        {QStringLiteral("MainHeight"), QStringLiteral("\t\"\\\x01" "1ä\n\x7f")}};
+        const auto others = [] {
+            QSettings settings(iniPath(), QSettings::IniFormat);
+            QVariantMap map;
+            for (const QString& key : settings.allKeys())
+                if (!key.startsWith(QStringLiteral("Settings/Main")))
+                    map.insert(key, settings.value(key));
+            return map;
+        };
+        const QVariantMap kept = others();
+        QVERIFY(SettingsStore(QStringLiteral("Zentavik")).set(QStringLiteral("Settings"), values));
+        QCOMPARE(others(), kept);
+        QSettings settings(iniPath(), QSettings::IniFormat);
+        for (const auto& [key, value] : values)
+            QCOMPARE(settings.value(QStringLiteral("Settings/") + key), QVariant(value));
+    }
+
+    // A settings file replaced by something that is no regular file: the frame opens with the
+    // design rectangle at once, and closing leaves that thing as it is.
+    void settingsFileThatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("named pipe") << "fifo";
+        QTest::newRow("folder") << "folder";
+    }
+    void settingsFileThatIsNoFile()
+    {
+        QFETCH(QString, what);
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        std::optional<FifoWaechter> pipe;
+        if (what == QLatin1String("fifo")) {
+            pipe.emplace(iniPath());
+            QVERIFY(pipe->ok());
+        } else {
+            QVERIFY(QDir().mkdir(iniPath()));
+        }
+        {
+            MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
+            QCOMPARE(frame.pos(), QPoint(tw(15), tw(1200)));
+            frame.close();
+        }
+        const QFileInfo after(iniPath());
+        QVERIFY(what == QLatin1String("fifo") ? !after.isFile() && after.exists() : after.isDir());
+        if (pipe)
+            QVERIFY(!pipe->musste());
+        else
+            QDir().rmdir(iniPath());
+    }
+
+    // Two copies of the program storing their rectangles at once: the file holds the one or
+    // the other whole at every moment, never a mix.
+    void storesOfTwoCopiesNeverMix()
+    {
+        const auto rectangle = [](int n) {
+            const QString v = QString::number(n);
+            return QList<std::pair<QString, QString>>{{QStringLiteral("MainLeft"), v}, {QStringLiteral("MainTop"), v},
+                                                      {QStringLiteral("MainWidth"), v}, {QStringLiteral("MainHeight"), v}};
+        };
+        std::atomic<int> running{2};
+        std::atomic<int> failures{0};
+        const auto copy = [&](int first) {
+            SettingsStore store(QStringLiteral("Zentavik"));
+            for (int i = 0; i < 60; ++i)
+                if (!store.set(QStringLiteral("Settings"), rectangle(first + i)))
+                    ++failures;
+            --running;
+        };
+        std::thread one(copy, 1000), other(copy, 2000);
+        QStringList mixed;
+        const QRegularExpression value(QStringLiteral("Main(Left|Top|Width|Height)=(\\d+)"));
+        do {
+            QFile file(iniPath());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QSet<QString> seen;
+            for (const auto& match : value.globalMatch(QString::fromUtf8(file.readAll())))
+                seen << match.captured(2);
+            if (seen.size() > 1)
+                mixed << QStringList(seen.values()).join(u'/');
+        } while (running > 0);
+        one.join();
+        other.join();
+        QCOMPARE(failures.load(), 0);
+        QVERIFY2(mixed.isEmpty(), qPrintable(mixed.join(QStringLiteral(", "))));
     }
 
     void closingMinimisedKeepsTheStoredRectangle()

@@ -213,30 +213,37 @@ private slots:
 
     void hilfe_data()
     {
-        QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "doc" in the installation
-        QTest::addColumn<bool>("associated");
+        QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
+        QTest::addColumn<QString>("program"); // the PDF program: "viewer", "none" or "broken" (does not start)
         QTest::addColumn<QString>("title");   // expected box; empty: none
-        QTest::newRow("beside the program, opened") << "bin" << true << "";
-        QTest::newRow("installed, opened") << "doc" << true << "";
-        QTest::newRow("no program for PDF") << "bin" << false << " Hilfe";
-        QTest::newRow("no help document") << "" << true << " Datei nicht gefunden";
+        QTest::addColumn<QString>("reason");  // its first line
+        QTest::newRow("beside the program, opened") << "bin" << "viewer" << "" << "";
+        QTest::newRow("installed, opened") << "share" << "viewer" << "" << "";
+        QTest::newRow("no program for PDF") << "bin" << "none" << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
+        QTest::newRow("program does not start")
+            << "share" << "broken" << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("no help document") << "" << "viewer" << " Datei nicht gefunden" << "";
     }
     void hilfe()
     {
         QFETCH(QString, helpAt);
-        QFETCH(bool, associated);
+        QFETCH(QString, program);
         QFETCH(QString, title);
+        QFETCH(QString, reason);
         FakeDesktop desktop;
         const QString viewer = desktop.viewer();
+        // A script whose interpreter is missing: the system refuses to start it.
+        if (program == QLatin1String("broken"))
+            write(viewer, "#!/gibt/es/nicht/sh\n", true);
         desktop.entry(QStringLiteral("betrachter.desktop"), viewer.toLocal8Bit() + " %f");
-        if (associated)
+        if (program != QLatin1String("none"))
             desktop.defaultFor("application/pdf", "betrachter.desktop");
         const QString bin = desktop.path(QStringLiteral("usr/bin"));
         QDir().mkpath(bin);
         const QStringList orte = HilfeOrte(bin);
         QCOMPARE(orte.size(), 2);
         QCOMPARE(orte[0], bin + QStringLiteral("/Zentavik_Hilfe.pdf"));
-        QCOMPARE(orte[1], desktop.path(QStringLiteral("usr/share/doc/zentavik/Zentavik_Hilfe.pdf")));
+        QCOMPARE(orte[1], desktop.path(QStringLiteral("usr/share/zentavik/Zentavik_Hilfe.pdf")));
         const QString help = helpAt == QLatin1String("bin") ? orte[0] : orte[1];
         if (!helpAt.isEmpty())
             write(help, pdfStart);
@@ -250,9 +257,9 @@ private slots:
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages[0].title, title);
         if (title == QLatin1String(" Hilfe"))
-            QCOMPARE(fake.messages[0].text,
-                     QStringLiteral("Acrobat Reader o.ä. nicht gefunden!\r\nHilfe finden Sie in der Datei \r\n") + help
-                         + QStringLiteral("\r\n"));
+            QCOMPARE(fake.messages[0].text, reason.replace(QStringLiteral("@viewer@"), viewer)
+                                                + QStringLiteral("\r\nHilfe finden Sie in der Datei \r\n") + help
+                                                + QStringLiteral("\r\n"));
     }
 
     void hilfeImPaket()
@@ -267,7 +274,7 @@ private slots:
         desktop.defaultFor("application/pdf", "betrachter.desktop");
         Hilfe(wurzel + QStringLiteral("/usr/bin"));
         QVERIFY(fake.messages.isEmpty());
-        QTRY_COMPARE(argumentsOf(viewer), (wurzel + QStringLiteral("/usr/share/doc/zentavik/Zentavik_Hilfe.pdf")).toLocal8Bit() + '\n');
+        QTRY_COMPARE(argumentsOf(viewer), (wurzel + QStringLiteral("/usr/share/zentavik/Zentavik_Hilfe.pdf")).toLocal8Bit() + '\n');
     }
 
     void infoBox()
@@ -385,16 +392,64 @@ private slots:
         QCOMPARE(form.Text6->text(), QStringLiteral("1,00"));
     }
 
-    void noPrinterStillShowsTheButtons()
+    // Without any printer the user is told so and may keep the same page as a PDF file; the
+    // buttons come back and the stamp stays whatever the answer.
+    void noPrinterOffersAPdf_data()
     {
+        QTest::addColumn<bool>("wanted");      // "Ja" to the offer
+        QTest::addColumn<QString>("target");   // the name chosen in the save dialog; empty: cancelled
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("declined") << false << "" << false;
+        QTest::newRow("save dialog cancelled") << true << "" << false;
+        QTest::newRow("saved") << true << "eingaben.pdf" << true;
+        QTest::newRow("a folder where the file should go") << true << "ordner.pdf" << false;
+    }
+    void noPrinterOffersAPdf()
+    {
+        QFETCH(bool, wanted);
+        QFETCH(QString, target);
+        QFETCH(bool, saved);
         FakeFrame frame(QStringLiteral("Status: Berechnung eines Zentavik"));
         frmHauptform form(frame);
         form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf"));
+        const QString path = dir.filePath(target);
         fake.printer = [](QPrinter&) { return false; };
+        fake.answers = {wanted ? ui::Answer::Yes : ui::Answer::No};
+        fake.fileNames = {target.isEmpty() ? std::nullopt : std::optional<QString>(path)};
+        fake.fileRequests.clear();
         EingabenDrucken(form);
         QVERIFY(form.Command1->isVisible() && form.Command2->isVisible());
         QVERIFY(form.Info->text().contains(QStringLiteral(" am ")));
-        QVERIFY(fake.messages.isEmpty());
+
+        QVERIFY(!fake.messages.isEmpty());
+        QCOMPARE(fake.messages[0].title, QStringLiteral(" Eingaben drucken"));
+        QCOMPARE(fake.messages[0].text, QStringLiteral("Es ist kein Drucker eingerichtet.\r\n"
+                                                       "Soll der Ausdruck stattdessen als PDF-Datei gespeichert werden?"));
+        QCOMPARE(fake.messages[0].buttons, ui::Buttons::YesNo);
+        QCOMPARE(fake.fileRequests.size(), wanted ? 1 : 0);
+        // A file that could not be written is said so, never passed over in silence.
+        const bool failed = !target.isEmpty() && !saved;
+        QCOMPARE(fake.messages.size(), failed ? 2 : 1);
+        if (failed) {
+            QCOMPARE(fake.messages[1].title, QStringLiteral(" Fehler "));
+            QVERIFY2(fake.messages[1].text.startsWith(QStringLiteral("Der Ausdruck konnte nicht gespeichert werden.\r\n")),
+                     qPrintable(fake.messages[1].text));
+            QVERIFY(QFileInfo(path).isDir());
+        }
+        if (!saved)
+            return;
+        // The page a printer would have printed: one picture of the form.
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+        QVERIFY(images.waitForFinished());
+        const QStringList rows = QString::fromLocal8Bit(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[2].simplified().startsWith(QStringLiteral("1 0 image")), qPrintable(rows[2]));
+        const QStringList columns = rows[2].simplified().split(u' ');
+        QCOMPARE(columns.value(3).toInt(), form.grab().width());
     }
 };
 
