@@ -497,6 +497,8 @@ private slots:
         QTest::newRow("table, footnote and metafile") << foreign << true
                                                       << QStringList{"Tabellen", "Fuß- und Endnoten", "keine PNG- oder JPEG-Bilder"};
         QTest::newRow("list") << QByteArray("{\\rtf1{\\listtext 1.\\tab}Punkt}") << true << QStringList{"Listen"};
+        QTest::newRow("embedded object") << QByteArray("{\\rtf1 Text{\\object\\objemb{\\*\\objdata 0102}{\\result Bild}}}") << true
+                                         << QStringList{"eingebettete Objekte"};
         QTest::newRow("under another name") << foreign << false << QStringList{};
         QTest::newRow("nothing the writer loses") << QByteArray("{\\rtf1{\\b fett} normal}") << true << QStringList{};
     }
