@@ -156,22 +156,12 @@ std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& ver
         title = doc.begin();
 
     std::vector<Entry> entries;
-    int number = 0;
     for (QTextBlock block = title.next(); block.isValid(); block = block.next()) {
         const int level = block.blockFormat().headingLevel();
-        if (level < 2 || level > 3)
-            continue;
-        // The heading carries an anchor, so the contents can link to it.
-        QTextCursor cursor(block);
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        QTextCharFormat anchor;
-        anchor.setAnchor(true);
-        anchor.setAnchorNames({QStringLiteral("abschnitt%1").arg(++number)});
-        cursor.mergeCharFormat(anchor);
-        entries.push_back({block, level, {}});
+        if (level == 2 || level == 3)
+            entries.push_back({block, level, {}});
     }
 
-    const QTextBlock firstText = title.next();
     QTextCursor cursor(title);
     cursor.movePosition(QTextCursor::EndOfBlock);
 
@@ -208,23 +198,20 @@ std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& ver
     QTextTable* table = cursor.insertTable(int(entries.size()), 2, tableFormat);
     for (int row = 0; row < int(entries.size()); ++row) {
         Entry& entry = entries[std::size_t(row)];
-        QTextCharFormat link;
-        link.setAnchor(true);
-        link.setAnchorHref(QStringLiteral("#abschnitt%1").arg(row + 1));
+        // No links: the PDF writer would make them web addresses, not jumps within the document.
+        QTextCharFormat line;
         if (entry.level == 2)
-            link.setFontWeight(QFont::Bold);
+            line.setFontWeight(QFont::Bold);
         QTextBlockFormat indent;
         indent.setLeftMargin(entry.level == 2 ? 0 : 18);
         QTextCursor cell = table->cellAt(row, 0).firstCursorPosition();
         cell.setBlockFormat(indent);
-        cell.insertText(entry.heading.text().remove(QChar::ObjectReplacementCharacter), link);
+        cell.insertText(entry.heading.text().remove(QChar::ObjectReplacementCharacter), line);
         entry.pageCell = table->cellAt(row, 1);
         QTextBlockFormat right;
         right.setAlignment(Qt::AlignRight);
         entry.pageCell.firstCursorPosition().setBlockFormat(right);
     }
-    if (firstText.isValid())
-        Manual::breakBefore(firstText);
     return entries;
 }
 
