@@ -19,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextStream>
@@ -26,6 +27,8 @@
 #include <QTimeZone>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -89,17 +92,80 @@ public:
         cursor.setBlockFormat(format);
     }
 
-    // A table shorter than a page that runs over a page foot starts on the next page instead.
+    // The first row that runs over a page foot, or -1. The layout moves a row whose first line does
+    // not fit to the next page, but splits one that starts above the foot.
+    int splitRow(QTextTable* table) const
+    {
+        for (int row = 0; row < table->rows(); ++row) {
+            int first = INT_MAX, last = -1;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() != row || cell.column() != column)
+                    continue;
+                first = std::min(first, firstLinePage(doc.findBlock(cell.firstPosition())));
+                last = std::max(last, lastLinePage(doc.findBlock(cell.lastPosition())));
+            }
+            if (last > first)
+                return row;
+        }
+        return -1;
+    }
+
+    static bool isHeaderRow(QTextTable* table)
+    {
+        const QTextBlock block = table->cellAt(0, 0).firstCursorPosition().block();
+        return block.begin() != block.end() && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
+    }
+
+    // Moves the rows from `row` on into a table of their own on the next page, headed like the first.
+    void splitTable(QTextTable* table, int row)
+    {
+        const int header = isHeaderRow(table) ? 1 : 0;
+        QTextTableFormat format = table->format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor after(&doc);
+        after.setPosition(table->lastPosition() + 1);
+        const int moved = table->rows() - row;
+        QTextTable* rest = after.insertTable(header + moved, table->columns(), format);
+        for (int target = 0; target < header + moved; ++target) {
+            const int source = target < header ? 0 : row + target - header;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell from = table->cellAt(source, column);
+                QTextCursor selection = from.firstCursorPosition();
+                selection.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextTableCell to = rest->cellAt(target, column);
+                to.setFormat(from.format());
+                to.firstCursorPosition().insertFragment(selection.selection());
+            }
+        }
+        table->removeRows(row, moved);
+    }
+
+    // A table shorter than a page that runs over a page foot starts on the next page instead;
+    // a longer one is split between its rows.
     bool keepTablesWhole(QTextFrame* frame)
     {
         for (QTextFrame* child : frame->childFrames()) {
             auto* table = qobject_cast<QTextTable*>(child);
-            if (table && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
-                const QRectF box = doc.documentLayout()->frameBoundingRect(table);
-                if (box.height() < pageHeight * 0.9 && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
+            const QRectF box = doc.documentLayout()->frameBoundingRect(child);
+            if (table && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
+                if (box.height() < pageHeight * 0.9
+                    && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
                     QTextTableFormat format = table->format();
                     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
                     table->setFormat(format);
+                    return true;
+                }
+                // A longer table repeats its heading row on every page it runs over.
+                if (isHeaderRow(table) && table->format().headerRowCount() == 0) {
+                    QTextTableFormat format = table->format();
+                    format.setHeaderRowCount(1);
+                    table->setFormat(format);
+                    return true;
+                }
+                const int row = splitRow(table);
+                if (row > (isHeaderRow(table) ? 1 : 0)) {
+                    splitTable(table, row);
                     return true;
                 }
             }
