@@ -181,6 +181,9 @@ public:
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
             if (block.blockFormat().headingLevel() == 0 && !holdsPicture(block))
                 continue;
+            // Inside a table the row keeps its cells together.
+            if (doc.frameAt(block.position()) != doc.rootFrame())
+                continue;
             if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
                 continue;
             const QTextBlock following = block.next();
