@@ -1,19 +1,300 @@
 // Writes the help document: hilfepdf SOURCE.html DRAWING.svg OUTPUT.pdf
-// The HTML is laid out on A4 pages; the drawing is rendered from its SVG at print resolution.
+// The HTML is laid out on A4 pages like a printed manual: a title block with version and date of the
+// build, a table of contents with page numbers, page numbers in the footer, and no heading, picture or
+// short table left apart from what follows it at a page foot.
 
+#include "common/versionnumbers.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgRenderer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QTextStream>
+#include <QTextTable>
+#include <QTimeZone>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// A reproducible build states the date it was given; any other build states the day it ran.
+QDate buildDate()
+{
+    bool ok = false;
+    const qlonglong epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(epoch, QTimeZone::utc()).date();
+    return QDate::currentDate();
+}
+
+struct Entry {
+    QTextBlock heading;
+    int level;
+    QTextTableCell pageCell;
+};
+
+class Manual {
+public:
+    Manual(QTextDocument& doc, qreal pageHeight) : doc(doc), pageHeight(pageHeight) {}
+
+    int pageOf(qreal y) const { return int(std::floor(y / pageHeight)); }
+
+    // The page on which a block's first line stands.
+    int firstLinePage(const QTextBlock& block) const
+    {
+        const QRectF box = doc.documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        qreal y = box.top();
+        if (layout && layout->lineCount() > 0)
+            y += layout->lineAt(0).rect().center().y();
+        return pageOf(y);
+    }
+    int lastLinePage(const QTextBlock& block) const
+    {
+        const QRectF box = doc.documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        qreal y = box.bottom();
+        if (layout && layout->lineCount() > 0)
+            y = box.top() + layout->lineAt(layout->lineCount() - 1).rect().center().y();
+        return pageOf(y);
+    }
+
+    static bool holdsPicture(const QTextBlock& block)
+    {
+        return block.text().contains(QChar::ObjectReplacementCharacter);
+    }
+
+    // Moves a block to the top of the next page.
+    static void breakBefore(const QTextBlock& block)
+    {
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+
+    // The first row that runs over a page foot, or -1. The layout moves a row whose first line does
+    // not fit to the next page, but splits one that starts above the foot.
+    int splitRow(QTextTable* table) const
+    {
+        for (int row = 0; row < table->rows(); ++row) {
+            int first = INT_MAX, last = -1;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() != row || cell.column() != column)
+                    continue;
+                first = std::min(first, firstLinePage(doc.findBlock(cell.firstPosition())));
+                last = std::max(last, lastLinePage(doc.findBlock(cell.lastPosition())));
+            }
+            if (last > first)
+                return row;
+        }
+        return -1;
+    }
+
+    static bool isHeaderRow(QTextTable* table)
+    {
+        const QTextBlock block = table->cellAt(0, 0).firstCursorPosition().block();
+        return block.begin() != block.end() && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
+    }
+
+    // Moves the rows from `row` on into a table of their own on the next page, headed like the first.
+    void splitTable(QTextTable* table, int row)
+    {
+        const int header = isHeaderRow(table) ? 1 : 0;
+        QTextTableFormat format = table->format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor after(&doc);
+        after.setPosition(table->lastPosition() + 1);
+        const int moved = table->rows() - row;
+        QTextTable* rest = after.insertTable(header + moved, table->columns(), format);
+        for (int target = 0; target < header + moved; ++target) {
+            const int source = target < header ? 0 : row + target - header;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell from = table->cellAt(source, column);
+                QTextCursor selection = from.firstCursorPosition();
+                selection.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextTableCell to = rest->cellAt(target, column);
+                to.setFormat(from.format());
+                to.firstCursorPosition().insertFragment(selection.selection());
+            }
+        }
+        table->removeRows(row, moved);
+    }
+
+    // A table shorter than a page that runs over a page foot starts on the next page instead;
+    // a longer one is split between its rows.
+    bool keepTablesWhole(QTextFrame* frame)
+    {
+        for (QTextFrame* child : frame->childFrames()) {
+            auto* table = qobject_cast<QTextTable*>(child);
+            const QRectF box = doc.documentLayout()->frameBoundingRect(child);
+            if (table && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
+                if (box.height() < pageHeight * 0.9
+                    && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+                    QTextTableFormat format = table->format();
+                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    table->setFormat(format);
+                    return true;
+                }
+                // A longer table repeats its heading row on every page it runs over.
+                if (isHeaderRow(table) && table->format().headerRowCount() == 0) {
+                    QTextTableFormat format = table->format();
+                    format.setHeaderRowCount(1);
+                    table->setFormat(format);
+                    return true;
+                }
+                const int row = splitRow(table);
+                if (row > (isHeaderRow(table) ? 1 : 0)) {
+                    splitTable(table, row);
+                    return true;
+                }
+            }
+            if (keepTablesWhole(child))
+                return true;
+        }
+        return false;
+    }
+
+    // A heading or picture whose following line stands on the next page goes there with it.
+    bool keepWithNext()
+    {
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().headingLevel() == 0 && !holdsPicture(block))
+                continue;
+            // Inside a table the row keeps its cells together.
+            if (doc.frameAt(block.position()) != doc.rootFrame())
+                continue;
+            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            const QTextBlock following = block.next();
+            if (!following.isValid())
+                continue;
+            if (firstLinePage(following) != lastLinePage(block)) {
+                breakBefore(block);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Adds one break at a time and lays out again, until nothing stands apart.
+    void paginate()
+    {
+        for (int round = 0; round < 200; ++round) {
+            if (!keepTablesWhole(doc.rootFrame()) && !keepWithNext())
+                return;
+            relayout();
+        }
+    }
+
+    // The incremental layout misplaces what follows a table moved to the next page; a full one does not.
+    void relayout() { doc.markContentsDirty(0, doc.characterCount()); }
+
+private:
+    QTextDocument& doc;
+    qreal pageHeight;
+};
+
+// Title block and table of contents go after the document's title; the text starts on a new page.
+std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& versionLine)
+{
+    QTextBlock title = doc.begin();
+    while (title.isValid() && title.blockFormat().headingLevel() != 1)
+        title = title.next();
+    if (!title.isValid())
+        title = doc.begin();
+
+    std::vector<Entry> entries;
+    for (QTextBlock block = title.next(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level == 2 || level == 3)
+            entries.push_back({block, level, {}});
+    }
+
+    QTextCursor cursor(title);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+
+    QTextBlockFormat plain;
+    QTextCharFormat normal;
+    QTextBlockFormat versionFormat;
+    versionFormat.setTopMargin(6);
+    versionFormat.setBottomMargin(18);
+    QTextCharFormat versionChars;
+    versionChars.setFontPointSize(11);
+    versionChars.setForeground(QColor(0x44, 0x44, 0x44));
+    cursor.insertBlock(versionFormat, versionChars);
+    cursor.insertText(versionLine);
+
+    QTextBlockFormat contentsHeading;
+    contentsHeading.setHeadingLevel(0);
+    contentsHeading.setTopMargin(12);
+    contentsHeading.setBottomMargin(6);
+    QTextCharFormat contentsChars;
+    contentsChars.setFontPointSize(13);
+    contentsChars.setFontWeight(QFont::Bold);
+    contentsChars.setForeground(QColor(0x1a, 0x3a, 0x8a));
+    cursor.insertBlock(contentsHeading, contentsChars);
+    cursor.insertText(QStringLiteral("Inhalt"));
+
+    QTextTableFormat tableFormat;
+    tableFormat.setBorder(0);
+    tableFormat.setCellPadding(2);
+    tableFormat.setCellSpacing(0);
+    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    tableFormat.setColumnWidthConstraints(
+        {QTextLength(QTextLength::PercentageLength, 88), QTextLength(QTextLength::PercentageLength, 12)});
+    cursor.insertBlock(plain, normal);
+    QTextTable* table = cursor.insertTable(int(entries.size()), 2, tableFormat);
+    for (int row = 0; row < int(entries.size()); ++row) {
+        Entry& entry = entries[std::size_t(row)];
+        // No links: the PDF writer would make them web addresses, not jumps within the document.
+        QTextCharFormat line;
+        if (entry.level == 2)
+            line.setFontWeight(QFont::Bold);
+        QTextBlockFormat indent;
+        indent.setLeftMargin(entry.level == 2 ? 0 : 18);
+        QTextCursor cell = table->cellAt(row, 0).firstCursorPosition();
+        cell.setBlockFormat(indent);
+        cell.insertText(entry.heading.text().remove(QChar::ObjectReplacementCharacter), line);
+        entry.pageCell = table->cellAt(row, 1);
+        QTextBlockFormat right;
+        right.setAlignment(Qt::AlignRight);
+        entry.pageCell.firstCursorPosition().setBlockFormat(right);
+    }
+    return entries;
+}
+
+void writePageNumbers(std::vector<Entry>& entries, Manual& manual)
+{
+    for (Entry& entry : entries) {
+        QTextCursor cursor = entry.pageCell.firstCursorPosition();
+        cursor.setPosition(entry.pageCell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        cursor.insertText(QString::number(manual.firstLinePage(entry.heading) + 1));
+    }
+    manual.relayout();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -37,7 +318,7 @@ int main(int argc, char* argv[])
     pdf.setTitle(QStringLiteral("Zentavik-Antennen-Berechnung – Hilfe"));
     pdf.setCreator(QStringLiteral("Zentavik"));
     pdf.setResolution(300);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16),
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 12),
                                   QPageLayout::Millimeter));
 
     QTextDocument doc;
@@ -62,8 +343,63 @@ int main(int argc, char* argv[])
     QTextStream in(&source);
     in.setEncoding(QStringConverter::Utf8);
     doc.setHtml(in.readAll());
-    // The layout is in points of the page; the writer prints the whole document, page by page.
-    doc.setPageSize(pdf.pageLayout().paintRect(QPageLayout::Point).size());
-    doc.print(&pdf);
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString versionLine = QStringLiteral("Version %1.%2.%3 · Stand: %4")
+                                    .arg(ZENTAVIK_VERSION_MAJOR)
+                                    .arg(ZENTAVIK_VERSION_MINOR)
+                                    .arg(ZENTAVIK_VERSION_PATCH)
+                                    .arg(german.toString(buildDate(), QStringLiteral("d. MMMM yyyy")));
+    std::vector<Entry> entries = insertTitleAndContents(doc, versionLine);
+
+    // The layout is in points of the page; a strip at the foot of each page holds its number.
+    const QSizeF page = pdf.pageLayout().paintRect(QPageLayout::Point).size();
+    const qreal footer = 22;
+    const QSizeF body(page.width(), page.height() - footer);
+    doc.setPageSize(body);
+    Manual manual(doc, body.height());
+    // Page numbers and breaks depend on each other; a few rounds settle them.
+    for (int round = 0; round < 5; ++round) {
+        writePageNumbers(entries, manual);
+        manual.paginate();
+    }
+    writePageNumbers(entries, manual);
+
+    QPainter painter(&pdf);
+    if (!painter.isActive()) {
+        std::fprintf(stderr, "%s: nicht schreibbar\n", argv[3]);
+        return 1;
+    }
+    const qreal scale = pdf.width() / page.width();
+    painter.scale(scale, scale);
+    const int pages = doc.pageCount();
+    // Sizes under the painter's scale are points of the page.
+    QFont footerFont(font);
+    footerFont.setPixelSize(9);
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0)
+            pdf.newPage();
+        painter.save();
+        const QRectF clip(0, index * body.height(), body.width(), body.height());
+        painter.setClipRect(QRectF(QPointF(0, 0), body));
+        painter.translate(0, -clip.top());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = clip;
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(footerFont);
+        painter.setPen(QColor(0x55, 0x55, 0x55));
+        const QRectF foot(0, body.height(), page.width(), footer);
+        painter.drawLine(QPointF(0, foot.top() + 6), QPointF(page.width(), foot.top() + 6));
+        painter.drawText(foot.adjusted(0, 8, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Zentavik-Antennen-Berechnung – Hilfe"));
+        painter.drawText(foot.adjusted(0, 8, 0, 0), Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("Seite %1 von %2").arg(index + 1).arg(pages));
+    }
+    if (!painter.end()) {
+        std::fprintf(stderr, "%s: nicht schreibbar\n", argv[3]);
+        return 1;
+    }
     return 0;
 }

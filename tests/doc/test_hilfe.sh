@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The built help reads like a printed manual: version and date on top, a table of contents whose
+# page numbers lead to the headings, a numbered footer, no heading alone at a page foot, and list
+# numbers that do not repeat the menu captions' own numbers.
+# test_hilfe.sh HILFE.pdf QUELLE.html VERSION
+set -euo pipefail
+pdf="$1"; html="$2"; version="$3"
+command -v pdftotext > /dev/null || { echo "pdftotext fehlt (poppler-utils)"; exit 1; }
+fail() { echo "FEHLER: $*"; exit 1; }
+# One page's lines, without the indentation of the layout.
+page() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | sed 's/\f//g; s/^ *//; s/ *$//' | grep -v '^$' || true; }
+
+text="$(pdftotext -layout "$pdf" -)"
+pages="$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages: *//p')"
+[ -n "$pages" ] || pages="$(grep -c 'Seite [0-9]* von' <<< "$text")"
+
+grep -qE "Version ${version//./\\.} · Stand: [0-9]{1,2}\. [[:alpha:]äöüÄÖÜ]+ [0-9]{4}" <<< "$text" \
+  || fail "kein Titelblock mit Version $version und Datum"
+if grep -qE '(^|[^0-9])([0-9]+)\. +\2\. ' <<< "$text"; then fail "doppelte Nummer: $(grep -E '([0-9]+)\. +\1\. ' <<< "$text" | head -1)"; fi
+
+headings="$(grep -oE '<h[23][^>]*>[^<]+' "$html" | sed 's/^<h[23][^>]*>//')"
+[ -n "$headings" ] || fail "keine Überschriften in $html"
+contents="$(page 1)"
+while IFS= read -r heading; do
+  number="$(grep -F -- "$heading" <<< "$contents" | sed -n 's/.* \([0-9][0-9]*\)$/\1/p' | head -1)"
+  [ -n "$number" ] || fail "Inhaltsverzeichnis ohne Seitenzahl für: $heading"
+  page "$number" | grep -Fxq -- "$heading" || fail "\"$heading\" steht nicht auf Seite $number"
+done <<< "$headings"
+
+for ((n = 1; n <= pages; n++)); do
+  lines="$(page "$n")"
+  tail -1 <<< "$lines" | grep -q "Seite $n von $pages\$" || fail "Seite $n ohne Seitenzahl in der Fußzeile"
+  last="$(tail -2 <<< "$lines" | head -1)"
+  grep -Fxq -- "$last" <<< "$headings" && fail "Überschrift \"$last\" allein am Fuß von Seite $n"
+done
+echo "Hilfe: $pages Seiten, $(wc -l <<< "$headings") Überschriften im Inhaltsverzeichnis"
