@@ -20,7 +20,7 @@ QString vkAusserhalb(const QString& vk)
 }
 QString durchmesserNull()
 {
-    return QStringLiteral("die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm");
+    return QStringLiteral("die Frequenz ist zu hoch: der Drahtdurchmesser wäre 0,0 mm");
 }
 QString frequenzZuKlein() { return QStringLiteral("die Frequenz ist zu klein: ihre Wellenlänge ist nicht darstellbar"); }
 QString hoeheZuGross() { return QStringLiteral("die Antennenhöhe ist zu groß: die doppelte Höhe ist nicht darstellbar"); }

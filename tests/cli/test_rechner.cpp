@@ -236,7 +236,7 @@ private slots:
         QTest::newRow("vk factor above 1") << "vk --frequenz 500" << 2
                                            << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,035 (sinnvoll: über 0 bis 1)\n";
         QTest::newRow("vk diameter limited to 0,0") << "vk --frequenz 9999999" << 2
-                                                    << "zentavik-rechner: --frequenz: die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm\n";
+                                                    << "zentavik-rechner: --frequenz: die Frequenz ist zu hoch: der Drahtdurchmesser wäre 0,0 mm\n";
         QTest::newRow("vk height beyond the limits") << "vk --frequenz 14 --hoehe 3e38" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe ist zu groß";
         QTest::newRow("calculator factor above 1") << "beam --frequenz 3000 --hoehe 3" << 2
                                                    << "zentavik-rechner: --frequenz: die Frequenz ergibt einen Verkürzungsfaktor von 1,673";

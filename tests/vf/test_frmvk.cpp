@@ -222,9 +222,9 @@ private slots:
         QTest::newRow("factor above 1") << "500" << "10" << "Text1" << "10"
                                         << "die Frequenz ergibt einen Verkürzungsfaktor von 1,041 (sinnvoll: über 0 bis 1)";
         QTest::newRow("diameter limited to 0,0") << "99999999" << "10" << "Text1" << "10"
-                                                 << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
+                                                 << "die Frequenz ist zu hoch: der Drahtdurchmesser wäre 0,0 mm";
         QTest::newRow("huge frequency") << "3e38" << "10" << "Text1" << "10"
-                                        << "die Frequenz ist zu hoch: der Drahtdurchmesser würde 0,0 mm";
+                                        << "die Frequenz ist zu hoch: der Drahtdurchmesser wäre 0,0 mm";
         QTest::newRow("tiny frequency") << "1e-38" << "10" << "Text1" << "10"
                                         << "die Frequenz ist zu klein: ihre Wellenlänge ist nicht darstellbar";
         QTest::newRow("huge height") << "14,2" << "3e38" << "Text2" << "3e38"
