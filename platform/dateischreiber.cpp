@@ -19,11 +19,14 @@ constexpr int NichtAngelegt = 75;
 constexpr int Schreibfehler = 57;
 constexpr int DatentraegerVoll = 61;
 
-int nummerBeimAnlegen(int) { return NichtAngelegt; }
-
 int nummerBeimSchreiben(int systemFehler)
 {
     return systemFehler == ENOSPC || systemFehler == EDQUOT ? DatentraegerVoll : Schreibfehler;
+}
+
+Failure nichtGeoeffnet(const QString& ziel)
+{
+    return {52, QStringLiteral("Die Datei \"%1\" ist nicht zum Schreiben geöffnet.").arg(ziel)};
 }
 
 const QString anlegen = QStringLiteral("Die Datei \"%1\" kann nicht angelegt werden:");
@@ -115,7 +118,7 @@ void DateiSchreiber::oeffnen()
 
     const bool vorhanden = ::stat(nativ.constData(), &st) == 0;
     if (!vorhanden && errno != ENOENT)
-        fehler(nummerBeimAnlegen(errno), anlegen, errno);
+        fehler(NichtAngelegt, anlegen, errno);
     if (vorhanden && !S_ISREG(st.st_mode)) {
         const bool anOrtErlaubt = (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))
                                   && sonderdateien == Sonderdateien::AnOrtBeschreiben;
@@ -127,7 +130,7 @@ void DateiSchreiber::oeffnen()
         // Opened as the shell's redirection would: a FIFO waits for its reader.
         fd = ::open(nativ.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0)
-            fehler(nummerBeimAnlegen(errno), anlegen, errno);
+            fehler(NichtAngelegt, anlegen, errno);
         anOrt = true;
         regulaer = false;
         return;
@@ -146,7 +149,7 @@ void DateiSchreiber::oeffnen()
             if (vorhanden && (grund == EACCES || grund == EPERM) && ::access(nativ.constData(), W_OK) == 0)
                 inPlace = true;
             else
-                fehler(nummerBeimAnlegen(grund), anlegen, grund);
+                fehler(NichtAngelegt, anlegen, grund);
         } else {
             temporaer = QFile::decodeName(muster);
             bool uebernommen = ::fchmod(fd, vorhanden ? (st.st_mode & 07777) : (0666 & ~aktuelleUmask())) == 0;
@@ -162,7 +165,7 @@ void DateiSchreiber::oeffnen()
     if (inPlace) {
         fd = ::open(nativ.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0)
-            fehler(nummerBeimAnlegen(errno), anlegen, errno);
+            fehler(NichtAngelegt, anlegen, errno);
         anOrt = true;
     }
 }
@@ -170,7 +173,7 @@ void DateiSchreiber::oeffnen()
 void DateiSchreiber::schreiben(const QByteArray& bytes)
 {
     if (fd < 0)
-        throw Failure(52, QStringLiteral("Die Datei \"%1\" ist nicht zum Schreiben geöffnet.").arg(ziel));
+        throw nichtGeoeffnet(ziel);
     const qint64 vorher = geschrieben;
     if (const int grund = allesSchreiben(fd, bytes, geschrieben)) {
         // A piece written only in part is taken back, so that Retry writes it whole.
@@ -201,13 +204,13 @@ void DateiSchreiber::abschliessen()
             fehler(nummerBeimSchreiben(grund), beimSchreiben, grund);
         }
     } else if (temporaer.isEmpty()) {
-        throw Failure(52, QStringLiteral("Die Datei \"%1\" ist nicht zum Schreiben geöffnet.").arg(ziel));
+        throw nichtGeoeffnet(ziel);
     }
     if (temporaer.isEmpty())
         return;
     // The complete file takes the target's name; on failure it stays aside for another try.
     if (::rename(QFile::encodeName(temporaer).constData(), QFile::encodeName(schreibPfad).constData()) != 0)
-        fehler(nummerBeimAnlegen(errno), anlegen, errno);
+        fehler(NichtAngelegt, anlegen, errno);
     temporaer.clear();
     ordnerSyncen(QFileInfo(schreibPfad).absolutePath());
 }
