@@ -24,7 +24,8 @@ Befehl::Befehl(QString name, QString zweck, QList<OptionDef> optionen)
 
 QString Befehl::hilfe() const
 {
-    QString text = QStringLiteral("Aufruf: %1 %2 [OPTIONEN]\n%3\n\nOptionen:\n").arg(Programm, name, zweck);
+    const QString aufruf = argument.isEmpty() ? name : name + u' ' + argument;
+    QString text = QStringLiteral("Aufruf: %1 %2 [OPTIONEN]\n%3\n\nOptionen:\n").arg(Programm, aufruf, zweck);
     auto zeile = [&text](const QString& links, const QString& rechts) {
         const QString spalte = QStringLiteral("  ") + links;
         if (spalte.size() < 30)

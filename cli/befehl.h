@@ -49,9 +49,11 @@ public:
     // The value of a file option; an empty name names no file and is refused as input.
     QString dateiName(const QString& name) const;
     QString hilfe() const;
+    // A command that takes an argument besides its options names it in its help's first line.
+    void setzeArgument(const QString& argumentName) { argument = argumentName; }
 
 private:
-    QString name, zweck;
+    QString name, zweck, argument;
     QList<OptionDef> optionen;
     QCommandLineParser parser;
 };

@@ -107,10 +107,11 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
 {
     Befehl befehl(QStringLiteral("messung"),
                   QStringLiteral("Liest den Sweep eines Antennenanalysators (Touchstone, DATEI.s1p) und nennt Resonanz, SWR-Minimum,\n"
-                                 "Impedanz und 2:1-Bandbreite. Aufruf: %1 messung DATEI.s1p [OPTIONEN]").arg(Programm),
+                                 "Impedanz und 2:1-Bandbreite."),
                   {{QStringLiteral("soll"), QStringLiteral("MHZ"), QStringLiteral("gewünschte Resonanz in MHz, im Diagramm markiert")},
                    {QStringLiteral("svg"), QStringLiteral("DATEI"), QStringLiteral("das SWR-Diagramm als SVG in DATEI schreiben")},
                    {QStringLiteral("json"), QString(), QStringLiteral("Ergebnisse als JSON ausgeben")}});
+    befehl.setzeArgument(QStringLiteral("DATEI.s1p"));
     QStringList argumente = argumenteMitDatei;
     const QString datei = nimmDateiName(argumente);
     if (!befehl.lies(argumente, out))

@@ -124,17 +124,19 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
         e.fIst = mhzText(messung->frequenz);
     }
     const PruningErgebnis r = PruningBerechnen(e, Komma);
+    // A measured resonance the calculation refuses came from the sweep, not from a typed --ist.
+    const QString istOption = messung ? QStringLiteral("--messung") : QStringLiteral("--ist");
     // A field given a text that is no number, or one too large, is refused with that reason.
     switch (r.stopp) {
     case PruningFeld::Keins: break;
     case PruningFeld::Text1: pruefeFeldZahl(QStringLiteral("--laenge"), e.laenge); break;
-    case PruningFeld::Text2: pruefeFeldZahl(QStringLiteral("--ist"), e.fIst); break;
+    case PruningFeld::Text2: pruefeFeldZahl(istOption, e.fIst); break;
     case PruningFeld::Text3: pruefeFeldZahl(QStringLiteral("--soll"), e.fSoll); break;
     }
     switch (r.stopp) {
     case PruningFeld::Keins: break;
     case PruningFeld::Text1: throw FalscheEingabe{QStringLiteral("--laenge"), r.grund};
-    case PruningFeld::Text2: throw FalscheEingabe{QStringLiteral("--ist"), r.grund};
+    case PruningFeld::Text2: throw FalscheEingabe{istOption, r.grund};
     case PruningFeld::Text3: throw FalscheEingabe{QStringLiteral("--soll"), r.grund};
     }
     if (befehl.gesetzt(QStringLiteral("json"))) {

@@ -740,7 +740,7 @@ private slots:
                                                                      "   über dessen Ende hinaus ragen.\n"};
         QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
         QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ", "  --messung DATEI"};
-        QTest::newRow("messung") << "messung --help" << QStringList{"DATEI.s1p", "  --soll MHZ", "  --svg DATEI", "  --json"};
+        QTest::newRow("messung") << "messung --help" << QStringList{"Aufruf: zentavik-rechner messung DATEI.s1p [OPTIONEN]\nLiest", "  --soll MHZ", "  --svg DATEI", "  --json"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
         QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
         QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD", "  --leise"};
