@@ -7,15 +7,14 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const QString Komma = QStringLiteral(",");
 
-// Wire cut this much longer than computed leaves room for every error the help names.
-constexpr double ZugabeAnteil = 0.02;
-// The offset of a first measurement the trimming aid is shown with, kHz.
+// How far below the design frequency the first measurement of the example lies, kHz.
 constexpr double BeispielAbweichungKHz = 100;
 
 QString F(float wert) { return formatSingle(wert, u"###0.0##", Komma); }
@@ -40,6 +39,16 @@ rechner::BeamLauf bauBeispiel(const BauDraht& d)
     return rechner::rechneBeam(rechner::beamEingaben(befehl, true), QDate::currentDate());
 }
 
+int zugabeCm(const BauDraht& draht, const rechner::BeamLauf& lauf)
+{
+    BauDraht blank = draht;
+    blank.material = QStringLiteral("Luft");
+    const BeamDimensions b = bauBeispiel(blank).werte.out, o = lauf.werte.out;
+    const double mehr = std::max(b.LgD - o.LgD, b.LgR - o.LgR);
+    // A reserve that is a whole centimetre already stays one.
+    return int(std::ceil(mehr / 2 * 100 - 1e-6));
+}
+
 HilfeZahlen bauZahlen()
 {
     const BauDraht draht;
@@ -47,13 +56,12 @@ HilfeZahlen bauZahlen()
     const BeamDimensions& o = lauf.werte.out;
     const float f = lauf.werte.f;
     HilfeZahlen z;
-    z[QStringLiteral("bau_befehl")] = QStringLiteral("zentavik-rechner bauplan ") + draht.optionen().join(u' ')
-                                      + QStringLiteral(" --datei plan.pdf");
     z[QStringLiteral("bau_frequenz")] = formatSingle(f, u"##0.0##", Komma);
     z[QStringLiteral("bau_hoehe")] = formatSingle(ZahlAusText(draht.hoehe), u"#0.0", Komma);
     z[QStringLiteral("bau_material")] = draht.material;
     z[QStringLiteral("bau_er")] = formatSingle(lauf.werte.Er, u"#0.0#", Komma);
     z[QStringLiteral("bau_aussen")] = generalSingle(ZahlAusText(draht.aussen), Komma);
+    z[QStringLiteral("bau_querschnitt")] = draht.querschnitt;
     z[QStringLiteral("bau_leiter")] = generalSingle(ZahlAusText(draht.leiter), Komma);
     z[QStringLiteral("bau_vk")] = lauf.text4;
     z[QStringLiteral("bau_s")] = formatDouble(lauf.zusatzVerkuerzung * 100, u"0.0##", Komma) + QStringLiteral(" %");
@@ -76,18 +84,18 @@ HilfeZahlen bauZahlen()
     z[QStringLiteral("bau_abweichung_cm")] = cm(BeispielAbweichungKHz / kHzD);
     z[QStringLiteral("bau_abweichung_ende")] = cm(BeispielAbweichungKHz / kHzD / 2);
 
-    // Cutting with reserve: the whole reserve, half of it at each end.
-    z[QStringLiteral("bau_zugabe")] = formatDouble(ZugabeAnteil * 100, u"0", Komma) + QStringLiteral(" %");
-    z[QStringLiteral("bau_lgd_zugabe")] = meterText(float(o.LgD * (1 + ZugabeAnteil)));
-    z[QStringLiteral("bau_lgr_zugabe")] = meterText(float(o.LgR * (1 + ZugabeAnteil)));
-    z[QStringLiteral("bau_zugabe_ende_d")] = cm(o.LgD * ZugabeAnteil / 2 * 100);
-    z[QStringLiteral("bau_zugabe_ende_r")] = cm(o.LgR * ZugabeAnteil / 2 * 100);
+    // Cutting with reserve: the same at both ends of both wires.
+    const int zugabe = zugabeCm(draht, lauf);
+    z[QStringLiteral("bau_zugabe")] = QStringLiteral("%1 cm").arg(zugabe);
+    z[QStringLiteral("bau_zugabe_anteil")] = formatDouble(lauf.zusatzVerkuerzung * 2 * 100, u"0.0#", Komma) + QStringLiteral(" %");
+    z[QStringLiteral("bau_lgd_zugabe")] = meterText(o.LgD + float(2 * zugabe) / 100);
+    z[QStringLiteral("bau_lgr_zugabe")] = meterText(o.LgR + float(2 * zugabe) / 100);
 
-    // The pruning window for the antenna built with its whole reserve: its length as the tape
-    // gives it, and the feed-point resonance such a long antenna shows, as the analyser rounds it.
-    const QString laenge = formatDouble(o.LgD * (1 + ZugabeAnteil), u"##0.00", Komma);
-    const QString ist = formatDouble(std::round(f / (1 + ZugabeAnteil) * 100) / 100, u"##0.00", Komma);
+    // The pruning window after a first measurement of the whole antenna at the feed point,
+    // the wire hanging at its computed length.
+    const QString laenge = F(o.LgD);
     const QString soll = z[QStringLiteral("bau_frequenz")];
+    const QString ist = formatDouble(f - BeispielAbweichungKHz / 1000, u"##0.0##", Komma);
     const PruningErgebnis p = PruningBerechnen({laenge, ist, soll}, Komma);
     z[QStringLiteral("bau_pr_laenge")] = laenge;
     z[QStringLiteral("bau_pr_ist")] = ist;
@@ -97,7 +105,7 @@ HilfeZahlen bauZahlen()
     z[QStringLiteral("bau_pr_lgd")] = p.aenderungLgD;
     z[QStringLiteral("bau_pr_lgr")] = p.aenderungLgR;
     // An antenna exactly as computed: the factor it shows is the wire's times the insulation's.
-    z[QStringLiteral("bau_vf_gesamt")] = PruningBerechnen({F(o.LgD), soll, soll}, Komma).vfGesamt;
+    z[QStringLiteral("bau_vf_gesamt")] = PruningBerechnen({laenge, soll, soll}, Komma).vfGesamt;
     z[QStringLiteral("bau_q_min")] = formatSingle(PruningQMin, u"0.0#", Komma);
     z[QStringLiteral("bau_q_max")] = formatSingle(PruningQMax, u"0.0#", Komma);
     return z;

@@ -32,6 +32,20 @@ QString html(QString text)
     return text.replace(u'&', QStringLiteral("&amp;")).replace(u'<', QStringLiteral("&lt;")).replace(u'>', QStringLiteral("&gt;"));
 }
 
+// The command as typed into a shell, an option and its value on one line each, so that no line
+// runs out of the page.
+QString befehlsZeilen(const QStringList& argumente)
+{
+    QString text = QStringLiteral("zentavik-rechner ") + argumente.value(0);
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const bool mitWert = i + 1 < argumente.size() && !argumente[i + 1].startsWith(QStringLiteral("--"));
+        text += QStringLiteral(" \\\n    ") + argumente[i];
+        if (mitWert)
+            text += u' ' + argumente[++i];
+    }
+    return text;
+}
+
 // The lowest and highest frequency, in kHz steps, that the band classification puts into
 // the band of `f`.
 std::pair<float, float> bandGrenzen(float f)
@@ -88,7 +102,7 @@ HilfeZahlen fragenZahlen()
     QTextStream out(&ausgabe), err(&fehler);
     rechner::zentavikRechner(DipolBefehl, out, err);
     out.flush();
-    z[QStringLiteral("fr_dipol_befehl")] = QStringLiteral("zentavik-rechner ") + html(DipolBefehl.join(u' '));
+    z[QStringLiteral("fr_dipol_befehl")] = html(befehlsZeilen(DipolBefehl));
     z[QStringLiteral("fr_dipol_ausgabe")] = html(ausgabe.trimmed());
     return z;
 }

@@ -17,7 +17,9 @@ constexpr double Referenz[3][4] = {
     {0.9719, 0.9574, 0.9487, 0.9429},
 };
 
-QString mm(float wert) { return formatSingle(wert, u"0.0", Komma) + QStringLiteral(" mm"); }
+// A figure and its unit stay on one line.
+QString mm(float wert) { return formatSingle(wert, u"0.0", Komma) + QStringLiteral("&nbsp;mm"); }
+QString ohneUmbruch(QString text) { return text.replace(u' ', QStringLiteral("&nbsp;")); }
 QString zahl(float wert) { return formatSingle(wert, u"0.0", Komma); }
 
 } // namespace
@@ -60,14 +62,14 @@ QString isolierVergleichTabelle()
 {
     QString html = QStringLiteral(
         "<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
-        "<tr><th>Mantel (außen)</th><th>εr</th><th>NEC-4</th><th>Programm</th><th>Unterschied</th>"
-        "<th>Resonanz bei %1 MHz</th></tr>")
+        "<tr><th width=\"24%\">Mantel (außen)</th><th width=\"8%\">εr</th><th width=\"13%\">NEC-4</th>"
+        "<th width=\"15%\">Programm</th><th width=\"18%\">Unterschied</th><th width=\"22%\">Resonanz<br>bei %1 MHz</th></tr>")
                        .arg(formatSingle(VergleichBauMHz, u"##0.0##", Komma));
     for (const IsolierVergleich& v : isolierVergleich()) {
         const IsolierVergleichTexte t = vergleichTexte(v);
-        html += QStringLiteral("<tr><td>%1 (%2)</td><td align=\"center\">%3</td><td align=\"center\">%4</td>"
+        html += QStringLiteral("<tr><td>%1&nbsp;(%2)</td><td align=\"center\">%3</td><td align=\"center\">%4</td>"
                                "<td align=\"center\">%5</td><td align=\"right\">%6</td><td align=\"right\">%7</td></tr>")
-                    .arg(mm(v.mantel), mm(v.aussen), zahl(v.er), t.referenz, t.programm, t.prozent, t.kHz);
+                    .arg(mm(v.mantel), mm(v.aussen), zahl(v.er), t.referenz, t.programm, ohneUmbruch(t.prozent), ohneUmbruch(t.kHz));
     }
     return html + QStringLiteral("</table>");
 }

@@ -71,7 +71,8 @@ void TestHilfeGenauigkeit::vergleich()
     // The help prints this very row.
     const QString zeile = QStringLiteral("<td align=\"center\">%1</td><td align=\"center\">%2</td>"
                                          "<td align=\"right\">%3</td><td align=\"right\">%4</td>")
-                              .arg(t.referenz, programm, prozent, kHz);
+                              .arg(t.referenz, programm, QString(prozent).replace(u' ', QStringLiteral("&nbsp;")),
+                                   QString(kHz).replace(u' ', QStringLiteral("&nbsp;")));
     QVERIFY2(zahlen.value(QStringLiteral("gen_tabelle")).contains(zeile), qPrintable(zeile));
 
     // "Programm" is what the beam calculation really cuts: the insulated driven element over
