@@ -87,6 +87,7 @@ HilfeZahlen fragenZahlen()
     anders.bereich = QStringLiteral("ssb");
     const rechner::BeamLauf aussen = bauBeispiel(anders);
     z[QStringLiteral("fr_andere_f")] = mhzText(aussen.werte.f);
+    z[QStringLiteral("fr_andere_band")] = aussen.bericht.bandText;
     z[QStringLiteral("fr_andere_zeile4")] = html(reportLine(4, aussen.bericht).trimmed());
     z[QStringLiteral("fr_andere_zeile5")] = html(reportLine(5, aussen.bericht).trimmed());
     const auto [von, bis] = bandGrenzen(BandMHz);
