@@ -71,8 +71,6 @@ HilfeZahlen bauZahlen()
     z[QStringLiteral("bau_lgd_halb")] = meterText(o.LgD / 2);
     z[QStringLiteral("bau_d")] = meterText(o.D);
     z[QStringLiteral("bau_p")] = meterText(o.P);
-    z[QStringLiteral("bau_bv")] = meterText(o.Bv);
-    z[QStringLiteral("bau_bh")] = meterText(o.Bh);
     z[QStringLiteral("bau_frd")] = mhz(o.frD);
     z[QStringLiteral("bau_frr")] = mhz(o.frR);
 
@@ -97,6 +95,9 @@ HilfeZahlen bauZahlen()
     const QString soll = z[QStringLiteral("bau_frequenz")];
     const QString ist = formatDouble(f - BeispielAbweichungKHz / 1000, u"##0.0##", Komma);
     const PruningErgebnis p = PruningBerechnen({laenge, ist, soll}, Komma);
+    // A window that refused these fields would leave the example's results empty.
+    if (!p.abgeschlossen())
+        qFatal("Hilfe: Pruning-Beispiel abgelehnt: %s", qPrintable(p.grund));
     z[QStringLiteral("bau_pr_laenge")] = laenge;
     z[QStringLiteral("bau_pr_ist")] = ist;
     z[QStringLiteral("bau_pr_soll")] = soll;

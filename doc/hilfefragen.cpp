@@ -101,7 +101,11 @@ HilfeZahlen fragenZahlen()
     // The additional dipole, exactly as the command line prints it.
     QString ausgabe, fehler;
     QTextStream out(&ausgabe), err(&fehler);
-    rechner::zentavikRechner(DipolBefehl, out, err);
+    // A command that refuses its own example stops the build rather than print its complaint.
+    if (rechner::zentavikRechner(DipolBefehl, out, err) != rechner::Erfolg) {
+        err.flush();
+        qFatal("Hilfe: %s", qPrintable(fehler));
+    }
     out.flush();
     z[QStringLiteral("fr_dipol_befehl")] = html(befehlsZeilen(DipolBefehl));
     z[QStringLiteral("fr_dipol_ausgabe")] = html(ausgabe.trimmed());
