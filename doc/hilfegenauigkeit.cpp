@@ -34,18 +34,18 @@ QString zusammenfassung(const QList<IsolierVergleich>& vergleich)
         });
         const bool alleKuerzer = std::all_of(zeilen.cbegin(), zeilen.cend(), [](const auto& z) { return z.prozent < 0; });
         const bool alleLaenger = std::all_of(zeilen.cbegin(), zeilen.cend(), [](const auto& z) { return z.prozent > 0; });
-        html += QStringLiteral("<li><b>Mantel %1:</b> ").arg(mm(mantel));
+        QString satz;
         if (alleKuerzer || alleLaenger) {
-            html += alleKuerzer
-                        ? QStringLiteral("Das Programm schneidet den Draht um %1 bis %2 zu kurz; die Resonanz läge %3 bis %4 zu hoch.")
-                        : QStringLiteral("Das Programm schneidet den Draht um %1 bis %2 zu lang; die Resonanz läge %3 bis %4 zu tief.");
-            html = html.arg(prozent(kleinst->prozent), prozent(groesst->prozent), kHz(kleinst->kHz), kHz(groesst->kHz));
+            satz = alleKuerzer
+                       ? QStringLiteral("Das Programm schneidet den Draht um %1 bis %2 zu kurz; die Resonanz läge %3 bis %4 zu hoch.")
+                       : QStringLiteral("Das Programm schneidet den Draht um %1 bis %2 zu lang; die Resonanz läge %3 bis %4 zu tief.");
+            satz = satz.arg(prozent(kleinst->prozent), prozent(groesst->prozent), kHz(kleinst->kHz), kHz(groesst->kHz));
         } else {
-            html += QStringLiteral("Je nach Dielektrizitätszahl schneidet das Programm etwas zu kurz oder zu lang, "
-                                   "höchstens um %1 (%2).")
-                        .arg(prozent(groesst->prozent), kHz(groesst->kHz));
+            satz = QStringLiteral("Je nach Dielektrizitätszahl schneidet das Programm etwas zu kurz oder zu lang, "
+                                  "höchstens um %1 (%2).")
+                       .arg(prozent(groesst->prozent), kHz(groesst->kHz));
         }
-        html += QStringLiteral("</li>");
+        html += QStringLiteral("<li><b>Mantel %1:</b> %2</li>").arg(mm(mantel), satz);
     }
     return html + QStringLiteral("</ul>");
 }
