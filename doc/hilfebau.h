@@ -1,0 +1,33 @@
+#pragma once
+// The figures of the chapters on building and trimming and on builders' questions, each from
+// the calculation the program itself runs for the same inputs.
+
+#include "cli/beamlauf.h"
+#include "doc/hilfezahlen.h"
+
+// The wire the chapters build with, that of the worked example: PVC-insulated stranded copper of
+// 1,5 mm² for 20 m, its velocity factor from the calculator at 10 m height, the beam designed
+// for the middle of the band.
+struct BauDraht {
+    QString frequenz = QStringLiteral("14,2");  // MHz
+    QString hoehe = QStringLiteral("10");       // m
+    QString material = QStringLiteral("PVC");
+    QString aussen = QStringLiteral("2,8");     // mm, with the insulation
+    QString leiter = QStringLiteral("1,6");     // mm, the strands' bundle
+    QString querschnitt = QStringLiteral("1,5");  // mm², as the wire is sold
+    QString bereich = QStringLiteral("mitte");  // cw, ssb or mitte
+
+    // The options of `zentavik-rechner beam` and `bauplan` for this wire.
+    QStringList optionen() const;
+};
+
+// The beam calculation for that wire, read from those options as the command line reads them.
+rechner::BeamLauf bauBeispiel(const BauDraht& draht = {});
+
+// The reserve at each end of a wire, whole centimetres: the whole insulation shortening, so that
+// each wire is at least as long as the same wire bare would have to be.
+int zugabeCm(const BauDraht& draht, const rechner::BeamLauf& lauf);
+
+HilfeZahlen bauZahlen();
+HilfeZahlen fragenZahlen();
+HilfeZahlen vergleichZahlen();
