@@ -4,11 +4,12 @@
 // short table left apart from what follows it at a page foot.
 
 #include "common/versionnumbers.h"
+#include "doc/beispiellauf.h"
+#include "doc/hilfebilder.h"
 #include "doc/hilfezahlen.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -26,7 +27,6 @@
 #include <QTextLayout>
 #include <QTextStream>
 #include <QTextTable>
-#include <QTimeZone>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,19 +34,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <vector>
 
 namespace {
-
-// A reproducible build states the date it was given; any other build states the day it ran.
-QDate buildDate()
-{
-    bool ok = false;
-    const qlonglong epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok)
-        return QDateTime::fromSecsSinceEpoch(epoch, QTimeZone::utc()).date();
-    return QDate::currentDate();
-}
 
 struct Entry {
     QTextBlock heading;
@@ -296,15 +287,21 @@ void writePageNumbers(std::vector<Entry>& entries, Manual& manual)
     manual.relayout();
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The figures the document puts in, one "name=value" line each, for a reader to check.
+int zahlenAusgeben()
 {
-    QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fputs("Aufruf: hilfepdf QUELLE.html ZEICHNUNG.svg AUSGABE.pdf\n", stderr);
-        return 2;
-    }
+    HilfeZahlen zahlen = beispielZahlen();
+    zahlen.insert(genauigkeitZahlen());
+    QStringList namen = zahlen.keys();
+    namen.sort();
+    QTextStream out(stdout);
+    for (const QString& name : namen)
+        out << name << '=' << zahlen.value(name) << '\n';
+    return 0;
+}
+
+int hilfeSchreiben(char* argv[])
+{
     QFile source(QString::fromLocal8Bit(argv[1]));
     if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(source.errorString()));
@@ -329,7 +326,8 @@ int main(int argc, char* argv[])
     doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 18pt; color: #1a3a8a; } h2 { font-size: 13pt; color: #1a3a8a; margin-top: 14px; }"
-        "h3 { font-size: 11pt; } th { background-color: #e8ecf6; } td, th { padding: 3px; }"));
+        "h3 { font-size: 11pt; } th { background-color: #e8ecf6; } td, th { padding: 3px; }"
+        "pre { font-size: 8pt; }"));
 
     // The drawing as an image sharp enough for print: 2.5 times its own size.
     const QSize drawingSize = svg.defaultSize() * 5 / 2;
@@ -341,6 +339,12 @@ int main(int argc, char* argv[])
         svg.render(&painter);
     }
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("antenne.svg")), drawing);
+    // The worked example's windows and build plan, as the program draws them.
+    const BeispielLauf beispiel = beispielRechnen(hilfeStand());
+    QList<HilfeBild> bilder = beispielFenster(beispiel);
+    bilder << beispielBauplan(beispiel, 150);
+    for (const HilfeBild& bild : bilder)
+        doc.addResource(QTextDocument::ImageResource, QUrl(bild.name), bild.bild);
 
     QTextStream in(&source);
     in.setEncoding(QStringConverter::Utf8);
@@ -359,7 +363,7 @@ int main(int argc, char* argv[])
                                     .arg(ZENTAVIK_VERSION_MAJOR)
                                     .arg(ZENTAVIK_VERSION_MINOR)
                                     .arg(ZENTAVIK_VERSION_PATCH)
-                                    .arg(german.toString(buildDate(), QStringLiteral("d. MMMM yyyy")));
+                                    .arg(german.toString(hilfeStand(), QStringLiteral("d. MMMM yyyy")));
     std::vector<Entry> entries = insertTitleAndContents(doc, versionLine);
 
     // The layout is in points of the page; a strip at the foot of each page holds its number.
@@ -412,4 +416,25 @@ int main(int argc, char* argv[])
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The manual shows the program as a German user sees it: decimal comma, dd.MM.yyyy.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    try {
+        if (argc == 2 && qstrcmp(argv[1], "--zahlen") == 0)
+            return zahlenAusgeben();
+        if (argc != 4) {
+            std::fputs("Aufruf: hilfepdf QUELLE.html ZEICHNUNG.svg AUSGABE.pdf\n       hilfepdf --zahlen\n", stderr);
+            return 2;
+        }
+        return hilfeSchreiben(argv);
+    } catch (const std::exception& fehler) {
+        std::fprintf(stderr, "hilfepdf: %s\n", fehler.what());
+        return 1;
+    }
 }
