@@ -40,7 +40,7 @@ QString befehlszeile(const QStringList& argumente)
 QString kasten(const QString& festbreit)
 {
     return QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"6\" cellspacing=\"0\" bgcolor=\"#f6f6f2\">"
-                          "<tr><td><pre>%1</pre></td></tr></table>")
+                          "<tr><td><p style=\"white-space: pre; font-family: 'Liberation Mono'; font-size: 7.5pt\">%1</p></td></tr></table>")
         .arg(festbreit);
 }
 

@@ -35,6 +35,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -82,6 +83,22 @@ public:
         QTextCursor cursor(block);
         QTextBlockFormat format = block.blockFormat();
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+
+    void noBreakBefore(const QTextBlock& block)
+    {
+        if (auto* table = qobject_cast<QTextTable*>(doc.frameAt(block.position()))) {
+            if (table->firstPosition() == block.position()) {
+                QTextTableFormat format = table->format();
+                format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+                table->setFormat(format);
+            }
+            return;
+        }
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
         cursor.setBlockFormat(format);
     }
 
@@ -134,48 +151,67 @@ public:
         table->removeRows(row, moved);
     }
 
+    // One change to the layout, at the position in the document it concerns.
+    struct Fix {
+        int position = INT_MAX;
+        std::function<void()> apply;
+    };
+    static void consider(Fix& first, int position, std::function<void()> apply)
+    {
+        if (position < first.position)
+            first = {position, std::move(apply)};
+    }
+
     // A table shorter than a page that runs over a page foot starts on the next page instead;
     // a longer one is split between its rows.
-    bool keepTablesWhole(QTextFrame* frame)
+    void keepTablesWhole(QTextFrame* frame, Fix& first)
     {
         for (QTextFrame* child : frame->childFrames()) {
             auto* table = qobject_cast<QTextTable*>(child);
             const QRectF box = doc.documentLayout()->frameBoundingRect(child);
             if (table && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
+                const int position = table->firstPosition();
                 if (box.height() < pageHeight * 0.9
                     && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
-                    QTextTableFormat format = table->format();
-                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                    table->setFormat(format);
-                    return true;
-                }
-                // A longer table repeats its heading row on every page it runs over.
-                if (isHeaderRow(table) && table->format().headerRowCount() == 0) {
-                    QTextTableFormat format = table->format();
-                    format.setHeaderRowCount(1);
-                    table->setFormat(format);
-                    return true;
-                }
-                const int row = splitRow(table);
-                if (row > (isHeaderRow(table) ? 1 : 0)) {
-                    splitTable(table, row);
-                    return true;
+                    consider(first, position, [table] {
+                        QTextTableFormat format = table->format();
+                        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                        table->setFormat(format);
+                    });
+                } else if (isHeaderRow(table) && table->format().headerRowCount() == 0) {
+                    // A longer table repeats its heading row on every page it runs over.
+                    consider(first, position, [table] {
+                        QTextTableFormat format = table->format();
+                        format.setHeaderRowCount(1);
+                        table->setFormat(format);
+                    });
+                } else if (const int row = splitRow(table); row > (isHeaderRow(table) ? 1 : 0)) {
+                    consider(first, position, [this, table, row] { splitTable(table, row); });
                 }
             }
-            if (keepTablesWhole(child))
-                return true;
+            keepTablesWhole(child, first);
         }
-        return false;
     }
 
-    // A heading or picture whose following line stands on the next page goes there with it.
-    bool keepWithNext()
+    bool inRootFrame(const QTextBlock& block) const { return doc.frameAt(block.position()) == doc.rootFrame(); }
+
+    // A sentence ending in a colon introduces the table or picture that follows it.
+    bool introduces(const QTextBlock& block) const
     {
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-            if (block.blockFormat().headingLevel() == 0 && !holdsPicture(block))
+        const QTextBlock following = block.next();
+        return block.text().trimmed().endsWith(u':') && following.isValid()
+               && (!inRootFrame(following) || holdsPicture(following));
+    }
+
+    // A heading, a picture or an introducing sentence whose following line stands on the next
+    // page goes there with it.
+    void keepWithNext(Fix& first)
+    {
+        for (QTextBlock block = doc.begin(); block.isValid() && block.position() < first.position; block = block.next()) {
+            if (block.blockFormat().headingLevel() == 0 && !holdsPicture(block) && !introduces(block))
                 continue;
             // Inside a table the row keeps its cells together.
-            if (doc.frameAt(block.position()) != doc.rootFrame())
+            if (!inRootFrame(block))
                 continue;
             if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
                 continue;
@@ -183,19 +219,77 @@ public:
             if (!following.isValid())
                 continue;
             if (firstLinePage(following) != lastLinePage(block)) {
-                breakBefore(block);
-                return true;
+                consider(first, block.position(), [this, block, following] {
+                    breakBefore(block);
+                    // What follows comes after the break with it; a break it had of its own
+                    // would leave this block alone on its page.
+                    noBreakBefore(following);
+                });
+                return;
             }
         }
-        return false;
     }
 
-    // Adds one break at a time and lays out again, until nothing stands apart.
+    // A picture that, with the first line after it, does not fit below the text before it would
+    // leave a gap at the foot of the page; it is made smaller to fit there when it keeps at least
+    // three quarters of its size.
+    void shrinkPicturesToFit(Fix& first)
+    {
+        for (QTextBlock block = doc.begin(); block.isValid() && block.position() < first.position; block = block.next()) {
+            if (!holdsPicture(block) || !inRootFrame(block) || !block.previous().isValid() || !block.next().isValid()
+                || (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+                continue;
+            const QTextLayout* layout = block.layout();
+            const QTextBlock following = block.next();
+            if (!layout || layout->lineCount() != 1 || !following.layout() || following.layout()->lineCount() == 0)
+                continue;
+            const qreal above = doc.documentLayout()->blockBoundingRect(block.previous()).bottom();
+            const int page = pageOf(above);
+            if (firstLinePage(block) == page && firstLinePage(following) == page)
+                continue;
+            const qreal height = layout->lineAt(0).height();
+            const qreal room = (page + 1) * pageHeight - above - block.blockFormat().topMargin()
+                               - block.blockFormat().bottomMargin() - following.blockFormat().topMargin()
+                               - following.layout()->lineAt(0).height() - 4;
+            if (room >= height || room < height * 0.75)
+                continue;
+            consider(first, block.position(), [this, block, factor = room / height] { scalePictures(block, factor); });
+            return;
+        }
+    }
+
+    void scalePictures(const QTextBlock& block, qreal factor)
+    {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage original = doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+            if (original.isNull() || image.width() <= 0)
+                continue;
+            const qreal width = image.width() * factor;
+            image.setWidth(width);
+            image.setHeight(width * original.height() / original.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+
+    // Makes one change at a time, the one nearest the start, and lays out again, until nothing
+    // stands apart. What lies above a change stays where it is, so no change undoes an earlier one.
     void paginate()
     {
         for (int round = 0; round < 200; ++round) {
-            if (!keepTablesWhole(doc.rootFrame()) && !keepWithNext())
+            Fix first;
+            shrinkPicturesToFit(first);
+            keepWithNext(first);
+            keepTablesWhole(doc.rootFrame(), first);
+            if (!first.apply)
                 return;
+            first.apply();
             relayout();
         }
     }
@@ -326,8 +420,7 @@ int hilfeSchreiben(char* argv[])
     doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 18pt; color: #1a3a8a; } h2 { font-size: 13pt; color: #1a3a8a; margin-top: 14px; }"
-        "h3 { font-size: 11pt; } th { background-color: #e8ecf6; } td, th { padding: 3px; }"
-        "pre { font-size: 8pt; }"));
+        "h3 { font-size: 11pt; } th { background-color: #e8ecf6; } td, th { padding: 3px; }"));
 
     // The drawing as an image sharp enough for print: 2.5 times its own size.
     const QSize drawingSize = svg.defaultSize() * 5 / 2;
