@@ -1,15 +1,19 @@
 // Writes the help document: hilfepdf SOURCE.html DRAWING.svg OUTPUT.pdf
 // The HTML is laid out on A4 pages like a printed manual: a title block with version and date of the
-// build, a table of contents with page numbers, page numbers in the footer, and no heading, picture or
-// short table left apart from what follows it at a page foot.
+// build, a table of contents with page numbers whose lines jump to their pages, page numbers in the
+// footer, and no heading, picture or short table left apart from what follows it at a page foot.
+// "hilfepdf --zahlen" lists the figures the program's code puts into the text.
 
 #include "common/versionnumbers.h"
 #include "doc/beispiellauf.h"
 #include "doc/hilfebilder.h"
 #include "doc/hilfezahlen.h"
+#include "doc/pdfsprungmarken.h"
+#include "platform/dateischreiber.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -51,6 +55,8 @@ public:
     Manual(QTextDocument& doc, qreal pageHeight) : doc(doc), pageHeight(pageHeight) {}
 
     int pageOf(qreal y) const { return int(std::floor(y / pageHeight)); }
+    qreal height() const { return pageHeight; }
+    const QTextDocument& document() const { return doc; }
 
     // The page on which a block's first line stands.
     int firstLinePage(const QTextBlock& block) const
@@ -354,7 +360,8 @@ std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& ver
     QTextTable* table = cursor.insertTable(int(entries.size()), 2, tableFormat);
     for (int row = 0; row < int(entries.size()); ++row) {
         Entry& entry = entries[std::size_t(row)];
-        // No links: the PDF writer would make them web addresses, not jumps within the document.
+        // No links here: the PDF writer would make them web addresses. The jumps to the pages
+        // are added to the written PDF (contentsJumps).
         QTextCharFormat line;
         if (entry.level == 2)
             line.setFontWeight(QFont::Bold);
@@ -379,6 +386,34 @@ void writePageNumbers(std::vector<Entry>& entries, Manual& manual)
         cursor.insertText(QString::number(manual.firstLinePage(entry.heading) + 1));
     }
     manual.relayout();
+}
+
+// Each line of the contents leads to the page of its heading. Layout points become PDF points:
+// the page's text area starts at its margins, and PDF counts upwards from the paper's foot.
+QList<PdfSprung> contentsJumps(const std::vector<Entry>& entries, const Manual& manual, const QPageLayout& layout)
+{
+    const QRectF paper = layout.fullRectPoints();
+    const QRectF area = layout.paintRectPoints();
+    const QTextDocument& doc = manual.document();
+    auto* documentLayout = doc.documentLayout();
+    QList<PdfSprung> jumps;
+    for (const Entry& entry : entries) {
+        const QTextBlock line = entry.pageCell.firstCursorPosition().block();
+        const QRectF row = documentLayout->blockBoundingRect(line);
+        const int from = manual.pageOf(row.center().y());
+        const qreal top = row.top() - from * manual.height();
+        const qreal bottom = row.bottom() - from * manual.height();
+        const int to = manual.firstLinePage(entry.heading);
+        const qreal headingTop = documentLayout->blockBoundingRect(entry.heading).top() - to * manual.height();
+        PdfSprung jump;
+        jump.vonSeite = from;
+        jump.feld = QRectF(QPointF(area.left(), paper.height() - area.top() - bottom),
+                           QPointF(area.right(), paper.height() - area.top() - top));
+        jump.zuSeite = to;
+        jump.zuHoehe = paper.height() - area.top() - std::max<qreal>(0, headingTop);
+        jumps << jump;
+    }
+    return jumps;
 }
 
 // The figures the document puts in, one "name=value" line each, for a reader to check.
@@ -407,7 +442,11 @@ int hilfeSchreiben(char* argv[])
         return 1;
     }
 
-    QPdfWriter pdf(QString::fromLocal8Bit(argv[3]));
+    // Drawn into memory: the jumps of the contents are added before the file is written.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Zentavik-Antennen-Berechnung – Hilfe"));
     pdf.setCreator(QStringLiteral("Zentavik"));
     pdf.setResolution(300);
@@ -508,6 +547,9 @@ int hilfeSchreiben(char* argv[])
         std::fprintf(stderr, "%s: nicht schreibbar\n", argv[3]);
         return 1;
     }
+    if (!pdfSpruengeAnhaengen(bytes, contentsJumps(entries, manual, pdf.pageLayout())))
+        std::fprintf(stderr, "%s: Inhaltsverzeichnis ohne Sprünge, das PDF ist anders aufgebaut als erwartet\n", argv[3]);
+    schreibeDatei(QString::fromLocal8Bit(argv[3]), bytes);
     return 0;
 }
 
@@ -526,6 +568,9 @@ int main(int argc, char* argv[])
             return 2;
         }
         return hilfeSchreiben(argv);
+    } catch (const Failure& fehler) {
+        std::fprintf(stderr, "hilfepdf: %s\n", qPrintable(fehler.description));
+        return 1;
     } catch (const std::exception& fehler) {
         std::fprintf(stderr, "hilfepdf: %s\n", fehler.what());
         return 1;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The built help reads like a printed manual: version and date on top, a table of contents whose
-# page numbers lead to the headings, a numbered footer, no heading alone at a page foot, no page
+# page numbers lead to the headings and whose lines jump there, a numbered footer, no heading alone at a page foot, no page
 # less than half full except before a chapter, and list numbers that do not repeat the menu
 # captions' own numbers.
 # test_hilfe.sh HILFE.pdf QUELLE.html VERSION
 set -euo pipefail
 pdf="$1"; html="$2"; version="$3"
-command -v pdftotext > /dev/null || { echo "pdftotext fehlt (poppler-utils)"; exit 1; }
+for tool in pdftotext pdftohtml pdftoppm; do
+  command -v "$tool" > /dev/null || { echo "$tool fehlt (poppler-utils)"; exit 1; }
+done
 fail() { echo "FEHLER: $*"; exit 1; }
 # One page's lines, without the indentation of the layout.
 page() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | sed 's/\f//g; s/^ *//; s/ *$//' | grep -v '^$' || true; }
@@ -30,10 +32,15 @@ headings="$(source_text | grep -oE '<h[23][^>]*>[^<]+' | sed 's/^<h[23][^>]*>//'
 chapters="$(source_text | grep -oE '<h2[^>]*>[^<]+' | sed 's/^<h2[^>]*>//')"
 [ -n "$headings" ] || fail "keine Überschriften in $html"
 contents="$(page 1)"
+# Each line of the contents as a link: its text and the page it jumps to.
+links="$(pdftohtml -xml -i -stdout -f 1 -l 1 "$pdf" 2>/dev/null \
+         | sed -n 's/.*<a href="[^"#]*#\([0-9]*\)">\(<b>\)\{0,1\}\([^<]*\)<.*/\3|\1/p' | sed 's/&amp;/\&/g')"
 while IFS= read -r heading; do
-  number="$(grep -F -- "$heading" <<< "$contents" | sed -n 's/.* \([0-9][0-9]*\)$/\1/p' | head -1)"
+  number="$({ grep -F -- "$heading" <<< "$contents" || true; } | sed -n 's/.* \([0-9][0-9]*\)$/\1/p' | head -1)"
   [ -n "$number" ] || fail "Inhaltsverzeichnis ohne Seitenzahl für: $heading"
   page "$number" | grep -Fxq -- "$heading" || fail "\"$heading\" steht nicht auf Seite $number"
+  target="$({ grep -F -- "$heading|" <<< "$links" || true; } | head -1 | sed 's/.*|//')"
+  [ "$target" = "$number" ] || fail "Inhaltsverzeichnis: \"$heading\" springt nicht auf Seite $number, sondern ${target:-nirgendwohin}"
 done <<< "$headings"
 
 # How far down page n is filled, in percent of its text area: the lowest ink above the footer rule,
