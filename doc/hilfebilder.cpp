@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 
@@ -80,12 +81,33 @@ private:
     QByteArray configVorher;
 };
 
+// The offscreen platform says for every window shown that it ignores size hints; the build log
+// needs no such line.
+class OhneFensterHinweise {
+public:
+    OhneFensterHinweise() { weiter = qInstallMessageHandler(filter); }
+    ~OhneFensterHinweise() { qInstallMessageHandler(weiter); }
+
+private:
+    static void filter(QtMsgType typ, const QMessageLogContext& kontext, const QString& text)
+    {
+        if (text.contains(QStringLiteral("propagateSizeHints")))
+            return;
+        if (weiter)
+            weiter(typ, kontext, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    static inline QtMessageHandler weiter = nullptr;
+};
+
 } // namespace
 
 QList<HilfeBild> beispielFenster(const BeispielLauf& l)
 {
     const BeispielEingaben& e = l.eingaben;
     EigenerOrdner ordner;
+    const OhneFensterHinweise ruhig;
     auto frame = std::make_unique<MDIForm1>(SettingsStore(QStringLiteral("Zentavik")));
     frame->show();
 
