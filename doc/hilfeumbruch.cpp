@@ -193,7 +193,13 @@ void Manual::shrinkPicturesToFit(Fix& first)
                            - following.layout()->lineAt(0).height() - 4;
         if (room >= height || room < height * 0.75)
             continue;
-        consider(first, block.position(), [this, block, factor = room / height] { scalePictures(block, factor); });
+        // The heading and the sentence that lead to the picture would otherwise go to the next
+        // page with it: making it smaller counts as a change where they start, and comes first.
+        QTextBlock leading = block;
+        while (leading.previous().isValid() && inRootFrame(leading.previous())
+               && (leading.previous().blockFormat().headingLevel() > 0 || introduces(leading.previous())))
+            leading = leading.previous();
+        consider(first, leading.position(), [this, block, factor = room / height] { scalePictures(block, factor); });
         return;
     }
 }
