@@ -1,14 +1,20 @@
 // Writes the help document: hilfepdf SOURCE.html DRAWING.svg OUTPUT.pdf
 // The HTML is laid out on A4 pages like a printed manual: a title block with version and date of the
-// build, a table of contents with page numbers, page numbers in the footer, and no heading, picture or
-// short table left apart from what follows it at a page foot.
+// build, a table of contents with page numbers whose lines jump to their pages, page numbers in the
+// footer, and no heading, picture or short table left apart from what follows it at a page foot.
+// "hilfepdf --zahlen" lists the figures the program's code puts into the text.
 
 #include "common/versionnumbers.h"
+#include "doc/beispiellauf.h"
+#include "doc/hilfebilder.h"
+#include "doc/hilfeumbruch.h"
 #include "doc/hilfezahlen.h"
+#include "doc/pdfsprungmarken.h"
+#include "platform/dateischreiber.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QDateTime>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -26,7 +32,6 @@
 #include <QTextLayout>
 #include <QTextStream>
 #include <QTextTable>
-#include <QTimeZone>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,187 +39,16 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <functional>
 #include <vector>
 
 namespace {
-
-// A reproducible build states the date it was given; any other build states the day it ran.
-QDate buildDate()
-{
-    bool ok = false;
-    const qlonglong epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok)
-        return QDateTime::fromSecsSinceEpoch(epoch, QTimeZone::utc()).date();
-    return QDate::currentDate();
-}
 
 struct Entry {
     QTextBlock heading;
     int level;
     QTextTableCell pageCell;
-};
-
-class Manual {
-public:
-    Manual(QTextDocument& doc, qreal pageHeight) : doc(doc), pageHeight(pageHeight) {}
-
-    int pageOf(qreal y) const { return int(std::floor(y / pageHeight)); }
-
-    // The page on which a block's first line stands.
-    int firstLinePage(const QTextBlock& block) const
-    {
-        const QRectF box = doc.documentLayout()->blockBoundingRect(block);
-        const QTextLayout* layout = block.layout();
-        qreal y = box.top();
-        if (layout && layout->lineCount() > 0)
-            y += layout->lineAt(0).rect().center().y();
-        return pageOf(y);
-    }
-    int lastLinePage(const QTextBlock& block) const
-    {
-        const QRectF box = doc.documentLayout()->blockBoundingRect(block);
-        const QTextLayout* layout = block.layout();
-        qreal y = box.bottom();
-        if (layout && layout->lineCount() > 0)
-            y = box.top() + layout->lineAt(layout->lineCount() - 1).rect().center().y();
-        return pageOf(y);
-    }
-
-    static bool holdsPicture(const QTextBlock& block)
-    {
-        return block.text().contains(QChar::ObjectReplacementCharacter);
-    }
-
-    // Moves a block to the top of the next page.
-    static void breakBefore(const QTextBlock& block)
-    {
-        QTextCursor cursor(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
-        cursor.setBlockFormat(format);
-    }
-
-    // The first row that runs over a page foot, or -1. The layout moves a row whose first line does
-    // not fit to the next page, but splits one that starts above the foot.
-    int splitRow(QTextTable* table) const
-    {
-        for (int row = 0; row < table->rows(); ++row) {
-            int first = INT_MAX, last = -1;
-            for (int column = 0; column < table->columns(); ++column) {
-                const QTextTableCell cell = table->cellAt(row, column);
-                if (cell.row() != row || cell.column() != column)
-                    continue;
-                first = std::min(first, firstLinePage(doc.findBlock(cell.firstPosition())));
-                last = std::max(last, lastLinePage(doc.findBlock(cell.lastPosition())));
-            }
-            if (last > first)
-                return row;
-        }
-        return -1;
-    }
-
-    static bool isHeaderRow(QTextTable* table)
-    {
-        const QTextBlock block = table->cellAt(0, 0).firstCursorPosition().block();
-        return block.begin() != block.end() && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
-    }
-
-    // Moves the rows from `row` on into a table of their own on the next page, headed like the first.
-    void splitTable(QTextTable* table, int row)
-    {
-        const int header = isHeaderRow(table) ? 1 : 0;
-        QTextTableFormat format = table->format();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor after(&doc);
-        after.setPosition(table->lastPosition() + 1);
-        const int moved = table->rows() - row;
-        QTextTable* rest = after.insertTable(header + moved, table->columns(), format);
-        for (int target = 0; target < header + moved; ++target) {
-            const int source = target < header ? 0 : row + target - header;
-            for (int column = 0; column < table->columns(); ++column) {
-                const QTextTableCell from = table->cellAt(source, column);
-                QTextCursor selection = from.firstCursorPosition();
-                selection.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-                QTextTableCell to = rest->cellAt(target, column);
-                to.setFormat(from.format());
-                to.firstCursorPosition().insertFragment(selection.selection());
-            }
-        }
-        table->removeRows(row, moved);
-    }
-
-    // A table shorter than a page that runs over a page foot starts on the next page instead;
-    // a longer one is split between its rows.
-    bool keepTablesWhole(QTextFrame* frame)
-    {
-        for (QTextFrame* child : frame->childFrames()) {
-            auto* table = qobject_cast<QTextTable*>(child);
-            const QRectF box = doc.documentLayout()->frameBoundingRect(child);
-            if (table && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
-                if (box.height() < pageHeight * 0.9
-                    && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
-                    QTextTableFormat format = table->format();
-                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                    table->setFormat(format);
-                    return true;
-                }
-                // A longer table repeats its heading row on every page it runs over.
-                if (isHeaderRow(table) && table->format().headerRowCount() == 0) {
-                    QTextTableFormat format = table->format();
-                    format.setHeaderRowCount(1);
-                    table->setFormat(format);
-                    return true;
-                }
-                const int row = splitRow(table);
-                if (row > (isHeaderRow(table) ? 1 : 0)) {
-                    splitTable(table, row);
-                    return true;
-                }
-            }
-            if (keepTablesWhole(child))
-                return true;
-        }
-        return false;
-    }
-
-    // A heading or picture whose following line stands on the next page goes there with it.
-    bool keepWithNext()
-    {
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-            if (block.blockFormat().headingLevel() == 0 && !holdsPicture(block))
-                continue;
-            // Inside a table the row keeps its cells together.
-            if (doc.frameAt(block.position()) != doc.rootFrame())
-                continue;
-            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-                continue;
-            const QTextBlock following = block.next();
-            if (!following.isValid())
-                continue;
-            if (firstLinePage(following) != lastLinePage(block)) {
-                breakBefore(block);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Adds one break at a time and lays out again, until nothing stands apart.
-    void paginate()
-    {
-        for (int round = 0; round < 200; ++round) {
-            if (!keepTablesWhole(doc.rootFrame()) && !keepWithNext())
-                return;
-            relayout();
-        }
-    }
-
-    // The incremental layout misplaces what follows a table moved to the next page; a full one does not.
-    void relayout() { doc.markContentsDirty(0, doc.characterCount()); }
-
-private:
-    QTextDocument& doc;
-    qreal pageHeight;
 };
 
 // Title block and table of contents go after the document's title; the text starts on a new page.
@@ -269,7 +103,8 @@ std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& ver
     QTextTable* table = cursor.insertTable(int(entries.size()), 2, tableFormat);
     for (int row = 0; row < int(entries.size()); ++row) {
         Entry& entry = entries[std::size_t(row)];
-        // No links: the PDF writer would make them web addresses, not jumps within the document.
+        // No links here: the PDF writer would make them web addresses. The jumps to the pages
+        // are added to the written PDF (contentsJumps).
         QTextCharFormat line;
         if (entry.level == 2)
             line.setFontWeight(QFont::Bold);
@@ -296,15 +131,49 @@ void writePageNumbers(std::vector<Entry>& entries, Manual& manual)
     manual.relayout();
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Each line of the contents leads to the page of its heading. Layout points become PDF points:
+// the page's text area starts at its margins, and PDF counts upwards from the paper's foot.
+QList<PdfSprung> contentsJumps(const std::vector<Entry>& entries, const Manual& manual, const QPageLayout& layout)
 {
-    QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fputs("Aufruf: hilfepdf QUELLE.html ZEICHNUNG.svg AUSGABE.pdf\n", stderr);
-        return 2;
+    const QRectF paper = layout.fullRectPoints();
+    const QRectF area = layout.paintRectPoints();
+    const QTextDocument& doc = manual.document();
+    auto* documentLayout = doc.documentLayout();
+    QList<PdfSprung> jumps;
+    for (const Entry& entry : entries) {
+        const QTextBlock line = entry.pageCell.firstCursorPosition().block();
+        const QRectF row = documentLayout->blockBoundingRect(line);
+        const int from = manual.pageOf(row.center().y());
+        const qreal top = row.top() - from * manual.height();
+        const qreal bottom = row.bottom() - from * manual.height();
+        const int to = manual.firstLinePage(entry.heading);
+        const qreal headingTop = documentLayout->blockBoundingRect(entry.heading).top() - to * manual.height();
+        PdfSprung jump;
+        jump.vonSeite = from;
+        jump.feld = QRectF(QPointF(area.left(), paper.height() - area.top() - bottom),
+                           QPointF(area.right(), paper.height() - area.top() - top));
+        jump.zuSeite = to;
+        jump.zuHoehe = paper.height() - area.top() - std::max<qreal>(0, headingTop);
+        jumps << jump;
     }
+    return jumps;
+}
+
+// The figures the document puts in, one "name=value" line each, for a reader to check.
+int zahlenAusgeben()
+{
+    HilfeZahlen zahlen = beispielZahlen();
+    zahlen.insert(genauigkeitZahlen());
+    QStringList namen = zahlen.keys();
+    namen.sort();
+    QTextStream out(stdout);
+    for (const QString& name : namen)
+        out << name << '=' << zahlen.value(name) << '\n';
+    return 0;
+}
+
+int hilfeSchreiben(char* argv[])
+{
     QFile source(QString::fromLocal8Bit(argv[1]));
     if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(source.errorString()));
@@ -316,7 +185,11 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QPdfWriter pdf(QString::fromLocal8Bit(argv[3]));
+    // Drawn into memory: the jumps of the contents are added before the file is written.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Zentavik-Antennen-Berechnung – Hilfe"));
     pdf.setCreator(QStringLiteral("Zentavik"));
     pdf.setResolution(300);
@@ -341,6 +214,12 @@ int main(int argc, char* argv[])
         svg.render(&painter);
     }
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("antenne.svg")), drawing);
+    // The worked example's windows and build plan, as the program draws them.
+    const BeispielLauf beispiel = beispielRechnen(hilfeStand());
+    QList<HilfeBild> bilder = beispielFenster(beispiel);
+    bilder << beispielBauplan(beispiel, 150);
+    for (const HilfeBild& bild : bilder)
+        doc.addResource(QTextDocument::ImageResource, QUrl(bild.name), bild.bild);
 
     QTextStream in(&source);
     in.setEncoding(QStringConverter::Utf8);
@@ -359,7 +238,7 @@ int main(int argc, char* argv[])
                                     .arg(ZENTAVIK_VERSION_MAJOR)
                                     .arg(ZENTAVIK_VERSION_MINOR)
                                     .arg(ZENTAVIK_VERSION_PATCH)
-                                    .arg(german.toString(buildDate(), QStringLiteral("d. MMMM yyyy")));
+                                    .arg(german.toString(hilfeStand(), QStringLiteral("d. MMMM yyyy")));
     std::vector<Entry> entries = insertTitleAndContents(doc, versionLine);
 
     // The layout is in points of the page; a strip at the foot of each page holds its number.
@@ -411,5 +290,32 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: nicht schreibbar\n", argv[3]);
         return 1;
     }
+    if (!pdfSpruengeAnhaengen(bytes, contentsJumps(entries, manual, pdf.pageLayout())))
+        std::fprintf(stderr, "%s: Inhaltsverzeichnis ohne Sprünge, das PDF ist anders aufgebaut als erwartet\n", argv[3]);
+    schreibeDatei(QString::fromLocal8Bit(argv[3]), bytes);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The manual shows the program as a German user sees it: decimal comma, dd.MM.yyyy.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    try {
+        if (argc == 2 && qstrcmp(argv[1], "--zahlen") == 0)
+            return zahlenAusgeben();
+        if (argc != 4) {
+            std::fputs("Aufruf: hilfepdf QUELLE.html ZEICHNUNG.svg AUSGABE.pdf\n       hilfepdf --zahlen\n", stderr);
+            return 2;
+        }
+        return hilfeSchreiben(argv);
+    } catch (const Failure& fehler) {
+        std::fprintf(stderr, "hilfepdf: %s\n", qPrintable(fehler.description));
+        return 1;
+    } catch (const std::exception& fehler) {
+        std::fprintf(stderr, "hilfepdf: %s\n", fehler.what());
+        return 1;
+    }
 }

@@ -1,0 +1,175 @@
+#include "doc/beispiellauf.h"
+
+#include "beam/bands.h"
+#include "beam/insulation.h"
+#include "common/module1.h"
+#include "common/version.h"
+#include "vf/groundcorrection.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+const QString Komma = QStringLiteral(",");
+
+// The entry of the insulation list whose material has this name.
+QString listenEintrag(const QString& name)
+{
+    for (const QString& eintrag : isolierMaterialien(Komma)) {
+        if (eintrag.simplified().endsWith(u' ' + name))
+            return eintrag;
+    }
+    throw std::runtime_error(qPrintable(QStringLiteral("kein Material %1 in der Liste").arg(name)));
+}
+
+// The beam form as the example fills it: every field a text, the band and range selected.
+class BeispielForm final : public BeamFormPort {
+public:
+    BeispielForm(const BeispielEingaben& e, const QString& vk, const QString& material)
+        : t1(e.frequenz), t4(vk), c1(material), t6(e.aussen), t7(e.leiter), range(e.bereich)
+    {
+    }
+    QString t1, t4, c1, t6, t7, label3, label5;
+    int range;
+
+    QString text1() override { return t1; }
+    QString text4() override { return t4; }
+    QString combo1() override { return c1; }
+    QString text6() override { return t6; }
+    QString text7() override { return t7; }
+    int selectedRange() override { return range; }
+    void setText1(const QString& t) override { t1 = t; }
+    void setText4(const QString& t) override { t4 = t; }
+    void setLabel3(const QString& t) override { label3 = t; }
+    void setLabel5(const QString& t) override { label5 = t; }
+    void setInfo(const QString&) override {}
+    // The example's band is selected already: the calculation finds it so and changes nothing.
+    void selectBand(int) override {}
+    void focusCombo1() override {}
+    void focusText7() override {}
+    void enableCommand2() override {}
+    void setStatus(const QString&) override {}
+};
+
+// The calculator after its "Rechnen": what the ground correction of the beam form reads.
+class BeispielRechner final : public VkRechnerZustand {
+public:
+    explicit BeispielRechner(const BeispielEingaben& e) : e(e) {}
+    QString tag() override { return QStringLiteral("Aktiv"); }
+    bool erdbodenKorrektur() override { return false; }
+    QString hoeheText() override { return e.hoehe; }
+    QString durchmesserText() override { return e.leiter; }
+
+private:
+    const BeispielEingaben& e;
+};
+
+// What one beam run leaves in the form and the report.
+struct BeamErgebnis {
+    BeamValues werte;
+    double zusatzVerkuerzung = 0;
+    ReportData bericht;
+    QString text1, text4, label3, label5;
+};
+
+// The calculation "Rechnen" runs. A failing step means the example no longer works: the
+// help is not built from it.
+BeamErgebnis rechneBeam(const BeispielEingaben& e, const QString& vk, const QString& material, const QDate& stand)
+{
+    Module1 module;
+    BeispielForm form(e, vk, material);
+    BeispielRechner rechner(e);
+    Berechnung berechnung(form, {module, &rechner, Komma, stand, version::copyright});
+    QString fehler;
+    const RunEnd ende = berechnung.run(
+        [&fehler](const Failure& failure, const Step& step) {
+            fehler = QStringLiteral("Schritt %1: %2").arg(QString::fromLatin1(step.number), failure.description);
+            return FailureAnswer::Abort;
+        },
+        false);
+    if (ende != RunEnd::Completed)
+        throw std::runtime_error(qPrintable(QStringLiteral("Beispielrechnung nicht vollständig. ") + fehler));
+    return {berechnung.values(), module.ZusatzVerkuerzung, berechnung.reportData(), form.t1, form.t4, form.label3, form.label5};
+}
+
+} // namespace
+
+BeispielEingaben beispielEingaben()
+{
+    BeispielEingaben e;
+    e.frequenz = *bandFrequenzText(e.bereich + 1, BandKnopfMHz[e.band], Komma);
+    e.hoehe = VkStartHoehe(e.frequenz, Komma);
+    // Stranded wire of 1,5 mm²: its strands lie in a bundle about 1,6 mm across, under a PVC
+    // jacket 0,6 mm thick.
+    e.querschnitt = QStringLiteral("1,5");
+    e.leiter = QStringLiteral("1,6");
+    e.aussen = QStringLiteral("2,8");
+    e.material = listenEintrag(QStringLiteral("PVC"));
+    return e;
+}
+
+QDate hilfeStand()
+{
+    bool ok = false;
+    const qlonglong epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(epoch, QTimeZone::utc()).date();
+    return QDate::currentDate();
+}
+
+BeispielLauf beispielRechnen(const QDate& stand)
+{
+    BeispielLauf l;
+    const BeispielEingaben& e = l.eingaben = beispielEingaben();
+    l.vk = VkBerechnen({e.frequenz, e.hoehe, e.leiter, false, 0}, Komma);
+    if (!l.vk.abgeschlossen() || l.vk.beep)
+        throw std::runtime_error(qPrintable(QStringLiteral("VF-Rechner lehnt das Beispiel ab: ") + l.vk.grund));
+    l.uebergabe = VkUebergeben(l.vk.vkErgebnis, e.frequenz, Komma);
+
+    const BeamErgebnis isoliert = rechneBeam(e, l.uebergabe.vkText, e.material, stand);
+    l.werte = isoliert.werte;
+    l.zusatzVerkuerzung = isoliert.zusatzVerkuerzung;
+    l.bericht = isoliert.bericht;
+    l.vkVerwendet = isoliert.text4;
+    l.eigenresonanzDipol = isoliert.label3;
+    l.eigenresonanzReflektor = isoliert.label5;
+
+    // The plan as the beam form keeps it after its calculation.
+    BauplanDaten& p = l.plan;
+    p.werte = l.werte;
+    p.bereich = e.bereich;
+    p.frequenz = isoliert.text1;
+    p.vkEingegeben = l.uebergabe.vkText;
+    p.vkVerwendet = l.vkVerwendet;
+    p.isolierung = e.material;
+    p.isoliert = l.bericht.insulated;
+    p.aussen = e.aussen;
+    p.leiter = e.leiter;
+    p.zusatzVerkuerzung = l.zusatzVerkuerzung;
+    p.vkRechner = BauplanVkRechner{e.hoehe, e.leiter, false};
+    p.datum = stand;
+
+    // Insulation only ever shortens a wire, and its correction is the least certain part of
+    // the calculation: cut to the bare wire's length, and the wire can only be too long.
+    l.blank = rechneBeam(e, l.uebergabe.vkText, listenEintrag(QStringLiteral("Luft")), stand).werte.out;
+    const double mehr = std::max(l.blank.LgD - l.werte.out.LgD, l.blank.LgR - l.werte.out.LgR);
+    l.zugabeCm = int(std::ceil(mehr / 2 * 100 - 1e-6));
+    return l;
+}
+
+QStringList beispielArgumente(const BeispielLauf& l, const QString& befehl)
+{
+    const BeispielEingaben& e = l.eingaben;
+    if (befehl == u"vk")
+        return {befehl, QStringLiteral("--frequenz"), e.frequenz, QStringLiteral("--hoehe"), e.hoehe,
+                QStringLiteral("--durchmesser"), e.leiter};
+    static const char* const bereiche[] = {"cw", "ssb", "mitte"};
+    return {befehl, QStringLiteral("--frequenz"), e.frequenz, QStringLiteral("--bereich"), QString::fromLatin1(bereiche[e.bereich]),
+            QStringLiteral("--vk"), l.uebergabe.vkText, QStringLiteral("--material"), e.material.simplified().section(u' ', 1),
+            QStringLiteral("--aussen"), e.aussen, QStringLiteral("--leiter"), e.leiter, QStringLiteral("--hoehe"), e.hoehe};
+}
