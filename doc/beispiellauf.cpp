@@ -157,10 +157,24 @@ BeispielLauf beispielRechnen(const QDate& stand)
     // Insulation only ever shortens a wire, and its correction is the least certain part of
     // the calculation: cut to the bare wire's length, and the wire can only be too long.
     l.blank = rechneBeam(e, l.uebergabe.vkText, listenEintrag(QStringLiteral("Luft")), stand).werte.out;
-    const double mehr = std::max(l.blank.LgD - l.werte.out.LgD, l.blank.LgR - l.werte.out.LgR);
-    l.zugabeCm = int(std::ceil(mehr / 2 * 100 - 1e-6));
+    l.zugabeCm = zugabeProEndeCm(l.werte.out, l.blank);
     return l;
 }
+
+int zugabeProEndeCm(const BeamDimensions& isoliert, const BeamDimensions& blank)
+{
+    const double mehr = std::max(blank.LgD - isoliert.LgD, blank.LgR - isoliert.LgR);
+    // A reserve that is a whole centimetre already stays one.
+    return int(std::ceil(mehr / 2 * 100 - 1e-6));
+}
+
+QString bereichOption(int bereich)
+{
+    static const char* const bereiche[] = {"cw", "ssb", "mitte"};
+    return QString::fromLatin1(bereiche[bereich]);
+}
+
+QString materialOption(const QString& listenEintrag) { return listenEintrag.simplified().section(u' ', 1); }
 
 QStringList beispielArgumente(const BeispielLauf& l, const QString& befehl)
 {
@@ -168,8 +182,7 @@ QStringList beispielArgumente(const BeispielLauf& l, const QString& befehl)
     if (befehl == u"vk")
         return {befehl, QStringLiteral("--frequenz"), e.frequenz, QStringLiteral("--hoehe"), e.hoehe,
                 QStringLiteral("--durchmesser"), e.leiter};
-    static const char* const bereiche[] = {"cw", "ssb", "mitte"};
-    return {befehl, QStringLiteral("--frequenz"), e.frequenz, QStringLiteral("--bereich"), QString::fromLatin1(bereiche[e.bereich]),
-            QStringLiteral("--vk"), l.uebergabe.vkText, QStringLiteral("--material"), e.material.simplified().section(u' ', 1),
+    return {befehl, QStringLiteral("--frequenz"), e.frequenz, QStringLiteral("--bereich"), bereichOption(e.bereich),
+            QStringLiteral("--vk"), l.uebergabe.vkText, QStringLiteral("--material"), materialOption(e.material),
             QStringLiteral("--aussen"), e.aussen, QStringLiteral("--leiter"), e.leiter, QStringLiteral("--hoehe"), e.hoehe};
 }

@@ -40,6 +40,15 @@ struct BeispielLauf {
     int zugabeCm = 0;            // reserve at each end of a wire, whole cm
 };
 
+// The reserve at each end of a wire, whole centimetres: the whole insulation shortening, the
+// larger of the two elements', so that each wire is at least as long as the same wire bare.
+int zugabeProEndeCm(const BeamDimensions& isoliert, const BeamDimensions& blank);
+
+// The command line's name of a range button: "cw", "ssb" or "mitte".
+QString bereichOption(int bereich);
+// The command line's name of an entry of the insulation list ("4,0 PVC" → "PVC").
+QString materialOption(const QString& listenEintrag);
+
 // Runs the example as the windows run it, with the report and the plan dated `stand`.
 BeispielLauf beispielRechnen(const QDate& stand);
 

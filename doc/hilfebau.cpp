@@ -1,5 +1,7 @@
 #include "doc/hilfebau.h"
 
+#include "doc/beispiellauf.h"
+
 #include "calculators/pruning.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
@@ -23,6 +25,18 @@ QString cm(double wert) { return formatDouble(wert, u"#0.0", Komma) + QStringLit
 
 } // namespace
 
+BauDraht::BauDraht()
+{
+    const BeispielEingaben e = beispielEingaben();
+    frequenz = e.frequenz;
+    hoehe = e.hoehe;
+    material = materialOption(e.material);
+    aussen = e.aussen;
+    leiter = e.leiter;
+    querschnitt = e.querschnitt;
+    bereich = bereichOption(e.bereich);
+}
+
 QStringList BauDraht::optionen() const
 {
     return {QStringLiteral("--frequenz"), frequenz, QStringLiteral("--bereich"), bereich,
@@ -43,10 +57,7 @@ int zugabeCm(const BauDraht& draht, const rechner::BeamLauf& lauf)
 {
     BauDraht blank = draht;
     blank.material = QStringLiteral("Luft");
-    const BeamDimensions b = bauBeispiel(blank).werte.out, o = lauf.werte.out;
-    const double mehr = std::max(b.LgD - o.LgD, b.LgR - o.LgR);
-    // A reserve that is a whole centimetre already stays one.
-    return int(std::ceil(mehr / 2 * 100 - 1e-6));
+    return zugabeProEndeCm(lauf.werte.out, bauBeispiel(blank).werte.out);
 }
 
 HilfeZahlen bauZahlen()

@@ -9,13 +9,14 @@
 // 1,5 mm² for 20 m, its velocity factor from the calculator at 10 m height, the beam designed
 // for the middle of the band.
 struct BauDraht {
-    QString frequenz = QStringLiteral("14,2");  // MHz
-    QString hoehe = QStringLiteral("10");       // m
-    QString material = QStringLiteral("PVC");
-    QString aussen = QStringLiteral("2,8");     // mm, with the insulation
-    QString leiter = QStringLiteral("1,6");     // mm, the strands' bundle
-    QString querschnitt = QStringLiteral("1,5");  // mm², as the wire is sold
-    QString bereich = QStringLiteral("mitte");  // cw, ssb or mitte
+    BauDraht();  // the worked example's wire and frequency
+    QString frequenz;     // MHz
+    QString hoehe;        // m
+    QString material;     // as the command line names it
+    QString aussen;       // mm, with the insulation
+    QString leiter;       // mm, the strands' bundle
+    QString querschnitt;  // mm², as the wire is sold
+    QString bereich;      // cw, ssb or mitte
 
     // The options of `zentavik-rechner beam` and `bauplan` for this wire.
     QStringList optionen() const;

@@ -94,7 +94,9 @@ std::vector<Entry> insertTitleAndContents(QTextDocument& doc, const QString& ver
 
     QTextTableFormat tableFormat;
     tableFormat.setBorder(0);
-    tableFormat.setCellPadding(2);
+    // Should it not fit on the title page, it goes on over the next like a list.
+    tableFormat.setProperty(fortlaufend, true);
+    tableFormat.setCellPadding(1);
     tableFormat.setCellSpacing(0);
     tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     tableFormat.setColumnWidthConstraints(

@@ -79,6 +79,8 @@ int Manual::splitRow(QTextTable* table) const
 
 bool Manual::isHeaderRow(QTextTable* table)
 {
+    if (table->format().boolProperty(fortlaufend))
+        return false;
     const QTextBlock block = table->cellAt(0, 0).firstCursorPosition().block();
     return block.begin() != block.end() && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
 }
@@ -119,7 +121,7 @@ void Manual::keepTablesWhole(QTextFrame* frame, Fix& first)
         const QRectF box = doc.documentLayout()->frameBoundingRect(child);
         if (table && pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
             const int position = table->firstPosition();
-            if (box.height() < pageHeight * 0.9
+            if (box.height() < pageHeight * 0.9 && !table->format().boolProperty(fortlaufend)
                 && !(table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
                 consider(first, position, [table] {
                     QTextTableFormat format = table->format();

@@ -13,6 +13,10 @@
 class QTextFrame;
 class QTextTable;
 
+// Marks a table that runs on over a page foot like a list (the table of contents): it is neither
+// moved whole to the next page nor headed there by its first row, however bold that is.
+constexpr int fortlaufend = QTextFormat::UserProperty + 40;
+
 class Manual {
 public:
     Manual(QTextDocument& doc, qreal pageHeight) : doc(doc), pageHeight(pageHeight) {}
@@ -44,6 +48,7 @@ private:
     // not fit to the next page, but splits one that starts above the foot.
     int splitRow(QTextTable* table) const;
 
+    // A table whose first row is bold is headed by it, unless it runs on like a list.
     static bool isHeaderRow(QTextTable* table);
 
     // Moves the rows from `row` on into a table of their own on the next page, headed like the first.

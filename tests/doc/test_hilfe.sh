@@ -31,15 +31,23 @@ source_text() {
 headings="$(source_text | grep -oE '<h[23][^>]*>[^<]+' | sed 's/^<h[23][^>]*>//')"
 chapters="$(source_text | grep -oE '<h2[^>]*>[^<]+' | sed 's/^<h2[^>]*>//')"
 [ -n "$headings" ] || fail "keine Überschriften in $html"
-contents="$(page 1)"
+# The contents run from page 1 to the page their first entry names, where the text begins.
+first="$(page 1 | sed -n 's/.* \([0-9][0-9]*\)$/\1/p' | head -1)"
+[ -n "$first" ] || fail "kein Inhaltsverzeichnis auf Seite 1"
+contents="$(for ((n = 1; n <= first; n++)); do page "$n"; done)"
 # Each line of the contents as a link: its text and the page it jumps to.
-links="$(pdftohtml -xml -i -stdout -f 1 -l 1 "$pdf" 2>/dev/null \
-         | sed -n 's/.*<a href="[^"#]*#\([0-9]*\)">\(<b>\)\{0,1\}\([^<]*\)<.*/\3|\1/p' | sed 's/&amp;/\&/g')"
-while IFS= read -r heading; do
+links="$(pdftohtml -xml -i -stdout -f 1 -l "$first" "$pdf" 2>/dev/null \
+         | sed -n 's/.*<a href="[^"#]*#\([0-9]*\)">\(<b>\)\{0,1\}\([^<]*\)<.*/\3|\1/p' | sed 's/&amp;/\&/g; s/ *|/|/')"
+while IFS= read -r source_heading; do
+  # A heading with a figure from the program is found by its longest fixed part.
+  heading="$(sed 's/{{[^}]*}}/\n/g' <<< "$source_heading" | awk '{ sub(/^ +/, ""); sub(/ +$/, "") }
+                                                             length($0) > length(k) { k = $0 } END { print k }')"
+  whole=-x; [ "$heading" = "$source_heading" ] || whole=
   number="$({ grep -F -- "$heading" <<< "$contents" || true; } | sed -n 's/.* \([0-9][0-9]*\)$/\1/p' | head -1)"
   [ -n "$number" ] || fail "Inhaltsverzeichnis ohne Seitenzahl für: $heading"
-  page "$number" | grep -Fxq -- "$heading" || fail "\"$heading\" steht nicht auf Seite $number"
-  target="$({ grep -F -- "$heading|" <<< "$links" || true; } | head -1 | sed 's/.*|//')"
+  page "$number" | grep -Fq $whole -- "$heading" || fail "\"$heading\" steht nicht auf Seite $number"
+  link="$heading"; [ -z "$whole" ] || link="$heading|"
+  target="$({ grep -F -- "$link" <<< "$links" || true; } | head -1 | sed 's/.*|//')"
   [ "$target" = "$number" ] || fail "Inhaltsverzeichnis: \"$heading\" springt nicht auf Seite $number, sondern ${target:-nirgendwohin}"
 done <<< "$headings"
 
