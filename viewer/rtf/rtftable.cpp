@@ -1,0 +1,517 @@
+#include "viewer/rtf/rtftable.h"
+
+#include <QTextCursor>
+#include <QTextTable>
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+namespace {
+
+// A cell that no \cellx names is an inch wide.
+constexpr int defaultCellWidth = 1440;
+// Widths beyond reason (a page is at most 22 inches wide) are cut, so that a damaged \cellx
+// does not ask the layout for a table kilometres wide.
+constexpr int widestCell = 31680;
+// Rows are added in batches: the table recounts all its cells after rows are added, so one
+// row at a time would make a long table cost the square of its length.
+constexpr int rowBatch = 256;
+// Cell edges this close (a twentieth of an inch) are one column's edge.
+constexpr int sameEdge = 72;
+// A cell edge splits a column only in a table's first rows: each split merges a cell in every
+// row above.
+constexpr int splitRows = 64;
+
+enum class DefinitionWord {
+    RowDefaults, Left, Gap, PaddingTop, PaddingLeft, PaddingBottom, PaddingRight, AlignLeft, AlignCentre,
+    AlignRight, CellRight, CellBorderTop, CellBorderLeft, CellBorderBottom, CellBorderRight, RowBorderTop,
+    RowBorderLeft, RowBorderBottom, RowBorderRight, RowBorderAcross, RowBorderDown, ParagraphBorder, Solid,
+    Double, Dotted, Dashed, NoBorder, BorderWidth, BorderColour, MergeFirst, Merged, VerticalFirst,
+    VerticallyMerged,
+};
+
+const std::unordered_map<std::string_view, DefinitionWord>& definitionWords()
+{
+    using W = DefinitionWord;
+    static const std::unordered_map<std::string_view, DefinitionWord> words = [] {
+        std::unordered_map<std::string_view, DefinitionWord> w{
+            {"trowd", W::RowDefaults}, {"trleft", W::Left}, {"trgaph", W::Gap}, {"trpaddt", W::PaddingTop},
+            {"trpaddl", W::PaddingLeft}, {"trpaddb", W::PaddingBottom}, {"trpaddr", W::PaddingRight},
+            {"trql", W::AlignLeft}, {"trqc", W::AlignCentre}, {"trqr", W::AlignRight}, {"cellx", W::CellRight},
+            {"clbrdrt", W::CellBorderTop}, {"clbrdrl", W::CellBorderLeft}, {"clbrdrb", W::CellBorderBottom},
+            {"clbrdrr", W::CellBorderRight}, {"trbrdrt", W::RowBorderTop}, {"trbrdrl", W::RowBorderLeft},
+            {"trbrdrb", W::RowBorderBottom}, {"trbrdrr", W::RowBorderRight}, {"trbrdrh", W::RowBorderAcross},
+            {"trbrdrv", W::RowBorderDown}, {"brdrdb", W::Double}, {"brdrdot", W::Dotted}, {"brdrnone", W::NoBorder},
+            {"brdrnil", W::NoBorder}, {"brdrw", W::BorderWidth}, {"brdrcf", W::BorderColour},
+            {"clmgf", W::MergeFirst}, {"clmrg", W::Merged}, {"clvmgf", W::VerticalFirst},
+            {"clvmrg", W::VerticallyMerged},
+        };
+        // The borders of paragraphs: the border words after them are no table's.
+        for (const char* p : {"brdrt", "brdrl", "brdrb", "brdrr", "box", "brdrbtw", "brdrbar"})
+            w.emplace(p, W::ParagraphBorder);
+        for (const char* d : {"brdrdash", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrdashdotstr"})
+            w.emplace(d, W::Dashed);
+        // Shadowed, thick, triple, wavy and the like are drawn as a plain line.
+        for (const char* s : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrtriple", "brdrtnthsg", "brdrthtnsg",
+                              "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg", "brdrtnthlg", "brdrthtnlg",
+                              "brdrtnthtnlg", "brdrwavy", "brdrwavydb", "brdremboss", "brdrengrave", "brdrinset",
+                              "brdroutset", "brdrframe"})
+            w.emplace(s, W::Solid);
+        return w;
+    }();
+    return words;
+}
+
+QTextFrameFormat::BorderStyle styleOf(RtfBorder::Style style)
+{
+    switch (style) {
+    case RtfBorder::Double: return QTextFrameFormat::BorderStyle_Double;
+    case RtfBorder::Dotted: return QTextFrameFormat::BorderStyle_Dotted;
+    case RtfBorder::Dashed: return QTextFrameFormat::BorderStyle_Dashed;
+    case RtfBorder::Solid: break;
+    }
+    return QTextFrameFormat::BorderStyle_Solid;
+}
+
+// Whether the block before the cursor's one lies in the same frame and table cell: an empty
+// paragraph there stands where the table goes, and gives way to it.
+bool followsInItsCell(const QTextCursor& cursor)
+{
+    const QTextBlock previous = cursor.block().previous();
+    if (!previous.isValid())
+        return false;
+    QTextCursor before(cursor);
+    before.setPosition(previous.position());
+    if (before.currentFrame() != cursor.currentFrame())
+        return false;
+    const QTextTable* table = cursor.currentTable();
+    return !table || table->cellAt(before.position()) == table->cellAt(cursor.position());
+}
+
+} // namespace
+
+std::span<const std::string_view> rtfRowDefinitionWords()
+{
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> n;
+        for (const auto& [name, word] : definitionWords())
+            n.push_back(name);
+        return n;
+    }();
+    return names;
+}
+
+struct RtfTables::Level {
+    QTextTable* table = nullptr;
+    int depth = 1;
+    std::vector<int> edges;              // each column's right edge, twips from the table's left
+    std::vector<bool> edgeFromDefinition;  // false: a default width, until a definition names it
+    int rowsMade = 0;                    // spare rows at the end included
+    int row = 0;                         // the row being read, or the last one read
+    bool rowOpen = false;
+    bool inCell = false;
+    int cell = 0;                        // the row's cell that text goes into next
+    RtfRowDefinition layout;             // the definition that places the row's cells
+    struct Placed {
+        int column = 0;
+        int span = 1;
+    };
+    std::vector<Placed> placed;          // the row's cells read so far, or named by the definition
+};
+
+RtfTables::RtfTables(QTextCursor& cursor, const QList<QColor>& colours) : cursor(cursor), colours(colours) {}
+
+RtfTables::~RtfTables() = default;
+
+RtfRowDefinition& RtfTables::definitionAt(int depth)
+{
+    depth = std::clamp(depth, 1, rtfTableDepthLimit);
+    if (definitions.size() < size_t(depth))
+        definitions.resize(size_t(depth));
+    return definitions[size_t(depth) - 1];
+}
+
+void RtfTables::definitionWord(std::string_view name, bool hasParameter, int p, int depth)
+{
+    const auto it = definitionWords().find(name);
+    if (it == definitionWords().end())
+        return;
+    depth = std::max(depth, 1);
+    RtfRowDefinition& row = definitionAt(depth);
+    const auto border = [&]() -> RtfBorder* {
+        if (borderOf == BorderOf::Cell)
+            return &pendingCell.borders[size_t(borderSide)];
+        if (borderOf == BorderOf::Row)
+            return &definitionAt(borderDepth).rowBorders[size_t(borderSide)];
+        return nullptr;
+    };
+    const auto aimAt = [&](BorderOf of, int side) {
+        borderOf = of;
+        borderSide = side;
+        borderDepth = depth;
+        if (RtfBorder* b = border())
+            *b = RtfBorder{true, false};
+    };
+    const auto style = [&](bool drawn, RtfBorder::Style s) {
+        if (RtfBorder* b = border()) {
+            b->drawn = drawn;
+            b->style = s;
+        }
+    };
+    const int value = hasParameter ? p : 0;
+    using W = DefinitionWord;
+    switch (it->second) {
+    case W::RowDefaults:
+        row = RtfRowDefinition{};
+        pendingCell = RtfCellDefinition{};
+        borderOf = BorderOf::Nothing;
+        break;
+    case W::Left: row.left = value; break;
+    case W::Gap: row.gap = std::clamp(value, 0, widestCell); break;
+    case W::PaddingTop: row.padding[0] = std::clamp(value, 0, widestCell); break;
+    case W::PaddingLeft: row.padding[1] = std::clamp(value, 0, widestCell); break;
+    case W::PaddingBottom: row.padding[2] = std::clamp(value, 0, widestCell); break;
+    case W::PaddingRight: row.padding[3] = std::clamp(value, 0, widestCell); break;
+    case W::AlignLeft: row.alignment = 0; break;
+    case W::AlignCentre: row.alignment = 1; break;
+    case W::AlignRight: row.alignment = 2; break;
+    case W::CellRight:
+        // Further cells of a row beyond the column limit are read as text.
+        if (row.cells.size() < size_t(rtfTableColumnLimit)) {
+            pendingCell.right = value;
+            row.cells.push_back(pendingCell);
+        }
+        pendingCell = RtfCellDefinition{};
+        borderOf = BorderOf::Nothing;
+        break;
+    case W::CellBorderTop: aimAt(BorderOf::Cell, 0); break;
+    case W::CellBorderLeft: aimAt(BorderOf::Cell, 1); break;
+    case W::CellBorderBottom: aimAt(BorderOf::Cell, 2); break;
+    case W::CellBorderRight: aimAt(BorderOf::Cell, 3); break;
+    case W::RowBorderTop: aimAt(BorderOf::Row, 0); break;
+    case W::RowBorderLeft: aimAt(BorderOf::Row, 1); break;
+    case W::RowBorderBottom: aimAt(BorderOf::Row, 2); break;
+    case W::RowBorderRight: aimAt(BorderOf::Row, 3); break;
+    case W::RowBorderAcross: aimAt(BorderOf::Row, 4); break;
+    case W::RowBorderDown: aimAt(BorderOf::Row, 5); break;
+    case W::ParagraphBorder: borderOf = BorderOf::Nothing; break;
+    case W::Solid: style(true, RtfBorder::Solid); break;
+    case W::Double: style(true, RtfBorder::Double); break;
+    case W::Dotted: style(true, RtfBorder::Dotted); break;
+    case W::Dashed: style(true, RtfBorder::Dashed); break;
+    case W::NoBorder: style(false, RtfBorder::Solid); break;
+    case W::BorderWidth:
+        if (RtfBorder* b = border())
+            b->width = std::clamp(value, 0, 255);
+        break;
+    case W::BorderColour:
+        if (RtfBorder* b = border())
+            b->colour = std::max(value, 0);
+        break;
+    case W::MergeFirst: pendingCell.mergeFirst = true; break;
+    case W::Merged: pendingCell.merged = true; break;
+    case W::VerticalFirst: pendingCell.verticalFirst = true; break;
+    case W::VerticallyMerged: pendingCell.verticallyMerged = true; break;
+    }
+}
+
+void RtfTables::enter(int depth)
+{
+    depth = std::clamp(depth, 0, rtfTableDepthLimit);
+    while (levels.size() > size_t(depth))
+        close();
+    for (;;) {
+        if (!levels.empty()) {
+            Level& level = levels.back();
+            if (!level.rowOpen)
+                startRow(level);
+            if (!level.inCell)
+                moveToCell(level);
+        }
+        if (levels.size() >= size_t(depth))
+            break;
+        open();
+    }
+}
+
+bool RtfTables::endCell(int depth)
+{
+    if (depth > rtfTableDepthLimit)
+        return false;
+    enter(depth);
+    Level& level = levels.back();
+    ++level.cell;
+    level.inCell = false;
+    return true;
+}
+
+bool RtfTables::endRow(int depth)
+{
+    if (depth > rtfTableDepthLimit)
+        return false;
+    while (levels.size() > size_t(depth))
+        close();
+    // A row that no text or cell began is none.
+    if (levels.size() == size_t(depth) && levels.back().rowOpen)
+        finishRow(levels.back(), definitionAt(depth));
+    return true;
+}
+
+void RtfTables::finish()
+{
+    while (!levels.empty())
+        close();
+}
+
+void RtfTables::open()
+{
+    Level level;
+    level.depth = int(levels.size()) + 1;
+    // A nested row's definition comes after its cells: what stands for the depth now is the
+    // last row of another table.
+    if (level.depth > 1)
+        definitionAt(level.depth) = RtfRowDefinition{};
+    level.layout = definitionAt(level.depth);
+    placeCells(level);
+    if (level.edges.empty()) {
+        level.edges.push_back(defaultCellWidth);
+        level.edgeFromDefinition.push_back(false);
+    }
+
+    const bool emptyBefore = cursor.block().length() == 1 && followsInItsCell(cursor);
+    const int before = cursor.block().position();
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setAlignment(level.layout.alignment == 1 ? Qt::AlignHCenter : level.layout.alignment == 2 ? Qt::AlignRight : Qt::AlignLeft);
+    level.table = cursor.insertTable(1, int(level.edges.size()), format);
+    if (emptyBefore) {
+        QTextCursor paragraph(cursor.document());
+        paragraph.setPosition(before);
+        paragraph.deletePreviousChar();
+    }
+    level.rowsMade = 1;
+    level.row = 0;
+    level.rowOpen = true;
+    level.inCell = false;
+    level.cell = 0;
+    applyWidths(level);
+    levels.push_back(std::move(level));
+}
+
+void RtfTables::close()
+{
+    Level& level = levels.back();
+    if (level.rowOpen)
+        finishRow(level, definitionAt(level.depth));
+    const int used = level.row + 1;
+    if (level.rowsMade > used)
+        level.table->removeRows(used, level.rowsMade - used);
+    cursor.setPosition(level.table->lastPosition() + 1);
+    levels.pop_back();
+}
+
+void RtfTables::startRow(Level& level)
+{
+    ++level.row;
+    if (level.row >= level.rowsMade) {
+        const int more = std::clamp(level.rowsMade, 1, rowBatch);
+        level.table->appendRows(more);
+        level.rowsMade += more;
+    }
+    level.layout = definitionAt(level.depth);
+    placeCells(level);
+    widen(level);
+    level.rowOpen = true;
+    level.inCell = false;
+    level.cell = 0;
+}
+
+// The columns each cell of the row's definition takes. The table's columns are the edges of
+// all its rows' cells: a cell spans the columns up to the edge nearest its own, and a cell
+// edge inside a column splits it, the cells above spanning both parts, so that a row of fewer,
+// wider cells (a heading over the whole table) and the rows below it line up.
+void RtfTables::placeCells(Level& level)
+{
+    level.placed.clear();
+    auto& edges = level.edges;
+    int column = 0;
+    for (const RtfCellDefinition& cell : level.layout.cells) {
+        if (column >= rtfTableColumnLimit)
+            break;
+        const int lower = column > 0 ? edges[size_t(column) - 1] : 0;
+        const int right = std::clamp(cell.right - level.layout.left, lower + 1, lower + widestCell);
+        size_t last = size_t(column);
+        while (last < edges.size() && edges[last] < right - sameEdge)
+            ++last;
+        if (last == edges.size()) {
+            if (edges.size() < size_t(rtfTableColumnLimit)) {
+                edges.push_back(std::max(right, edges.empty() ? 1 : edges.back() + 1));
+                level.edgeFromDefinition.push_back(true);
+            } else {
+                last = edges.size() - 1;
+            }
+        } else if (edges[last] > right + sameEdge && mayAddColumn(level)) {
+            splitColumn(level, int(last), right);
+        }
+        level.placed.push_back({column, int(last) - column + 1});
+        column = int(last) + 1;
+    }
+}
+
+bool RtfTables::mayAddColumn(const Level& level) const
+{
+    return level.edges.size() < size_t(rtfTableColumnLimit) && level.row < splitRows;
+}
+
+// Splits the column at its new edge: the cells of the rows above that end with it span both
+// parts (those that reach beyond it the table widens itself).
+void RtfTables::splitColumn(Level& level, int column, int edge)
+{
+    level.edges.insert(level.edges.begin() + column, edge);
+    level.edgeFromDefinition.insert(level.edgeFromDefinition.begin() + column, true);
+    if (!level.table)
+        return;
+    QTextTable& table = *level.table;
+    table.insertColumns(column + 1, 1);
+    for (int row = 0; row < level.row; ++row) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        if (cell.row() == row && cell.column() + cell.columnSpan() - 1 == column)
+            table.mergeCells(row, cell.column(), cell.rowSpan(), cell.columnSpan() + 1);
+    }
+    applyWidths(level);
+}
+
+void RtfTables::moveToCell(Level& level)
+{
+    if (size_t(level.cell) >= level.placed.size()) {
+        // A cell that the definition does not name takes the next column.
+        const int column = level.placed.empty() ? 0 : level.placed.back().column + level.placed.back().span;
+        if (column < rtfTableColumnLimit) {
+            if (size_t(column) >= level.edges.size()) {
+                level.edges.push_back(level.edges.back() + defaultCellWidth);
+                level.edgeFromDefinition.push_back(false);
+                widen(level);
+            }
+            level.placed.push_back({column, 1});
+        }
+    }
+    if (size_t(level.cell) < level.placed.size()) {
+        cursor = level.table->cellAt(level.row, level.placed[size_t(level.cell)].column).firstCursorPosition();
+    } else {
+        cursor = level.table->cellAt(level.row, level.placed.back().column).lastCursorPosition();
+        cursor.insertText(QStringLiteral("\t"));
+    }
+    level.inCell = true;
+}
+
+void RtfTables::widen(Level& level)
+{
+    const int columns = int(level.edges.size());
+    if (columns <= level.table->columns())
+        return;
+    level.table->appendColumns(columns - level.table->columns());
+    applyWidths(level);
+}
+
+void RtfTables::applyWidths(Level& level)
+{
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int edge : level.edges) {
+        widths << QTextLength(QTextLength::FixedLength, (edge - left) / twipsPerPixel);
+        left = edge;
+    }
+    QTextTableFormat format = level.table->format();
+    format.setColumnWidthConstraints(widths);
+    level.table->setFormat(format);
+}
+
+QTextTableCellFormat RtfTables::cellFormat(const RtfRowDefinition& row, const RtfCellDefinition* cell, bool first, bool last) const
+{
+    QTextTableCellFormat format;
+    const std::array<int, 4> padding{std::max(row.padding[0], 0), row.padding[1] >= 0 ? row.padding[1] : row.gap,
+                                     std::max(row.padding[2], 0), row.padding[3] >= 0 ? row.padding[3] : row.gap};
+    if (padding[0] > 0) format.setTopPadding(padding[0] / twipsPerPixel);
+    if (padding[1] > 0) format.setLeftPadding(padding[1] / twipsPerPixel);
+    if (padding[2] > 0) format.setBottomPadding(padding[2] / twipsPerPixel);
+    if (padding[3] > 0) format.setRightPadding(padding[3] / twipsPerPixel);
+
+    // A side the cell does not name takes the row's border there: its outer edge, or the line
+    // between cells.
+    const auto& r = row.rowBorders;
+    const std::array<const RtfBorder*, 4> ofRow{r[0].given ? &r[0] : &r[4], first || !r[5].given ? &r[1] : &r[5],
+                                                r[2].given ? &r[2] : &r[4], last || !r[5].given ? &r[3] : &r[5]};
+    for (size_t side = 0; side < 4; ++side) {
+        const RtfBorder& b = cell && cell->borders[side].given ? cell->borders[side] : *ofRow[side];
+        if (!b.drawn)
+            continue;
+        const qreal width = (b.width > 0 ? b.width : twipsPerPixel) / twipsPerPixel;
+        const QColor colour = b.colour > 0 && b.colour < colours.size() && colours[b.colour].isValid() ? colours[b.colour] : QColor(Qt::black);
+        switch (side) {
+        case 0: format.setTopBorder(width); format.setTopBorderStyle(styleOf(b.style)); format.setTopBorderBrush(colour); break;
+        case 1: format.setLeftBorder(width); format.setLeftBorderStyle(styleOf(b.style)); format.setLeftBorderBrush(colour); break;
+        case 2: format.setBottomBorder(width); format.setBottomBorderStyle(styleOf(b.style)); format.setBottomBorderBrush(colour); break;
+        default: format.setRightBorder(width); format.setRightBorderStyle(styleOf(b.style)); format.setRightBorderBrush(colour); break;
+        }
+    }
+    return format;
+}
+
+void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
+{
+    QTextTable& table = *level.table;
+    // Columns placed with a default width take the width that the definition at the row's end
+    // gives (a nested row's definition follows its cells); the columns after them move along.
+    bool widthsChanged = false;
+    auto& edges = level.edges;
+    for (size_t i = 0; i < level.placed.size() && i < definition.cells.size(); ++i) {
+        const size_t column = size_t(level.placed[i].column);
+        if (level.placed[i].span != 1 || level.edgeFromDefinition[column])
+            continue;
+        const int lower = column > 0 ? edges[column - 1] : 0;
+        const int right = definition.cells[i].right - definition.left;
+        if (right > lower && right - lower <= widestCell
+            && (column + 1 == edges.size() || !level.edgeFromDefinition[column + 1] || right < edges[column + 1])) {
+            edges[column] = right;
+            level.edgeFromDefinition[column] = true;
+            widthsChanged = true;
+        }
+    }
+    for (size_t column = 1; widthsChanged && column < edges.size(); ++column)
+        if (edges[column] <= edges[column - 1])
+            edges[column] = edges[column - 1] + defaultCellWidth;
+    if (widthsChanged)
+        applyWidths(level);
+
+    const size_t count = level.placed.size();
+    for (size_t i = 0; i < count; ++i) {
+        const QTextTableCellFormat format =
+            cellFormat(definition, i < definition.cells.size() ? &definition.cells[i] : nullptr, i == 0, i + 1 == count);
+        if (format.propertyCount() > 1)  // more than its kind
+            table.cellAt(level.row, level.placed[i].column).setFormat(format);
+    }
+
+    // Merged cells: across by \clmgf/\clmrg or a wide cell, down by \clvmrg.
+    for (size_t i = 0; i < count;) {
+        const int column = level.placed[i].column;
+        int span = level.placed[i].span;
+        size_t next = i + 1;
+        for (; next < count && next < definition.cells.size() && definition.cells[next].merged; ++next)
+            span += level.placed[next].span;
+        if (span > 1)
+            table.mergeCells(level.row, column, 1, span);
+        if (i < definition.cells.size() && definition.cells[i].verticallyMerged && level.row > 0) {
+            const QTextTableCell above = table.cellAt(level.row - 1, column);
+            if (above.isValid() && above.column() == column && above.columnSpan() == span)
+                table.mergeCells(above.row(), column, level.row - above.row() + 1, span);
+        }
+        i = next;
+    }
+    level.rowOpen = false;
+    level.inCell = false;
+    level.cell = 0;
+}
