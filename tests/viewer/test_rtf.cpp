@@ -391,6 +391,130 @@ private slots:
         QCOMPARE(writeRtf(back), written);
     }
 
+    // Borders as the row definition gives them, none where it gives none; written and read again.
+    void tableBorders_data()
+    {
+        QTest::addColumn<QByteArray>("definition");  // of the one cell
+        QTest::addColumn<QList<int>>("twips");        // top, left, bottom, right; 0: none
+        QTest::addColumn<int>("style");               // of the top border
+        QTest::addColumn<QColor>("colour");           // of the top border
+        const QColor black(Qt::black);
+        const int solid = QTextFrameFormat::BorderStyle_Solid;
+        QTest::newRow("none") << QByteArray() << QList<int>{0, 0, 0, 0} << 0 << QColor();
+        QTest::newRow("each side its own")
+            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw20\\clbrdrb\\brdrs\\brdrw30\\clbrdrr\\brdrs\\brdrw45")
+            << QList<int>{10, 20, 30, 45} << solid << black;
+        QTest::newRow("coloured") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf2") << QList<int>{15, 0, 0, 0} << solid << QColor(0, 0, 200);
+        QTest::newRow("automatic colour") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf0") << QList<int>{15, 0, 0, 0} << solid << black;
+        QTest::newRow("without a width") << QByteArray("\\clbrdrt\\brdrs") << QList<int>{15, 0, 0, 0} << solid << black;
+        QTest::newRow("double") << QByteArray("\\clbrdrt\\brdrdb\\brdrw30") << QList<int>{30, 0, 0, 0}
+                                << int(QTextFrameFormat::BorderStyle_Double) << black;
+        QTest::newRow("no border named") << QByteArray("\\clbrdrt\\brdrnone\\brdrw10") << QList<int>{0, 0, 0, 0} << 0 << QColor();
+        QTest::newRow("the row's borders")
+            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrl\\brdrs\\brdrw20\\trbrdrb\\brdrs\\brdrw30\\trbrdrr\\brdrs\\brdrw40")
+            << QList<int>{10, 20, 30, 40} << solid << black;
+        QTest::newRow("the cell's over the row's")
+            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\clbrdrt\\brdrnone") << QList<int>{0, 0, 10, 0} << 0 << QColor();
+        QTest::newRow("a paragraph's border is no cell's")
+            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\brdrb\\brdrs\\brdrw40") << QList<int>{10, 0, 0, 0} << solid << black;
+    }
+    void tableBorders()
+    {
+        QFETCH(QByteArray, definition);
+        QFETCH(QList<int>, twips);
+        QFETCH(int, style);
+        QFETCH(QColor, colour);
+        QTextDocument doc;
+        readRtf("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue200;}\\trowd" + definition
+                    + "\\cellx2000\\intbl a\\cell\\row}",
+                doc);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (const QTextDocument* d : {&doc, &back}) {
+            const QTextTable* table = firstTable(*d);
+            QVERIFY(table);
+            // What a cell does not name, the table draws: nothing.
+            QCOMPARE(table->format().border(), 0.0);
+            const QTextTableCellFormat f = table->cellAt(0, 0).format().toTableCellFormat();
+            QCOMPARE((QList<int>{qRound(f.topBorder() * 15), qRound(f.leftBorder() * 15), qRound(f.bottomBorder() * 15),
+                                 qRound(f.rightBorder() * 15)}),
+                     twips);
+            QCOMPARE(int(f.topBorderStyle()), style);
+            QCOMPARE(f.topBorderBrush().style() == Qt::NoBrush ? QColor() : f.topBorderBrush().color(), colour);
+        }
+    }
+
+    // A table of results as a word processor writes it: the heading's columns stand over the
+    // data's, as wide as \\cellx makes them.
+    void headingAndDataColumnsLineUp()
+    {
+        const QByteArray row = "\\trowd\\trgaph108\\trleft-108\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\trbrdrh\\brdrs\\brdrw10"
+                               "\\cellx1500\\cellx3000\\cellx4500\\cellx6000\\pard\\intbl ";
+        const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Ergebnisse\\par" + row
+                               + "{\\b Band\\cell f [MHz]\\cell LgD [m]\\cell LgR [m]\\cell}\\row" + row
+                               + "20 m\\cell 14,2\\cell 10,905\\cell 11,363\\cell\\row\\pard\\par}";
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        doc.setTextWidth(800);
+        const QTextTable* table = firstTable(doc);
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 2);
+        QCOMPARE(table->columns(), 4);
+        const auto left = [&](int r, int c) {
+            return doc.documentLayout()->blockBoundingRect(table->cellAt(r, c).firstCursorPosition().block()).left();
+        };
+        QCOMPARE(table->cellAt(0, 2).firstCursorPosition().block().text(), QStringLiteral("LgD [m]"));
+        QCOMPARE(table->cellAt(1, 2).firstCursorPosition().block().text(), QStringLiteral("10,905"));
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(left(0, c), left(1, c));
+        // 1500 twips, 100 pixels, from one column to the next; the first begins 108 twips
+        // before the margin, at \\trleft.
+        for (int c = 1; c < 4; ++c)
+            QVERIFY2(qAbs(left(1, c) - left(1, c - 1) - (c == 1 ? 107.2 : 100)) < 1, qPrintable(QString::number(left(1, c) - left(1, c - 1))));
+    }
+
+    // Beyond 63 columns and 16 levels of nesting, cells stay tab-separated text in the last
+    // cell: nothing is lost, and reading stays fast (a table of 10,000 columns would lay out
+    // for minutes).
+    void tablesBeyondTheLimits_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("columns");  // of the first table
+        QTest::addColumn<int>("depth");
+        QByteArray wide = "{\\rtf1\\trowd";
+        for (int i = 1; i <= 10000; ++i)
+            wide += "\\cellx" + QByteArray::number(i * 100);
+        wide += "\\intbl";
+        for (int i = 0; i < 10000; ++i)
+            wide += " x\\cell";
+        QTest::newRow("10,000 cells in a row") << wide + "\\row}" << 63 << 1;
+        QTest::newRow("10,000 cells without a definition") << "{\\rtf1\\intbl" + QByteArray(" x\\cell").repeated(10000) + "\\row}" << 63 << 1;
+        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 16;
+        QByteArray deeper = "{\\rtf1";
+        for (int d = 1; d <= 40; ++d)
+            deeper += "\\pard\\intbl\\itap" + QByteArray::number(d) + " x";
+        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 16;
+        QTest::newRow("deep rows and cells") << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 16;
+    }
+    void tablesBeyondTheLimits()
+    {
+        QFETCH(QByteArray, rtf);
+        QElapsedTimer timer;
+        timer.start();
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QTEST(int(firstTable(doc)->columns()), "columns");
+        int depth = 0;
+        for (QTextFrame* frame = doc.rootFrame(); !frame->childFrames().isEmpty(); frame = frame->childFrames().first())
+            ++depth;
+        QTEST(depth, "depth");
+        QCOMPARE(doc.toPlainText().count(u'x'), int(rtf.count(" x")));
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        QCOMPARE(back.toPlainText(), doc.toPlainText());
+    }
+
     void defaultFontAndSize_data()
     {
         QTest::addColumn<QByteArray>("rtf");
