@@ -811,7 +811,9 @@ private slots:
         QRandomGenerator random(4711);
         const QByteArray pieces[] = {"{", "}", "\\", "\\par ", "\\'e4", "\\u-3913?", "\\uc2 ", "\\b", "\\fs", "-",
                                      "123", "\\*", "\\bin4 ", "\\fonttbl", "\\colortbl", ";", "\\red9", "x",
-                                     "\\'", "\\f2", "\\cf1", " ", "\r\n", "\xff", "\\pict"};
+                                     "\\'", "\\f2", "\\cf1", " ", "\r\n", "\xff", "\\pict", "\\trowd", "\\cellx900",
+                                     "\\intbl", "\\cell", "\\row", "\\pard", "\\itap2", "\\nestcell", "\\nestrow",
+                                     "{\\*\\nesttableprops", "\\clmgf", "\\clmrg", "\\clvmgf", "\\clvmrg", "\\clbrdrt\\brdrs"};
         for (int round = 0; round < 3000; ++round) {
             QByteArray data = "{\\rtf1 ";
             const int length = random.bounded(200);
@@ -822,6 +824,7 @@ private slots:
             QTextDocument again;
             readRtf(writeRtf(doc), again);
             QCOMPARE(again.toPlainText(), doc.toPlainText());
+            QCOMPARE(structureOf(again), structureOf(doc));
         }
     }
 
