@@ -14,9 +14,14 @@ constexpr int defaultCellWidth = 1440;
 // Widths beyond reason (a page is at most 22 inches wide) are cut, so that a damaged \cellx
 // does not ask the layout for a table kilometres wide.
 constexpr int widestCell = 31680;
-// Rows are added in batches: the table recounts all its cells after rows are added, so one
-// row at a time would make a long table cost the square of its length.
+// A long table's rows are added in batches of a quarter of those it has, at most rowBatch:
+// the table recounts all its cells after rows are added, so one row at a time would make it
+// cost the square of its length, while removing the rows made ahead at its end costs their
+// cells times all the table's. The first rows, cheap to recount, come one by one, so that a
+// short table makes no rows to remove again.
+constexpr int rowsOneByOne = 64;
 constexpr int rowBatch = 256;
+constexpr int rowsRemovedAtOnce = 32;
 // Cell edges this close (a twentieth of an inch) are one column's edge.
 constexpr int sameEdge = 72;
 // A cell edge splits a column only in a table's first rows: each split merges a cell in every
@@ -307,9 +312,14 @@ void RtfTables::close()
     Level& level = levels.back();
     if (level.rowOpen)
         finishRow(level, definitionAt(level.depth));
+    // The rows made ahead go again, a few at a time from the end: the table looks up each
+    // removed cell among all the cells, and keeps a list of those it removed at once.
     const int used = level.row + 1;
-    if (level.rowsMade > used)
-        level.table->removeRows(used, level.rowsMade - used);
+    for (int made = level.rowsMade; made > used;) {
+        const int removed = std::min(made - used, rowsRemovedAtOnce);
+        made -= removed;
+        level.table->removeRows(made, removed);
+    }
     cursor.setPosition(level.table->lastPosition() + 1);
     levels.pop_back();
 }
@@ -318,7 +328,7 @@ void RtfTables::startRow(Level& level)
 {
     ++level.row;
     if (level.row >= level.rowsMade) {
-        const int more = std::clamp(level.rowsMade, 1, rowBatch);
+        const int more = level.rowsMade < rowsOneByOne ? 1 : std::min(level.rowsMade / 4, rowBatch);
         level.table->appendRows(more);
         level.rowsMade += more;
     }
