@@ -475,11 +475,12 @@ private slots:
 
     // Beyond 63 columns and 16 levels of nesting, cells stay tab-separated text in the last
     // cell: nothing is lost, and reading stays fast (a table of 10,000 columns would lay out
-    // for minutes).
-    void tablesBeyondTheLimits_data()
+    // for minutes). A long table keeps just its rows, whatever the reader made ahead.
+    void largeAndDeepTables_data()
     {
         QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<int>("columns");  // of the first table
+        QTest::addColumn<int>("rows");     // of the first table
+        QTest::addColumn<int>("columns");
         QTest::addColumn<int>("depth");
         QByteArray wide = "{\\rtf1\\trowd";
         for (int i = 1; i <= 10000; ++i)
@@ -487,16 +488,22 @@ private slots:
         wide += "\\intbl";
         for (int i = 0; i < 10000; ++i)
             wide += " x\\cell";
-        QTest::newRow("10,000 cells in a row") << wide + "\\row}" << 63 << 1;
-        QTest::newRow("10,000 cells without a definition") << "{\\rtf1\\intbl" + QByteArray(" x\\cell").repeated(10000) + "\\row}" << 63 << 1;
-        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 16;
+        QTest::newRow("10,000 cells in a row") << wide + "\\row}" << 1 << 63 << 1;
+        QTest::newRow("10,000 cells without a definition")
+            << "{\\rtf1\\intbl" + QByteArray(" x\\cell").repeated(10000) + "\\row}" << 1 << 63 << 1;
+        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 1 << 16;
         QByteArray deeper = "{\\rtf1";
         for (int d = 1; d <= 40; ++d)
             deeper += "\\pard\\intbl\\itap" + QByteArray::number(d) + " x";
-        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 16;
-        QTest::newRow("deep rows and cells") << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 16;
+        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 16;
+        QTest::newRow("deep rows and cells")
+            << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 16;
+        for (int rows : {63, 64, 65, 80, 1000})
+            QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(rows)))
+                << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row").repeated(rows) + "\\pard x}" << rows
+                << 2 << 1;
     }
-    void tablesBeyondTheLimits()
+    void largeAndDeepTables()
     {
         QFETCH(QByteArray, rtf);
         QElapsedTimer timer;
@@ -504,6 +511,7 @@ private slots:
         QTextDocument doc;
         readRtf(rtf, doc);
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QTEST(int(firstTable(doc)->rows()), "rows");
         QTEST(int(firstTable(doc)->columns()), "columns");
         int depth = 0;
         for (QTextFrame* frame = doc.rootFrame(); !frame->childFrames().isEmpty(); frame = frame->childFrames().first())
