@@ -1,26 +1,15 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the results viewer showing an RTF document with tables under Xvfb
 # with openbox: a bordered table of results with a heading over merged cells, and a table
-# nested in a cell. The viewer opens the report first, then the document through "Öffnen".
-#   tools/screenshot_viewer_table.sh [OUTPUT_DIR]     display: ZENTAVIK_DISPLAY, a number (default 71)
+# nested in a cell. The viewer opens the report first, then the document through "Öffnen";
+# a second screenshot shows the document saved under another name and opened again.
+#   tools/screenshot_viewer_table.sh [OUTPUT_DIR]     display: ZENTAVIK_DISPLAY, a number (default 77)
 # Needs xdotool, imagemagick and openbox.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$(dirname "$0")/xsession.sh"
 out="${1:-$root/build/screenshots}"
-display=":${ZENTAVIK_DISPLAY:-71}"
 mkdir -p "$out"
-work="$(mktemp -d)"
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export XDG_CONFIG_HOME="$work/config"
-export LANG=de_DE.UTF-8
+start_x --wm
 printf 'Zentavik Ergebnisse\r\n\r\nL\xe4nge LgD = 10,905 m\r\n' > "$work/Zentavik.txt"
 border='\clbrdrt\brdrs\brdrw10\clbrdrl\brdrs\brdrw10\clbrdrb\brdrs\brdrw10\clbrdrr\brdrs\brdrw10'
 row="\\trowd\\trgaph108\\trleft-108$border\\cellx1800$border\\cellx3600$border\\cellx5400$border\\cellx7200"
@@ -37,9 +26,7 @@ row="\\trowd\\trgaph108\\trleft-108$border\\cellx1800$border\\cellx3600$border\\
     printf '\\pard\\intbl\\itap2 Bv\\nestcell 5,282 m\\nestcell\\pard\\intbl\\itap2{\\*\\nesttableprops\\trowd\\trgaph70%s\\cellx1500%s\\cellx3500\\nestrow}{\\nonesttables\\par}\r\n' "$border" "$border"
     printf '\\pard\\intbl gemessen am Quertr\\'"'"'e4ger\\cell\\row\\pard danach ein Absatz.\\par}\r\n'
 } > "$work/tabelle.rtf"
-(cd "$work" && exec "$root/build/app/zentavik") &
-pids+=($!)
-sleep 3
+start_program
 win=$(xdotool search --name "Norbek Zentavik" | head -1)
 xdotool windowactivate --sync "$win"
 # Datei, Anzeigen/Drucken: the viewer opens on the report; Öffnen (Ctrl+O) the document.
@@ -48,4 +35,12 @@ xdotool key ctrl+o; sleep 2
 xdotool type --delay 20 "$work/tabelle.rtf"
 xdotool key Return; sleep 2
 import -window root "$out/viewer-table.png"
-echo "Bild in $out/viewer-table.png"
+# Speichern (Ctrl+S) under another name, and Öffnen that file: the tables as the viewer wrote them.
+xdotool key ctrl+s; sleep 2
+xdotool type --delay 20 "$work/gespeichert.rtf"
+xdotool key Return; sleep 2
+xdotool key ctrl+o; sleep 2
+xdotool type --delay 20 "$work/gespeichert.rtf"
+xdotool key Return; sleep 2
+import -window root "$out/viewer-table-saved.png"
+echo "Bilder in $out"
