@@ -5,15 +5,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
 
 namespace {
 
 // A cell that no \cellx names is an inch wide.
 constexpr int defaultCellWidth = 1440;
-// Widths beyond reason (a page is at most 22 inches wide) are cut, so that a damaged \cellx
-// does not ask the layout for a table kilometres wide.
-constexpr int widestCell = 31680;
 // A long table's rows are added in batches of a quarter of those it has, at most rowBatch:
 // the table recounts all its cells after rows are added, so one row at a time would make it
 // cost the square of its length, while removing the rows made ahead at its end costs their
@@ -27,46 +23,6 @@ constexpr int sameEdge = 72;
 // A cell edge splits a column only in a table's first rows: each split merges a cell in every
 // row above.
 constexpr int splitRows = 64;
-
-enum class DefinitionWord {
-    RowDefaults, Left, Gap, PaddingTop, PaddingLeft, PaddingBottom, PaddingRight, AlignLeft, AlignCentre,
-    AlignRight, CellRight, CellBorderTop, CellBorderLeft, CellBorderBottom, CellBorderRight, RowBorderTop,
-    RowBorderLeft, RowBorderBottom, RowBorderRight, RowBorderAcross, RowBorderDown, ParagraphBorder, Solid,
-    Double, Dotted, Dashed, NoBorder, BorderWidth, BorderColour, MergeFirst, Merged, VerticalFirst,
-    VerticallyMerged,
-};
-
-const std::unordered_map<std::string_view, DefinitionWord>& definitionWords()
-{
-    using W = DefinitionWord;
-    static const std::unordered_map<std::string_view, DefinitionWord> words = [] {
-        std::unordered_map<std::string_view, DefinitionWord> w{
-            {"trowd", W::RowDefaults}, {"trleft", W::Left}, {"trgaph", W::Gap}, {"trpaddt", W::PaddingTop},
-            {"trpaddl", W::PaddingLeft}, {"trpaddb", W::PaddingBottom}, {"trpaddr", W::PaddingRight},
-            {"trql", W::AlignLeft}, {"trqc", W::AlignCentre}, {"trqr", W::AlignRight}, {"cellx", W::CellRight},
-            {"clbrdrt", W::CellBorderTop}, {"clbrdrl", W::CellBorderLeft}, {"clbrdrb", W::CellBorderBottom},
-            {"clbrdrr", W::CellBorderRight}, {"trbrdrt", W::RowBorderTop}, {"trbrdrl", W::RowBorderLeft},
-            {"trbrdrb", W::RowBorderBottom}, {"trbrdrr", W::RowBorderRight}, {"trbrdrh", W::RowBorderAcross},
-            {"trbrdrv", W::RowBorderDown}, {"brdrdb", W::Double}, {"brdrdot", W::Dotted}, {"brdrnone", W::NoBorder},
-            {"brdrnil", W::NoBorder}, {"brdrw", W::BorderWidth}, {"brdrcf", W::BorderColour},
-            {"clmgf", W::MergeFirst}, {"clmrg", W::Merged}, {"clvmgf", W::VerticalFirst},
-            {"clvmrg", W::VerticallyMerged},
-        };
-        // The borders of paragraphs: the border words after them are no table's.
-        for (const char* p : {"brdrt", "brdrl", "brdrb", "brdrr", "box", "brdrbtw", "brdrbar"})
-            w.emplace(p, W::ParagraphBorder);
-        for (const char* d : {"brdrdash", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrdashdotstr"})
-            w.emplace(d, W::Dashed);
-        // Shadowed, thick, triple, wavy and the like are drawn as a plain line.
-        for (const char* s : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrtriple", "brdrtnthsg", "brdrthtnsg",
-                              "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg", "brdrtnthlg", "brdrthtnlg",
-                              "brdrtnthtnlg", "brdrwavy", "brdrwavydb", "brdremboss", "brdrengrave", "brdrinset",
-                              "brdroutset", "brdrframe"})
-            w.emplace(s, W::Solid);
-        return w;
-    }();
-    return words;
-}
 
 QTextFrameFormat::BorderStyle styleOf(RtfBorder::Style style)
 {
@@ -96,17 +52,6 @@ bool followsInItsCell(const QTextCursor& cursor)
 
 } // namespace
 
-std::span<const std::string_view> rtfRowDefinitionWords()
-{
-    static const std::vector<std::string_view> names = [] {
-        std::vector<std::string_view> n;
-        for (const auto& [name, word] : definitionWords())
-            n.push_back(name);
-        return n;
-    }();
-    return names;
-}
-
 struct RtfTables::Level {
     QTextTable* table = nullptr;
     int depth = 1;
@@ -129,96 +74,9 @@ RtfTables::RtfTables(QTextCursor& cursor, const QList<QColor>& colours) : cursor
 
 RtfTables::~RtfTables() = default;
 
-RtfRowDefinition& RtfTables::definitionAt(int depth)
+void RtfTables::definitionWord(std::string_view word, bool hasParameter, int parameter, int depth)
 {
-    depth = std::clamp(depth, 1, rtfTableDepthLimit);
-    if (definitions.size() < size_t(depth))
-        definitions.resize(size_t(depth));
-    return definitions[size_t(depth) - 1];
-}
-
-void RtfTables::definitionWord(std::string_view name, bool hasParameter, int p, int depth)
-{
-    const auto it = definitionWords().find(name);
-    if (it == definitionWords().end())
-        return;
-    depth = std::max(depth, 1);
-    RtfRowDefinition& row = definitionAt(depth);
-    const auto border = [&]() -> RtfBorder* {
-        if (borderOf == BorderOf::Cell)
-            return &pendingCell.borders[size_t(borderSide)];
-        if (borderOf == BorderOf::Row)
-            return &definitionAt(borderDepth).rowBorders[size_t(borderSide)];
-        return nullptr;
-    };
-    const auto aimAt = [&](BorderOf of, int side) {
-        borderOf = of;
-        borderSide = side;
-        borderDepth = depth;
-        if (RtfBorder* b = border())
-            *b = RtfBorder{true, false};
-    };
-    const auto style = [&](bool drawn, RtfBorder::Style s) {
-        if (RtfBorder* b = border()) {
-            b->drawn = drawn;
-            b->style = s;
-        }
-    };
-    const int value = hasParameter ? p : 0;
-    using W = DefinitionWord;
-    switch (it->second) {
-    case W::RowDefaults:
-        row = RtfRowDefinition{};
-        pendingCell = RtfCellDefinition{};
-        borderOf = BorderOf::Nothing;
-        break;
-    case W::Left: row.left = value; break;
-    case W::Gap: row.gap = std::clamp(value, 0, widestCell); break;
-    case W::PaddingTop: row.padding[0] = std::clamp(value, 0, widestCell); break;
-    case W::PaddingLeft: row.padding[1] = std::clamp(value, 0, widestCell); break;
-    case W::PaddingBottom: row.padding[2] = std::clamp(value, 0, widestCell); break;
-    case W::PaddingRight: row.padding[3] = std::clamp(value, 0, widestCell); break;
-    case W::AlignLeft: row.alignment = 0; break;
-    case W::AlignCentre: row.alignment = 1; break;
-    case W::AlignRight: row.alignment = 2; break;
-    case W::CellRight:
-        // Further cells of a row beyond the column limit are read as text.
-        if (row.cells.size() < size_t(rtfTableColumnLimit)) {
-            pendingCell.right = value;
-            row.cells.push_back(pendingCell);
-        }
-        pendingCell = RtfCellDefinition{};
-        borderOf = BorderOf::Nothing;
-        break;
-    case W::CellBorderTop: aimAt(BorderOf::Cell, 0); break;
-    case W::CellBorderLeft: aimAt(BorderOf::Cell, 1); break;
-    case W::CellBorderBottom: aimAt(BorderOf::Cell, 2); break;
-    case W::CellBorderRight: aimAt(BorderOf::Cell, 3); break;
-    case W::RowBorderTop: aimAt(BorderOf::Row, 0); break;
-    case W::RowBorderLeft: aimAt(BorderOf::Row, 1); break;
-    case W::RowBorderBottom: aimAt(BorderOf::Row, 2); break;
-    case W::RowBorderRight: aimAt(BorderOf::Row, 3); break;
-    case W::RowBorderAcross: aimAt(BorderOf::Row, 4); break;
-    case W::RowBorderDown: aimAt(BorderOf::Row, 5); break;
-    case W::ParagraphBorder: borderOf = BorderOf::Nothing; break;
-    case W::Solid: style(true, RtfBorder::Solid); break;
-    case W::Double: style(true, RtfBorder::Double); break;
-    case W::Dotted: style(true, RtfBorder::Dotted); break;
-    case W::Dashed: style(true, RtfBorder::Dashed); break;
-    case W::NoBorder: style(false, RtfBorder::Solid); break;
-    case W::BorderWidth:
-        if (RtfBorder* b = border())
-            b->width = std::clamp(value, 0, 255);
-        break;
-    case W::BorderColour:
-        if (RtfBorder* b = border())
-            b->colour = std::max(value, 0);
-        break;
-    case W::MergeFirst: pendingCell.mergeFirst = true; break;
-    case W::Merged: pendingCell.merged = true; break;
-    case W::VerticalFirst: pendingCell.verticalFirst = true; break;
-    case W::VerticallyMerged: pendingCell.verticallyMerged = true; break;
-    }
+    definitions.read(word, hasParameter, parameter, depth);
 }
 
 void RtfTables::enter(int depth)
@@ -259,7 +117,7 @@ bool RtfTables::endRow(int depth)
         close();
     // A row that no text or cell began is none.
     if (levels.size() == size_t(depth) && levels.back().rowOpen)
-        finishRow(levels.back(), definitionAt(depth));
+        finishRow(levels.back(), definitions.at(depth));
     return true;
 }
 
@@ -276,8 +134,8 @@ void RtfTables::open()
     // A nested row's definition comes after its cells: what stands for the depth now is the
     // last row of another table.
     if (level.depth > 1)
-        definitionAt(level.depth) = RtfRowDefinition{};
-    level.layout = definitionAt(level.depth);
+        definitions.at(level.depth) = RtfRowDefinition{};
+    level.layout = definitions.at(level.depth);
     placeCells(level);
     if (level.edges.empty()) {
         level.edges.push_back(defaultCellWidth);
@@ -311,7 +169,7 @@ void RtfTables::close()
 {
     Level& level = levels.back();
     if (level.rowOpen)
-        finishRow(level, definitionAt(level.depth));
+        finishRow(level, definitions.at(level.depth));
     // The rows made ahead go again, a few at a time from the end: the table looks up each
     // removed cell among all the cells, and keeps a list of those it removed at once.
     const int used = level.row + 1;
@@ -332,7 +190,7 @@ void RtfTables::startRow(Level& level)
         level.table->appendRows(more);
         level.rowsMade += more;
     }
-    level.layout = definitionAt(level.depth);
+    level.layout = definitions.at(level.depth);
     placeCells(level);
     widen(level);
     level.rowOpen = true;
@@ -353,7 +211,7 @@ void RtfTables::placeCells(Level& level)
         if (column >= rtfTableColumnLimit)
             break;
         const int lower = column > 0 ? edges[size_t(column) - 1] : 0;
-        const int right = std::clamp(cell.right - level.layout.left, lower + 1, lower + widestCell);
+        const int right = std::clamp(cell.right - level.layout.left, lower + 1, lower + rtfWidestCell);
         size_t last = size_t(column);
         while (last < edges.size() && edges[last] < right - sameEdge)
             ++last;
@@ -484,7 +342,7 @@ void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
             continue;
         const int lower = column > 0 ? edges[column - 1] : 0;
         const int right = definition.cells[i].right - definition.left;
-        if (right > lower && right - lower <= widestCell
+        if (right > lower && right - lower <= rtfWidestCell
             && (column + 1 == edges.size() || !level.edgeFromDefinition[column + 1] || right < edges[column + 1])) {
             edges[column] = right;
             level.edgeFromDefinition[column] = true;
