@@ -471,6 +471,15 @@ private slots:
         // before the margin, at \\trleft.
         for (int c = 1; c < 4; ++c)
             QVERIFY2(qAbs(left(1, c) - left(1, c - 1) - (c == 1 ? 107.2 : 100)) < 1, qPrintable(QString::number(left(1, c) - left(1, c - 1))));
+        // \\trgaph: the space between the cells' text, on either side, kept on saving.
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (const QTextDocument* d : {&doc, &back}) {
+            const QTextTableCellFormat cell = firstTable(*d)->cellAt(1, 2).format().toTableCellFormat();
+            QCOMPARE(cell.leftPadding() * 15, 108.0);
+            QCOMPARE(cell.rightPadding() * 15, 108.0);
+            QCOMPARE(cell.topPadding(), 0.0);
+        }
     }
 
     // Beyond 63 columns and 16 levels of nesting, cells stay tab-separated text in the last
