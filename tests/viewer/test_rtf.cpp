@@ -366,6 +366,17 @@ private slots:
             << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl a\\cell b\\cell c\\cell\\row"
                           "\\trowd\\cellx1000\\cellx3010\\intbl d\\cell e\\cell\\row}")
             << QStringLiteral("¶[a|b|c/d|e|<]¶") << QList<int>{1000, 1000, 1000};
+        const QByteArray wordRow =
+            "\\trowd \\irow0\\irowband0\\ltrrow\\ts11\\trgaph108\\trleft-108\\trbrdrt\\brdrs\\brdrw10 \\trbrdrh\\brdrs\\brdrw10 "
+            "\\trftsWidth1\\trautofit1\\trpaddl108\\trpaddr108\\trpaddfl3\\trpaddfr3\\tblind0\\tblindtype3 \\clvertalt"
+            "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrb\\brdrs\\brdrw10 \\cltxlrtb\\clftsWidth3\\clwWidth4606\\clshdrawnil \\cellx4498"
+            "\\clvertalt\\clbrdrt\\brdrs\\brdrw10 \\cltxlrtb\\clftsWidth3\\clwWidth4606\\clshdrawnil \\cellx9104";
+        QTest::newRow("definition repeated before the row's end")
+            << "{\\rtf1\\pard\\plain \\ltrpar\\ql\\itap0 \\fs24 Text davor\\par\r\n" + wordRow
+                   + "\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\widctlpar\\intbl\\wrapdefault \\fs24 A\\cell B\\cell "
+                     "\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\widctlpar\\intbl\\wrapdefault \\fs24 " + wordRow
+                   + "\\row \\pard\\plain \\ltrpar\\ql\\itap0 \\fs24 Text danach\\par}"
+            << QStringLiteral("Text davor¶[A|B]¶Text danach¶") << QList<int>{4606, 4606};
         QTest::newRow("nested table")
             << QByteArray("{\\rtf1\\trowd\\cellx3000\\cellx6000\\pard\\intbl Links\\cell\\pard\\intbl\\itap2 a\\nestcell b\\nestcell"
                           "\\pard\\intbl\\itap2{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2500\\nestrow}{\\nonesttables\\par}"
