@@ -518,7 +518,7 @@ private slots:
         QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 16;
         QTest::newRow("deep rows and cells")
             << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 16;
-        for (int rows : {63, 64, 65, 80, 1000})
+        for (int rows : {63, 64, 65, 79, 80, 1000})
             QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(rows)))
                 << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row").repeated(rows) + "\\pard x}" << rows
                 << 2 << 1;
