@@ -1,5 +1,5 @@
-// The viewer's speed: the report opened until shown, 1 MB and 16 MB of RTF read, 1 MB
-// written, and font tables of 5,000 and 50,000 fonts read.
+// The viewer's speed: the report opened until shown, 1 MB and 16 MB of RTF read (text, and
+// tables), 1 MB written, and font tables of 5,000 and 50,000 fonts read.
 
 #include "beam/report.h"
 #include "common/cp1252.h"
@@ -107,6 +107,28 @@ QByteArray formattedRtf(qsizetype size)
     return rtf + "}";
 }
 
+// RTF of tables as a word processor writes a long list of results: a heading paragraph, then a
+// table of 20 rows of 5 bordered cells, each row with its definition; or all in one table.
+QByteArray tableRtf(qsizetype size, bool oneTable)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+                     "{\\colortbl;\\red0\\green0\\blue0;}\r\n";
+    rtf.reserve(size + 2000);
+    QByteArray definition = "\\trowd\\trgaph108\\trleft-108";
+    for (int c = 1; c <= 5; ++c)
+        definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10\\cellx"
+                      + QByteArray::number(c * 1800);
+    definition += "\r\n";
+    for (int table = 1; rtf.size() < size; ++table) {
+        if (!oneTable || table == 1)
+            rtf += "\\pard\\plain\\f0\\fs24\\b Band " + QByteArray::number(table) + "\\par\r\n";
+        for (int row = 0; row < 20; ++row)
+            rtf += definition
+                   + "\\pard\\plain\\intbl\\f0\\fs20 14,2\\cell 10,905\\cell 11,363\\cell {\\b 2,641}\\cell L\\'e4nge 5,282\\cell\\row\r\n";
+    }
+    return rtf + "\\pard\\par}";
+}
+
 // A font table of many fonts, and a text that uses each of them once.
 QByteArray manyFonts(int count)
 {
@@ -132,6 +154,19 @@ void readRtf(benchmark::State& state, const QByteArray& rtf)
 // Goals: 1 MB in 50 ms at most; 16 MB in at most 20 times the time of 1 MB.
 void readFormattedRtf(benchmark::State& state) { readRtf(state, formattedRtf(state.range(0) * 1024 * 1024)); }
 BENCHMARK(readFormattedRtf)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// Goal as for text: 1 MB in 50 ms at most; 16 MB in at most 20 times the time of 1 MB.
+// CPU medians of 5 in one run on the shared build machine (load about 3.5 on 2 cores), 2026-12-07:
+//   readFormattedRtf  1 MB 44-57 ms, 16 MB 895-1031 ms
+//   readTableRtf      1 MB 46.7 ms, 16 MB 916 ms: 19.6 times
+//   readOneLongTable  1 MB 63.1 ms, 16 MB 1524 ms: 24 times (the table recounts its cells
+//                     whenever rows are added, see RtfTables)
+void readTableRtf(benchmark::State& state) { readRtf(state, tableRtf(state.range(0) * 1024 * 1024, false)); }
+BENCHMARK(readTableRtf)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// The same rows in one table: rows are added to a table in batches, so a long one stays linear.
+void readOneLongTable(benchmark::State& state) { readRtf(state, tableRtf(state.range(0) * 1024 * 1024, true)); }
+BENCHMARK(readOneLongTable)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond);
 
 // The document's own share: the same document as readFormattedRtf builds, put together from
 // its runs with a text cursor, no RTF read. Every run and paragraph costs the document's piece

@@ -13,6 +13,9 @@ mkdir -p "$out/corpus"
 printf '{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs20 a{\\b b}\\cf1 c\\par d\\u8364?\\'"'"'e4}' > "$out/corpus/seed1.rtf"
 printf '{\\rtf1{\\*\\generator x;}{\\pict\\bin4 abcd}{\\field{\\*\\fldinst X}{\\fldrslt Y}}\\uc2\\u937\\'"'"'4f\\'"'"'6d}' > "$out/corpus/seed2.rtf"
 printf '{\\rtf1\\ansicpg932{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\trowd\\cellx9\\intbl a\\cell b\\cell\\row{\\listtext\\f1 \\'"'"'b7\\tab}x{\\super\\chftn}{\\*\\footnote\\chftn n}{\\v h}{\\xe i}\\'"'"'93\\'"'"'fa}' > "$out/corpus/seed3.rtf"
+# Tables as word processors write them: borders, a heading over merged cells, a cell merged
+# down, and a table nested in a cell with its row definition after the cells.
+printf '{\\rtf1{\\colortbl;\\red0\\green0\\blue200;}Text\\par\\trowd\\trgaph108\\trleft-108\\clbrdrt\\brdrs\\brdrw10\\brdrcf1\\clmgf\\cellx2000\\clmrg\\cellx4000\\pard\\intbl{\\b Titel}\\cell\\cell\\row\\trowd\\clvmgf\\cellx2000\\cellx4000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell y\\nestcell\\pard\\intbl\\itap2{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800\\nestrow}{\\nonesttables\\par}\\pard\\intbl b\\cell\\row\\trowd\\clvmrg\\cellx2000\\cellx4000\\pard\\intbl\\cell c\\cell\\row\\pard danach\\par}' > "$out/corpus/seed5.rtf"
 # A small PNG picture, as word processors embed it.
 printf '{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\picwgoal30\\pichgoal30 %s%s}}b}' \
     89504e470d0a1a0a0000000d4948445200000001000000010802000000907753de \

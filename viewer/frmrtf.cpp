@@ -402,8 +402,6 @@ bool frmRTF::mnuSave_Click()
 bool frmRTF::mayOverwriteWhatCannotBeWritten(const QString& path)
 {
     QStringList lost;
-    if (loadedContent.tables)
-        lost << QStringLiteral("Tabellen (sie werden als Text mit Tabulatoren gespeichert)");
     if (loadedContent.lists)
         lost << QStringLiteral("Listen (Nummern und Aufzählungszeichen werden als Text gespeichert)");
     if (loadedContent.footnotes)

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextTable>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -476,13 +477,18 @@ private slots:
             + png.toHex() + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}\\par\r\n}\r\n";
         frmRTF& v = open(rtf, QStringLiteral("fremd.rtf"));
         const QString text = v.RichTextBox1->toPlainText();
-        QVERIFY2(text.contains(QStringLiteral("Feiertag\tFreitag\n")), qPrintable(text));
+        const QList<QTextFrame*> frames = v.RichTextBox1->document()->rootFrame()->childFrames();
+        QCOMPARE(frames.size(), 1);
+        const auto* table = qobject_cast<QTextTable*>(frames.first());
+        QVERIFY(table && table->rows() == 1 && table->columns() == 2);
+        QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("Feiertag"));
+        QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), QStringLiteral("Freitag"));
         QVERIFY2(text.contains(QStringLiteral("\n•\tPunkt\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Mit Fußnote1 und Bild ") + QChar::ObjectReplacementCharacter), qPrintable(text));
         QVERIFY2(text.endsWith(QStringLiteral("\n1 Die Anmerkung.")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Standard")) && !text.contains(QStringLiteral("Schreibprogramm")));
         QCOMPARE(v.RichTextBox1->document()->defaultFont().family(), QStringLiteral("Liberation Serif"));
-        QVERIFY(v.loadedContent.tables && v.loadedContent.lists && v.loadedContent.footnotes);
+        QVERIFY(v.loadedContent.lists && v.loadedContent.footnotes);
         QVERIFY(!v.loadedContent.otherPictures && !v.loadedContent.objects);
     }
 
@@ -495,7 +501,10 @@ private slots:
         const QByteArray foreign = "{\\rtf1\\trowd\\cellx1\\cellx2\\intbl Feiertag\\cell Freitag\\cell\\row Text{\\super\\chftn}"
                                    "{\\footnote\\chftn  Anmerkung}{\\pict\\wmetafile8 0102}}";
         QTest::newRow("table, footnote and metafile") << foreign << true
-                                                      << QStringList{"Tabellen", "Fuß- und Endnoten", "keine PNG- oder JPEG-Bilder"};
+                                                      << QStringList{"Fuß- und Endnoten", "keine PNG- oder JPEG-Bilder"};
+        // The writer keeps tables as tables.
+        QTest::newRow("table") << QByteArray("{\\rtf1\\trowd\\cellx1\\cellx2\\intbl Feiertag\\cell Freitag\\cell\\row}") << true
+                               << QStringList{};
         QTest::newRow("list") << QByteArray("{\\rtf1{\\listtext 1.\\tab}Punkt}") << true << QStringList{"Listen"};
         QTest::newRow("embedded object") << QByteArray("{\\rtf1 Text{\\object\\objemb{\\*\\objdata 0102}{\\result Bild}}}") << true
                                          << QStringList{"eingebettete Objekte"};

@@ -3,6 +3,7 @@
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
 #include "viewer/rtf/rtfpicture.h"
+#include "viewer/rtf/rtftable.h"
 #include "viewer/rtf/rtftokenizer.h"
 
 #include <QColor>
@@ -32,6 +33,7 @@ struct State {
     int font = -1;        // -1: the document's default font
     int unicodeSkip = 1;  // characters that stand in for each \uN
     bool hidden = false;
+    int tableDepth = 0;   // \itap: 0 outside tables, 1 in a table's cell, 2 in a nested table's
     // The symbol font the format's family is; unset while the format names no family.
     std::optional<SymbolFont> symbol;
 };
@@ -51,6 +53,7 @@ enum class Word {
     Charset, CodePage, Red, Green, Blue, AnsiCodePage, DocumentCharacterSet, DefaultFont, UnicodeSkip,
     Paragraph, Character, Cell, Row, FootnoteMark, Object, Shape, ShapePart, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
+    ParagraphDefaults, InTable, TableDepth, RowDefinition, NestedTableProperties,
 };
 
 // Control words are looked up once each; a short hash keeps that cheap.
@@ -98,6 +101,17 @@ Word lookUp(const QByteArray& word)
                               "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
                               "aftncn", "sn", "shprslt", "shptxt", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
             w.emplace(d, Word::SkippedDestination);
+        // Tables: the depth of a paragraph, the words of row definitions, and the nested
+        // tables' row definitions, which follow their cells; the text that stands in for a
+        // nested table in readers that know none is skipped.
+        w.emplace("pard", Word::ParagraphDefaults);
+        w.emplace("intbl", Word::InTable);
+        w.emplace("itap", Word::TableDepth);
+        w.emplace("nestrow", Word::Row);
+        w.emplace("nesttableprops", Word::NestedTableProperties);
+        w.emplace("nonesttables", Word::SkippedDestination);
+        for (std::string_view d : rtfRowDefinitionWords())
+            w.emplace(d, Word::RowDefinition);
         return w;
     }();
     const auto it = words.find(std::string_view(word.constData(), size_t(word.size())));
@@ -217,6 +231,7 @@ private:
     RtfReadResult finish()
     {
         flush();
+        tables.finish();
         appendFootnotes();
         // The document's base font is the one \deff names, in 12 points unless it says otherwise.
         QFont base = document.defaultFont();
@@ -340,6 +355,10 @@ private:
                 result.lists = true;
             }
             return;
+        case Word::NestedTableProperties:
+            if (firstInGroup && keepDestination())
+                st.destination = parent().destination;
+            return;
         default: break;
         }
 
@@ -387,18 +406,20 @@ private:
         case Word::Paragraph: paragraph(); return;
         case Word::Character: addChar(characterOf(t.word)); return;
         case Word::Cell:
-            if (st.destination == Destination::Text && !st.hidden) {
-                ++pendingCells;
-                result.tables = true;
-            } else {
+            if (st.destination == Destination::Text && !st.hidden)
+                endCell(t.word == "nestcell");
+            else
                 addChar(u' ');
-            }
             return;
         case Word::Row:
-            if (st.destination == Destination::Text && !st.hidden) {
-                pendingCells = 0;
-                paragraph();
-            }
+            if (st.destination == Destination::Text && !st.hidden)
+                endRow(t.word == "nestrow");
+            return;
+        case Word::ParagraphDefaults: setTableDepth(0); return;
+        case Word::InTable: setTableDepth(std::max(st.tableDepth, 1)); return;
+        case Word::TableDepth: if (t.hasParameter) setTableDepth(std::max(p, 0)); return;
+        case Word::RowDefinition:
+            tables.definitionWord(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p, st.tableDepth);
             return;
         case Word::FootnoteMark:
             if (st.destination == Destination::Text)
@@ -583,9 +604,6 @@ private:
             return;
         textRead = true;
         if (st.destination == Destination::Text) {
-            // The cells of a table row are separated by tabs.
-            for (; pendingCells > 0; --pendingCells)
-                pendingText += u'\t';
             pendingText += c;
         } else if (st.destination == Destination::Footnote && !footnotes.isEmpty()) {
             footnotes.last() += c;
@@ -596,6 +614,7 @@ private:
     {
         if (pendingText.isEmpty())
             return;
+        tables.enter(current().tableDepth);
         cursor.insertText(pendingText, current().format);
         pendingText.clear();
     }
@@ -612,15 +631,41 @@ private:
         if (st.destination != Destination::Text)
             return;
         flush();
+        tables.enter(st.tableDepth);
         cursor.insertBlock(QTextBlockFormat(), st.format);
     }
 
     void finishPicture()
     {
         flush();
+        tables.enter(current().tableDepth);
         if (!picture.insertInto(document, cursor, ++pictureCount, pictureBudget))
             result.otherPictures = true;
         result.picturesNotShown = pictureBudget.notShown;
+    }
+
+    // A paragraph's depth in tables changes between its runs of text: what was read belongs
+    // where it was read.
+    void setTableDepth(int depth)
+    {
+        flush();
+        current().tableDepth = depth;
+    }
+
+    // \cell and \row end the outermost table's cell and row, \nestcell and \nestrow those of
+    // the paragraph's depth; beyond the depth limit, cells stay tab-separated text.
+    void endCell(bool nested)
+    {
+        flush();
+        if (!tables.endCell(nested ? std::max(current().tableDepth, 2) : 1))
+            addChar(u'\t');
+    }
+
+    void endRow(bool nested)
+    {
+        flush();
+        if (!tables.endRow(nested ? std::max(current().tableDepth, 2) : 1))
+            paragraph();
     }
 
     // The footnotes' texts, each a paragraph of its own, after the text.
@@ -656,10 +701,10 @@ private:
     PictureBudget pictureBudget;
     int pictureCount = 0;
     int picturesBeforeShape = 0;
-    int pendingCells = 0;  // cells ended since the last text of the row
     int footnoteNumber = 0;
     int defaultFont = 0;
     int documentCodePage = 1252;
+    RtfTables tables{cursor, colours};
 };
 
 } // namespace

@@ -1,11 +1,12 @@
 #pragma once
 // Reads RTF as word processors write it into a QTextDocument: groups, font and colour
 // tables, \'hh in the code page of the font or the document (double-byte ones included),
-// \uN with \ucN, paragraphs, line breaks, tabs, the character formats, table rows as
-// tab-separated cells, list numbers, footnotes (their marks in the text, their texts at
-// the end) and PNG and JPEG pictures. Hidden text, index and contents entries, destinations
-// it does not know and other pictures are skipped. Malformed input (unbalanced braces,
-// cut-off escapes, deep nesting) never fails.
+// \uN with \ucN, paragraphs, line breaks, tabs, the character formats, tables (rows, cells,
+// column widths, borders, merged cells, tables nested in cells), list numbers, footnotes
+// (their marks in the text, their texts at the end) and PNG and JPEG pictures. Hidden text,
+// index and contents entries, destinations it does not know and other pictures are skipped.
+// Malformed input (unbalanced braces, cut-off escapes, deep nesting, rows of thousands of
+// cells) never fails.
 
 #include <QByteArray>
 
@@ -18,7 +19,6 @@ bool isRtf(const QByteArray& data);
 
 // What a document held that the viewer shows only in part, and whether reading stopped.
 struct RtfReadResult {
-    bool tables = false;          // shown as tab-separated cells
     bool lists = false;           // numbers and bullets kept as text
     bool footnotes = false;       // texts gathered at the end of the document
     bool otherPictures = false;   // pictures in formats other than PNG and JPEG, not shown

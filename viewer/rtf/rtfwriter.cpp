@@ -3,6 +3,7 @@
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
 #include "viewer/rtf/rtfpicture.h"
+#include "viewer/rtf/rtftablewriter.h"
 
 #include <QColor>
 #include <QSizeF>
@@ -111,6 +112,7 @@ QByteArray writeRtf(const QTextDocument& document)
             }
         }
     }
+    addBorderColours(document, colours);
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
     for (qsizetype i = 0; i < fonts.size(); ++i) {
@@ -124,8 +126,8 @@ QByteArray writeRtf(const QTextDocument& document)
                + QByteArray::number(c.blue()) + ';';
     out += "}\r\n";
 
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        out += "\\pard ";
+    appendParagraphsAndTables(out, document, colours, [&](QByteArray& out, const QTextBlock& block) {
+        out += ' ';
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
@@ -145,9 +147,7 @@ QByteArray writeRtf(const QTextDocument& document)
             appendEscaped(out, fragment.text(), symbolFontOf(familyOf(f, document)) != SymbolFont::None);
             out += '}';
         }
-        if (block.next().isValid())
-            out += "\\par\r\n";
-    }
+    });
     out += "}\r\n";
     return out;
 }

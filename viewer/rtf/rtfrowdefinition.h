@@ -1,0 +1,65 @@
+#pragma once
+// The row definitions of RTF tables (\trowd … \cellx): the cells' right edges, borders and
+// merges, the row's gap, padding and alignment, as the words come; one definition for each
+// depth of nesting, kept until the next \trowd of that depth, as word processors keep them.
+
+#include <array>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Beyond these, cells and rows are kept as text, tab-separated in the deepest or last cell:
+// a word processor's tables hold at most 63 columns and nest far less deeply, and every
+// further column or level costs the document's layout work for every row, so a damaged or
+// hostile file with thousands of cells in a row or levels in a cell would lay out for minutes.
+constexpr int rtfTableColumnLimit = 63;
+constexpr int rtfTableDepthLimit = 16;
+// Widths beyond reason (a page is at most 22 inches wide) are cut, so that a damaged \cellx
+// does not ask the layout for a table kilometres wide.
+constexpr int rtfWidestCell = 31680;  // twips
+
+// The control words of row definitions.
+std::span<const std::string_view> rtfRowDefinitionWords();
+
+struct RtfBorder {
+    bool given = false;  // named by the definition, drawn or not
+    bool drawn = false;
+    int width = 0;   // twips
+    int colour = 0;  // index into the colour table; 0 is automatic
+    enum Style { Solid, Double, Dotted, Dashed } style = Solid;
+};
+
+// Sides in the order top, left, bottom, right.
+using RtfBorders = std::array<RtfBorder, 4>;
+
+struct RtfCellDefinition {
+    int right = 0;  // twips
+    RtfBorders borders;
+    bool mergeFirst = false, merged = false;                  // across: \clmgf, \clmrg
+    bool verticalFirst = false, verticallyMerged = false;     // down: \clvmgf, \clvmrg
+};
+
+struct RtfRowDefinition {
+    int left = 0;  // twips
+    int gap = 0;   // half the space between cells, twips
+    std::array<int, 4> padding{-1, -1, -1, -1};  // \trpadd*, twips; -1: from the gap
+    int alignment = 0;                            // 0 left, 1 centred, 2 right
+    std::array<RtfBorder, 6> rowBorders;          // top, left, bottom, right, inside across, inside down
+    std::vector<RtfCellDefinition> cells;
+};
+
+class RtfRowDefinitions {
+public:
+    // A definition's word read in a paragraph of the given depth (\itap).
+    void read(std::string_view word, bool hasParameter, int parameter, int depth);
+    // The latest definition of a depth, 1 the outermost.
+    RtfRowDefinition& at(int depth);
+
+private:
+    enum class BorderOf { Nothing, Cell, Row };
+    std::vector<RtfRowDefinition> rows;      // the latest definition of each depth, 1 first
+    RtfCellDefinition pendingCell;           // read for the cell whose \cellx comes next
+    BorderOf borderOf = BorderOf::Nothing;   // what the \brdr words being read describe
+    int borderSide = 0;
+    int borderDepth = 1;
+};
