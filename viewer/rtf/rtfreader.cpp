@@ -2,6 +2,8 @@
 
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
+#include "viewer/rtf/rtfnotemark.h"
+#include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftokenizer.h"
 
@@ -34,6 +36,7 @@ struct State {
     bool hidden = false;
     // The symbol font the format's family is; unset while the format names no family.
     std::optional<SymbolFont> symbol;
+    RtfParagraph paragraph;
 };
 
 struct Font {
@@ -51,6 +54,7 @@ enum class Word {
     Charset, CodePage, Red, Green, Blue, AnsiCodePage, DocumentCharacterSet, DefaultFont, UnicodeSkip,
     Paragraph, Character, Cell, Row, FootnoteMark, Object, Shape, ShapePart, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
+    ParagraphDefault, ParagraphProperty, Background, Endnote, EndnoteNumbering,
 };
 
 // Control words are looked up once each; a short hash keeps that cheap.
@@ -98,6 +102,16 @@ Word lookUp(const QByteArray& word)
                               "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
                               "aftncn", "sn", "shprslt", "shptxt", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
             w.emplace(d, Word::SkippedDestination);
+        // Paragraph formats, character backgrounds and the endnotes' own numbering.
+        w.emplace("pard", Word::ParagraphDefault);
+        for (const char* p : {"ql", "qc", "qr", "qj", "qd", "li", "lin", "ri", "rin", "fi", "sb", "sa", "sl", "slmult"})
+            w.emplace(p, Word::ParagraphProperty);
+        for (const char* b : {"highlight", "cb", "chcbpat"})
+            w.emplace(b, Word::Background);
+        w.emplace("ftnalt", Word::Endnote);
+        for (const char* n : {"aftnnar", "aftnnalc", "aftnnauc", "aftnnrlc", "aftnnruc", "aftnnchi", "saftnnar", "saftnnalc",
+                              "saftnnauc", "saftnnrlc", "saftnnruc", "saftnnchi", "aftnstart", "saftnstart"})
+            w.emplace(n, Word::EndnoteNumbering);
         return w;
     }();
     const auto it = words.find(std::string_view(word.constData(), size_t(word.size())));
@@ -328,7 +342,7 @@ private:
             if (firstInGroup && parent().destination == Destination::Text) {
                 flush();
                 st.destination = Destination::Footnote;
-                footnotes.append(QString());
+                startNote();
                 result.footnotes = true;
             } else {
                 st.destination = Destination::Skip;
@@ -400,15 +414,11 @@ private:
                 paragraph();
             }
             return;
-        case Word::FootnoteMark:
-            if (st.destination == Destination::Text)
-                ++footnoteNumber;
-            for (QChar c : QString::number(std::max(footnoteNumber, 1)))
-                addChar(c);
-            // The mark that opens a footnote's text stands apart from it.
-            if (st.destination == Destination::Footnote && !footnotes.isEmpty() && footnotes.last().trimmed().size() <= 6)
-                addChar(u' ');
-            return;
+        case Word::FootnoteMark: addNoteMark(); return;
+        case Word::Endnote: becomeEndnote(); return;
+        case Word::EndnoteNumbering: endnoteNumbering(t); return;
+        case Word::ParagraphDefault: st.paragraph = RtfParagraph{}; return;
+        case Word::ParagraphProperty: st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p); return;
         case Word::Object: result.objects = true; return;
         case Word::Shape:
             if (st.destination == Destination::Text) {
@@ -453,6 +463,13 @@ private:
         case Word::Super: f.setVerticalAlignment(on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal); break;
         case Word::Sub: f.setVerticalAlignment(on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal); break;
         case Word::NoSuperSub: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
+        // Highlight and shading alike: the colour behind the characters; 0 is none.
+        case Word::Background:
+            if (t.hasParameter && p > 0 && p < colours.size() && colours[p].isValid())
+                f.setBackground(colours[p]);
+            else
+                f.clearBackground();
+            break;
         default: break;
         }
     }
@@ -588,7 +605,7 @@ private:
                 pendingText += u'\t';
             pendingText += c;
         } else if (st.destination == Destination::Footnote && !footnotes.isEmpty()) {
-            footnotes.last() += c;
+            footnotes.last().text += c;
         }
     }
 
@@ -598,6 +615,7 @@ private:
             return;
         cursor.insertText(pendingText, current().format);
         pendingText.clear();
+        formatParagraph();
     }
 
     void paragraph()
@@ -612,28 +630,112 @@ private:
         if (st.destination != Destination::Text)
             return;
         flush();
-        cursor.insertBlock(QTextBlockFormat(), st.format);
+        formatParagraph();
+        // The next paragraph keeps these properties until \pard.
+        cursor.insertBlock(blockFormat, st.format);
     }
 
     void finishPicture()
     {
         flush();
+        formatParagraph();
         if (!picture.insertInto(document, cursor, ++pictureCount, pictureBudget))
             result.otherPictures = true;
         result.picturesNotShown = pictureBudget.notShown;
     }
 
-    // The footnotes' texts, each a paragraph of its own, after the text.
+    // The notes' texts, each a paragraph of its own, after the text: the footnotes, then the
+    // endnotes, each kind after an empty line.
     void appendFootnotes()
     {
-        if (footnotes.isEmpty())
-            return;
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        for (const QString& text : std::as_const(footnotes)) {
-            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-            cursor.insertText(text.simplified(), QTextCharFormat());
+        for (const bool endnotes : {false, true}) {
+            bool first = true;
+            for (const Note& note : std::as_const(footnotes)) {
+                if (note.endnote != endnotes)
+                    continue;
+                if (std::exchange(first, false)) {
+                    cursor.movePosition(QTextCursor::End);
+                    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+                }
+                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+                cursor.insertText(note.text.simplified(), QTextCharFormat());
+            }
         }
+    }
+
+    // The block being read takes the paragraph properties in force: those at its paragraph
+    // mark, or, in a last paragraph without one, those with its last text.
+    void formatParagraph()
+    {
+        const RtfParagraph& wanted = current().paragraph;
+        if (wanted == blockParagraph)
+            return;
+        blockParagraph = wanted;
+        blockFormat = wanted.blockFormat();
+        cursor.setBlockFormat(blockFormat);
+    }
+
+    // A note's mark. In the text it is the next footnote's number until its note turns out to
+    // be an endnote; in a note, the note's own.
+    void addNoteMark()
+    {
+        if (current().destination == Destination::Text) {
+            ++footnoteNumber;
+            flush();
+            const QString mark = QString::number(footnoteNumber);
+            for (QChar c : mark)
+                addChar(c);
+            if (pendingText.endsWith(mark)) {
+                flush();
+                lastMark = {cursor.position() - int(mark.size()), cursor.position()};
+            }
+            return;
+        }
+        if (current().destination != Destination::Footnote || footnotes.isEmpty())
+            return;
+        const Note& note = footnotes.last();
+        for (QChar c : note.endnote ? noteMark(note.number, endnoteStyle) : QString::number(std::max(footnoteNumber, 1)))
+            addChar(c);
+        // The mark that opens a note's text stands apart from it.
+        if (footnotes.last().text.trimmed().size() <= 6)
+            addChar(u' ');
+    }
+
+    void startNote()
+    {
+        Note note;
+        // The mark right before the note in the text is the note's.
+        if (lastMark.end >= 0 && lastMark.end == cursor.position())
+            note.mark = lastMark;
+        lastMark = {};
+        footnotes.append(note);
+    }
+
+    // \ftnalt: the note being read is an endnote, numbered in the endnotes' own sequence.
+    void becomeEndnote()
+    {
+        if (current().destination != Destination::Footnote || footnotes.isEmpty() || footnotes.last().endnote)
+            return;
+        Note& note = footnotes.last();
+        note.endnote = true;
+        note.number = firstEndnoteNumber + endnoteCount++;
+        if (note.mark.end < 0)
+            return;
+        // Its mark in the text was counted as the next footnote's.
+        --footnoteNumber;
+        QTextCursor mark(&document);
+        mark.setPosition(note.mark.start);
+        mark.setPosition(note.mark.end, QTextCursor::KeepAnchor);
+        mark.insertText(noteMark(note.number, endnoteStyle), mark.charFormat());
+    }
+
+    void endnoteNumbering(const RtfToken& t)
+    {
+        const std::string_view word(t.word.constData(), size_t(t.word.size()));
+        if (const auto numbering = endnoteNumberingOf(word))
+            endnoteStyle = *numbering;
+        else if (t.hasParameter)  // \aftnstartN: the first endnote's number
+            firstEndnoteNumber = std::clamp(t.parameter, 1, 100'000);
     }
 
     QTextDocument& document;
@@ -651,7 +753,23 @@ private:
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
     CodePageDecoder* lastDecoder = nullptr;
     QString pendingText;  // text of the current run, inserted when the format changes
-    QStringList footnotes;
+    struct MarkInText {
+        int start = -1;
+        int end = -1;
+    };
+    struct Note {
+        QString text;
+        bool endnote = false;
+        int number = 0;    // an endnote's
+        MarkInText mark;   // where its mark stands in the text, if it has one there
+    };
+    QList<Note> footnotes;  // endnotes too
+    MarkInText lastMark;    // the last mark read in the text, until a note follows
+    int endnoteCount = 0;
+    int firstEndnoteNumber = 1;
+    NoteNumbering endnoteStyle = NoteNumbering::LowerRoman;  // as word processors number them unless told
+    RtfParagraph blockParagraph;    // the properties of the block being read
+    QTextBlockFormat blockFormat;   // and its format
     RtfPicture picture;
     PictureBudget pictureBudget;
     int pictureCount = 0;
