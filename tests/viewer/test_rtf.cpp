@@ -347,6 +347,8 @@ private slots:
             << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 \\'00\\'01 Symbol\\'1f;}}\\f0 a}") << QStringLiteral("α");
         QTest::newRow("undefined code-page byte in a font name")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'9dSymbol;}}\\f0 a}") << QStringLiteral("α");
+        QTest::newRow("no-break space in a font name")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symb\\'a0ol;}}\\f0 \\'b7}") << QStringLiteral("·");
         QTest::newRow("unicode in a font name") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Sch\\u246?n;}}\\f0 a}") << QStringLiteral("a");
         QTest::newRow("symbol characters follow the family shown")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 Symbol;}}\\f0 a\\f7 \\u-3914?b}") << QStringLiteral("α∂β");

@@ -258,6 +258,14 @@ private:
 
     void controlSymbol(char s)
     {
+        // A font's name keeps the characters written as symbols, as the writer writes them.
+        if (current().destination == Destination::FontTable && tableEntry) {
+            if (s == '\\' || s == '{' || s == '}')
+                addToFontName(*tableEntry, QChar(s));
+            else if (s == '~')
+                addToFontName(*tableEntry, QChar(0x00A0));
+            return;
+        }
         if (current().destination != Destination::Text && current().destination != Destination::Footnote)
             return;
         switch (s) {
