@@ -2,7 +2,7 @@
 
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
-#include "viewer/rtf/rtfnotemark.h"
+#include "viewer/rtf/rtfnotes.h"
 #include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftokenizer.h"
@@ -350,7 +350,7 @@ private:
             if (firstInGroup && parent().destination == Destination::Text) {
                 flush();
                 st.destination = Destination::Footnote;
-                startNote();
+                notes.begin(cursor.position());
                 result.footnotes = true;
             } else {
                 st.destination = Destination::Skip;
@@ -424,7 +424,9 @@ private:
             return;
         case Word::FootnoteMark: addNoteMark(); return;
         case Word::Endnote: becomeEndnote(); return;
-        case Word::EndnoteNumbering: endnoteNumbering(t); return;
+        case Word::EndnoteNumbering:
+            notes.endnoteNumbering(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
+            return;
         case Word::ParagraphDefault: st.paragraph = RtfParagraph{}; return;
         case Word::ParagraphProperty: st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p); return;
         case Word::Object: result.objects = true; return;
@@ -612,8 +614,8 @@ private:
             for (; pendingCells > 0; --pendingCells)
                 pendingText += u'\t';
             pendingText += c;
-        } else if (st.destination == Destination::Footnote && !footnotes.isEmpty()) {
-            footnotes.last().text += c;
+        } else if (st.destination == Destination::Footnote && notes.any()) {
+            notes.add(c);
         }
     }
 
@@ -657,16 +659,14 @@ private:
     void appendFootnotes()
     {
         for (const bool endnotes : {false, true}) {
-            bool first = true;
-            for (const Note& note : std::as_const(footnotes)) {
-                if (note.endnote != endnotes)
-                    continue;
-                if (std::exchange(first, false)) {
-                    cursor.movePosition(QTextCursor::End);
-                    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-                }
+            const QStringList texts = notes.texts(endnotes);
+            if (texts.isEmpty())
+                continue;
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            for (const QString& text : texts) {
                 cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-                cursor.insertText(note.text.simplified(), QTextCharFormat());
+                cursor.insertText(text.simplified(), QTextCharFormat());
             }
         }
     }
@@ -683,67 +683,40 @@ private:
         cursor.setBlockFormat(blockFormat);
     }
 
-    // A note's mark. In the text it is the next footnote's number until its note turns out to
-    // be an endnote; in a note, the note's own.
+    // A note's mark: in the text the next footnote's number until its note turns out to be an
+    // endnote, in a note the note's own.
     void addNoteMark()
     {
         if (current().destination == Destination::Text) {
-            ++footnoteNumber;
+            const QString mark = notes.nextMarkInText();
             flush();
-            const QString mark = QString::number(footnoteNumber);
             for (QChar c : mark)
                 addChar(c);
             if (pendingText.endsWith(mark)) {
                 flush();
-                lastMark = {cursor.position() - int(mark.size()), cursor.position()};
+                notes.markPlaced({cursor.position() - int(mark.size()), cursor.position()});
             }
             return;
         }
-        if (current().destination != Destination::Footnote || footnotes.isEmpty())
+        if (current().destination != Destination::Footnote || !notes.any())
             return;
-        const Note& note = footnotes.last();
-        for (QChar c : note.endnote ? noteMark(note.number, endnoteStyle) : QString::number(std::max(footnoteNumber, 1)))
+        for (QChar c : notes.markInNote())
             addChar(c);
         // The mark that opens a note's text stands apart from it.
-        if (footnotes.last().text.trimmed().size() <= 6)
+        if (notes.text().trimmed().size() <= 6)
             addChar(u' ');
     }
 
-    void startNote()
-    {
-        Note note;
-        // The mark right before the note in the text is the note's.
-        if (lastMark.end >= 0 && lastMark.end == cursor.position())
-            note.mark = lastMark;
-        lastMark = {};
-        footnotes.append(note);
-    }
-
-    // \ftnalt: the note being read is an endnote, numbered in the endnotes' own sequence.
     void becomeEndnote()
     {
-        if (current().destination != Destination::Footnote || footnotes.isEmpty() || footnotes.last().endnote)
+        if (current().destination != Destination::Footnote)
             return;
-        Note& note = footnotes.last();
-        note.endnote = true;
-        note.number = firstEndnoteNumber + endnoteCount++;
-        if (note.mark.end < 0)
-            return;
-        // Its mark in the text was counted as the next footnote's.
-        --footnoteNumber;
-        QTextCursor mark(&document);
-        mark.setPosition(note.mark.start);
-        mark.setPosition(note.mark.end, QTextCursor::KeepAnchor);
-        mark.insertText(noteMark(note.number, endnoteStyle), mark.charFormat());
-    }
-
-    void endnoteNumbering(const RtfToken& t)
-    {
-        const std::string_view word(t.word.constData(), size_t(t.word.size()));
-        if (const auto numbering = endnoteNumberingOf(word))
-            endnoteStyle = *numbering;
-        else if (t.hasParameter)  // \aftnstartN: the first endnote's number
-            firstEndnoteNumber = std::clamp(t.parameter, 1, 100'000);
+        if (const auto renumbered = notes.becomeEndnote()) {
+            QTextCursor mark(&document);
+            mark.setPosition(renumbered->place.start);
+            mark.setPosition(renumbered->place.end, QTextCursor::KeepAnchor);
+            mark.insertText(renumbered->mark, mark.charFormat());
+        }
     }
 
     QTextDocument& document;
@@ -761,21 +734,7 @@ private:
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
     CodePageDecoder* lastDecoder = nullptr;
     QString pendingText;  // text of the current run, inserted when the format changes
-    struct MarkInText {
-        int start = -1;
-        int end = -1;
-    };
-    struct Note {
-        QString text;
-        bool endnote = false;
-        int number = 0;    // an endnote's
-        MarkInText mark;   // where its mark stands in the text, if it has one there
-    };
-    QList<Note> footnotes;  // endnotes too
-    MarkInText lastMark;    // the last mark read in the text, until a note follows
-    int endnoteCount = 0;
-    int firstEndnoteNumber = 1;
-    NoteNumbering endnoteStyle = NoteNumbering::LowerRoman;  // as word processors number them unless told
+    RtfNotes notes;  // footnotes and endnotes
     RtfParagraph blockParagraph;    // the properties of the block being read
     QTextBlockFormat blockFormat;   // and its format
     RtfPicture picture;
@@ -783,7 +742,6 @@ private:
     int pictureCount = 0;
     int picturesBeforeShape = 0;
     int pendingCells = 0;  // cells ended since the last text of the row
-    int footnoteNumber = 0;
     int defaultFont = 0;
     int documentCodePage = 1252;
 };
