@@ -428,7 +428,9 @@ private:
             notes.endnoteNumbering(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
             return;
         case Word::ParagraphDefault: st.paragraph = RtfParagraph{}; return;
-        case Word::ParagraphProperty: st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p); return;
+        case Word::ParagraphProperty:
+            st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
+            return;
         case Word::Object: result.objects = true; return;
         case Word::Shape:
             if (st.destination == Destination::Text) {
