@@ -737,8 +737,10 @@ private:
     CodePageDecoder* lastDecoder = nullptr;
     QString pendingText;  // text of the current run, inserted when the format changes
     RtfNotes notes;  // footnotes and endnotes
-    RtfParagraph blockParagraph;    // the properties of the block being read
-    QTextBlockFormat blockFormat;   // and its format
+    // The properties of the block being read, and its format; unset when the block was made
+    // elsewhere than at a paragraph mark, so that the next text gives it its format.
+    std::optional<RtfParagraph> blockParagraph = RtfParagraph{};
+    QTextBlockFormat blockFormat;
     RtfPicture picture;
     PictureBudget pictureBudget;
     int pictureCount = 0;
