@@ -324,6 +324,14 @@ private:
         return around == Destination::Text || around == Destination::Footnote || around == Destination::Shape;
     }
 
+    // The colour table's entry a word names; entry 0, the default colour, and entries beyond
+    // the table give none.
+    QColor tableColour(const RtfToken& t) const
+    {
+        const int p = t.parameter;
+        return t.hasParameter && p > 0 && p < colours.size() ? colours[p] : QColor();
+    }
+
     void controlWord(const RtfToken& t, bool firstInGroup)
     {
         State& st = current();
@@ -490,8 +498,8 @@ private:
             break;
         case Word::Font: if (t.hasParameter) applyFont(st, p); break;
         case Word::Colour:
-            if (t.hasParameter && p > 0 && p < colours.size() && colours[p].isValid())
-                f.setForeground(colours[p]);
+            if (const QColor c = tableColour(t); c.isValid())
+                f.setForeground(c);
             else
                 f.clearForeground();
             break;
@@ -500,8 +508,8 @@ private:
         case Word::NoSuperSub: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
         // Highlight and shading alike: the colour behind the characters; 0 is none.
         case Word::Background:
-            if (t.hasParameter && p > 0 && p < colours.size() && colours[p].isValid())
-                f.setBackground(colours[p]);
+            if (const QColor c = tableColour(t); c.isValid())
+                f.setBackground(c);
             else
                 f.clearBackground();
             break;
