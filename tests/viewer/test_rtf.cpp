@@ -175,18 +175,24 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("coloured");
         QTest::addColumn<QColor>("background");  // invalid: none
-        QTest::newRow("bold on") << QByteArray("{\\rtf1{\\b z}}") << true << false << QColor();
-        QTest::newRow("bold switched off") << QByteArray("{\\rtf1{\\b a\\b0 z}}") << false << false << QColor();
-        QTest::newRow("colour 1") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 z}}") << false << true << QColor();
-        QTest::newRow("colour 0 is automatic") << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}{\\cf0 z}}") << false << false << QColor();
+        QTest::addColumn<int>("vertical");
+        const int normal = QTextCharFormat::AlignNormal;
+        QTest::newRow("bold on") << QByteArray("{\\rtf1{\\b z}}") << true << false << QColor() << normal;
+        QTest::newRow("bold switched off") << QByteArray("{\\rtf1{\\b a\\b0 z}}") << false << false << QColor() << normal;
+        QTest::newRow("colour 1") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 z}}") << false << true << QColor() << normal;
+        QTest::newRow("colour 0 is automatic") << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}{\\cf0 z}}") << false << false << QColor() << normal;
         const QByteArray colours = "{\\colortbl;\\red255\\green0\\blue0;\\red255\\green255\\blue0;}";
-        QTest::newRow("highlight") << "{\\rtf1" + colours + "a{\\highlight2 z}}" << false << false << QColor(255, 255, 0);
-        QTest::newRow("highlight with a text colour") << "{\\rtf1" + colours + "{\\cf1\\highlight2\\b z}}" << true << true << QColor(255, 255, 0);
-        QTest::newRow("highlight 0 is none") << "{\\rtf1" + colours + "{\\highlight2 a\\highlight0 z}}" << false << false << QColor();
-        QTest::newRow("highlight ends with plain") << "{\\rtf1" + colours + "{\\highlight2 a\\plain z}}" << false << false << QColor();
-        QTest::newRow("highlight beyond the table") << "{\\rtf1" + colours + "{\\highlight3 z}}" << false << false << QColor();
-        QTest::newRow("shading colour") << "{\\rtf1" + colours + "{\\chshdng0\\chcbpat1 z}}" << false << false << QColor(255, 0, 0);
-        QTest::newRow("background colour") << "{\\rtf1" + colours + "{\\cb2 z}}" << false << false << QColor(255, 255, 0);
+        QTest::newRow("highlight") << "{\\rtf1" + colours + "a{\\highlight2 z}}" << false << false << QColor(255, 255, 0) << normal;
+        QTest::newRow("highlight with a text colour") << "{\\rtf1" + colours + "{\\cf1\\highlight2\\b z}}" << true << true << QColor(255, 255, 0) << normal;
+        QTest::newRow("highlight 0 is none") << "{\\rtf1" + colours + "{\\highlight2 a\\highlight0 z}}" << false << false << QColor() << normal;
+        QTest::newRow("highlight ends with plain") << "{\\rtf1" + colours + "{\\highlight2 a\\plain z}}" << false << false << QColor() << normal;
+        QTest::newRow("highlight beyond the table") << "{\\rtf1" + colours + "{\\highlight3 z}}" << false << false << QColor() << normal;
+        QTest::newRow("shading colour") << "{\\rtf1" + colours + "{\\chshdng0\\chcbpat1 z}}" << false << false << QColor(255, 0, 0) << normal;
+        QTest::newRow("background colour") << "{\\rtf1" + colours + "{\\cb2 z}}" << false << false << QColor(255, 255, 0) << normal;
+        QTest::newRow("superscript, as a note's mark") << QByteArray("{\\rtf1 a{\\super z}}") << false << false << QColor()
+                                                       << int(QTextCharFormat::AlignSuperScript);
+        QTest::newRow("subscript") << QByteArray("{\\rtf1 a{\\sub z}}") << false << false << QColor() << int(QTextCharFormat::AlignSubScript);
+        QTest::newRow("nosupersub") << QByteArray("{\\rtf1 a{\\super\\nosupersub z}}") << false << false << QColor() << normal;
     }
     void formatOfTheLastCharacter()
     {
@@ -203,6 +209,7 @@ private slots:
             QCOMPARE(f.hasProperty(QTextFormat::BackgroundBrush), background.isValid());
             if (background.isValid())
                 QCOMPARE(f.background().color(), background);
+            QTEST(int(f.verticalAlignment()), "vertical");
         }
     }
 

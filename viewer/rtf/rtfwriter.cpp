@@ -147,6 +147,9 @@ QByteArray writeRtf(const QTextDocument& document)
             if (f.fontItalic()) out += "\\i";
             if (f.fontUnderline()) out += "\\ul";
             if (f.fontStrikeOut()) out += "\\strike";
+            // Note marks and units such as m² are raised or lowered; saving keeps them so.
+            if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) out += "\\super";
+            if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) out += "\\sub";
             if (f.hasProperty(QTextFormat::ForegroundBrush))
                 out += "\\cf" + QByteArray::number(colours.indexOf(f.foreground().color()) + 1);
             if (hasBackground(f))
