@@ -44,11 +44,6 @@ import -window root "$out/viewer-layout.png"
 xdotool key ctrl+End; sleep 1
 import -window root "$out/viewer-layout-end.png"
 # Speichern (Ctrl+S) under another name, and Öffnen that file: the document as the viewer wrote it.
-xdotool key ctrl+s; sleep 2
-xdotool type --delay 20 "$work/gespeichert.rtf"
-xdotool key Return; sleep 2
-xdotool key ctrl+o; sleep 2
-xdotool type --delay 20 "$work/gespeichert.rtf"
-xdotool key Return; sleep 2
+save_and_reopen "$work/gespeichert.rtf"
 import -window root "$out/viewer-layout-saved.png"
 echo "Bilder in $out"
