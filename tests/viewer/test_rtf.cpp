@@ -97,6 +97,9 @@ QList<QTextImageFormat> imagesOf(const QTextDocument& doc)
 }
 } // namespace
 
+// Tab stops as position in pixels and QTextOption::TabType.
+using Stops = QList<QPair<double, int>>;
+
 class TestRtf : public QObject {
     Q_OBJECT
 private slots:
@@ -210,6 +213,47 @@ private slots:
             if (background.isValid())
                 QCOMPARE(f.background().color(), background);
             QTEST(int(f.verticalAlignment()), "vertical");
+        }
+    }
+
+    // Tab stops count from the margin in RTF and from the line's start on the screen; a document
+    // without its own step steps half an inch, as word processors do. Both survive saving.
+    void tabStops_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<Stops>("stops");  // position in pixels, QTextOption::TabType
+        QTest::addColumn<double>("defaultStep");
+        const int left = QTextOption::LeftTab;
+        QTest::newRow("left stop") << QByteArray("{\\rtf1\\tx1440 a\\tab b}") << 0 << Stops{{96, left}} << 48.0;
+        QTest::newRow("kinds, in order of position")
+            << QByteArray("{\\rtf1\\tqr\\tx4320\\tqc\\tx2880\\tqdec\\tx5760 a}") << 0
+            << Stops{{192, QTextOption::CenterTab}, {288, QTextOption::RightTab}, {384, QTextOption::DelimiterTab}} << 48.0;
+        QTest::newRow("from the indented line's start") << QByteArray("{\\rtf1\\li720\\tx1440 a}") << 0 << Stops{{48, left}} << 48.0;
+        QTest::newRow("a list's stop where its lines begin") << QByteArray("{\\rtf1\\fi-360\\li720\\tx720 a}") << 0 << Stops{{24, left}} << 48.0;
+        QTest::newRow("a stop left of the line's start") << QByteArray("{\\rtf1\\li1440\\tx720 a}") << 0 << Stops{} << 48.0;
+        QTest::newRow("pard clears the stops") << QByteArray("{\\rtf1\\tx1440 a\\par\\pard b}") << 1 << Stops{} << 48.0;
+        QTest::newRow("a bar is no stop") << QByteArray("{\\rtf1\\tb1440\\tx2880 a}") << 0 << Stops{{192, left}} << 48.0;
+        QTest::newRow("the document's own step") << QByteArray("{\\rtf1\\deftab1440 a}") << 0 << Stops{} << 96.0;
+        QTest::newRow("a step of nothing") << QByteArray("{\\rtf1\\deftab0 a}") << 0 << Stops{} << 48.0;
+        QTest::newRow("a step of a millimetre at least") << QByteArray("{\\rtf1\\deftab1 a}") << 0 << Stops{} << 4.0;
+    }
+    void tabStops()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, block);
+        QFETCH(Stops, stops);
+        QFETCH(double, defaultStep);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (QTextDocument* d : {&doc, &back}) {
+            Stops read;
+            for (const QTextOption::Tab& tab : d->findBlockByNumber(block).blockFormat().tabPositions())
+                read.append({tab.position, int(tab.type)});
+            QCOMPARE(read, stops);
+            QCOMPARE(d->defaultTextOption().tabStopDistance(), defaultStep);
         }
     }
 

@@ -47,6 +47,21 @@ void RtfParagraph::apply(std::string_view word, bool hasParameter, int parameter
         lineSpacing = twips;
     else if (word == "slmult")
         lineMultiple = !hasParameter || parameter != 0;
+    else if (word == "tqr")
+        nextTabKind = TabKind::Right;
+    else if (word == "tqc")
+        nextTabKind = TabKind::Centred;
+    else if (word == "tqdec")
+        nextTabKind = TabKind::Decimal;
+    else if (word == "tb")  // a bar, not a stop: the viewer draws none
+        nextTabKind = TabKind::Left;
+    else if (word == "tx") {
+        // A document's tab stops are few; a stream of them adds nothing a line could use.
+        constexpr qsizetype mostTabs = 64;
+        if (twips > 0 && tabs.size() < mostTabs)
+            tabs.append({twips, nextTabKind});
+        nextTabKind = TabKind::Left;
+    }
 }
 
 QTextBlockFormat RtfParagraph::blockFormat() const
@@ -67,10 +82,35 @@ QTextBlockFormat RtfParagraph::blockFormat() const
     const int firstLine = std::max(firstLineIndent, -left);
     if (firstLine != 0)
         format.setTextIndent(firstLine / twipsPerPixel);
-    // A hanging first line (a list's bullet or number, then a tab) continues where the
-    // following lines begin, as in word processors; tab positions count from the line's start.
+    // The viewer counts tab positions from the first line's start, word processors from the
+    // margin. A hanging first line (a list's bullet or number, then a tab) continues where the
+    // following lines begin, as in word processors.
+    const int lineStart = left + firstLine;
+    QList<QTextOption::Tab> stops;
+    const auto stop = [&stops](int twips, QTextOption::TabType type, QChar delimiter = {}) {
+        const qreal at = twips / twipsPerPixel;
+        for (const QTextOption::Tab& other : std::as_const(stops)) {
+            if (other.position == at)
+                return;
+        }
+        stops.append(QTextOption::Tab(at, type, delimiter));
+    };
+    for (const TabStop& tab : tabs) {
+        if (tab.position <= lineStart)
+            continue;
+        switch (tab.kind) {
+        case TabKind::Left: stop(tab.position - lineStart, QTextOption::LeftTab); break;
+        case TabKind::Right: stop(tab.position - lineStart, QTextOption::RightTab); break;
+        case TabKind::Centred: stop(tab.position - lineStart, QTextOption::CenterTab); break;
+        // German documents write the decimal comma.
+        case TabKind::Decimal: stop(tab.position - lineStart, QTextOption::DelimiterTab, u','); break;
+        }
+    }
     if (firstLine < 0)
-        format.setTabPositions({QTextOption::Tab(-firstLine / twipsPerPixel, QTextOption::LeftTab)});
+        stop(-firstLine, QTextOption::LeftTab);
+    std::sort(stops.begin(), stops.end(), [](const QTextOption::Tab& a, const QTextOption::Tab& b) { return a.position < b.position; });
+    if (!stops.isEmpty())
+        format.setTabPositions(stops);
     if (spaceBefore > 0)
         format.setTopMargin(spaceBefore / twipsPerPixel);
     if (spaceAfter > 0)
@@ -118,6 +158,16 @@ QByteArray rtfParagraphWords(const QTextBlockFormat& format)
             words += "\\sl" + QByteArray::number(twips) + "\\slmult1";
         break;
     default: break;  // single, or a distance between lines that RTF has no word for
+    }
+    const int lineStart = twipsOf(format.leftMargin() + format.textIndent());
+    for (const QTextOption::Tab& tab : format.tabPositions()) {
+        switch (tab.type) {
+        case QTextOption::LeftTab: break;
+        case QTextOption::RightTab: words += "\\tqr"; break;
+        case QTextOption::CenterTab: words += "\\tqc"; break;
+        case QTextOption::DelimiterTab: words += "\\tqdec"; break;
+        }
+        words += "\\tx" + QByteArray::number(limited(lineStart + twipsOf(tab.position)));
     }
     return words;
 }

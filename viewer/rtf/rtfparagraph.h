@@ -1,10 +1,12 @@
 #pragma once
 // The paragraph formatting of RTF: alignment (\ql \qc \qr \qj), indents (\li \ri \fi), space
-// before and after (\sb \sa) and line spacing (\sl \slmult). The reader keeps them with each
+// before and after (\sb \sa), line spacing (\sl \slmult) and tab stops (\tx with \tqr \tqc
+// \tqdec). The reader keeps them with each
 // group as word processors do, \pard sets them back, and the block a paragraph mark ends takes
 // them as its QTextBlockFormat; the writer writes a block's format back as the same words.
 
 #include <QByteArray>
+#include <QList>
 #include <QTextFormat>
 
 #include <string_view>
@@ -22,11 +24,21 @@ struct RtfParagraph {
     // multiple of a line, 240 being one.
     int lineSpacing = 0;
     bool lineMultiple = false;
+    // Tab stops in twips from the page's left margin, with their kind; the kind word comes
+    // before the \tx it belongs to.
+    enum class TabKind : char { Left, Right, Centred, Decimal };
+    struct TabStop {
+        int position = 0;
+        TabKind kind = TabKind::Left;
+        bool operator==(const TabStop&) const = default;
+    };
+    QList<TabStop> tabs;
+    TabKind nextTabKind = TabKind::Left;
 
     bool operator==(const RtfParagraph&) const = default;
 
     // Takes one paragraph control word other than \pard (ql, qc, qr, qj, qd, li, lin, ri,
-    // rin, fi, sb, sa, sl, slmult); any other word changes nothing.
+    // rin, fi, sb, sa, sl, slmult, tx, tqr, tqc, tqdec, tb); any other word changes nothing.
     void apply(std::string_view word, bool hasParameter, int parameter);
     QTextBlockFormat blockFormat() const;
 };
@@ -34,3 +46,6 @@ struct RtfParagraph {
 // The control words that give a paragraph a block's format, to follow \pard: empty for a
 // plain left-aligned paragraph.
 QByteArray rtfParagraphWords(const QTextBlockFormat& format);
+
+// Word processors step to the next multiple of half an inch where a paragraph has no tab stop.
+constexpr int rtfDefaultTabTwips = 720;

@@ -57,7 +57,7 @@ enum class Word {
     Paragraph, Character, Cell, Row, FootnoteMark, Object, Shape, ShapePart, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
     ParagraphDefaults, InTable, TableDepth, RowDefinition, NestedTableProperties,
-    ParagraphProperty, Background, Endnote, EndnoteNumbering,
+    ParagraphProperty, Background, Endnote, EndnoteNumbering, DefaultTab,
 };
 
 // Control words are looked up once each; a short hash keeps that cheap.
@@ -118,7 +118,8 @@ Word lookUp(const QByteArray& word)
         for (std::string_view d : rtfRowDefinitionWords())
             w.emplace(d, Word::RowDefinition);
         // Paragraph formats, character backgrounds and the endnotes' own numbering.
-        for (const char* p : {"ql", "qc", "qr", "qj", "qd", "li", "lin", "ri", "rin", "fi", "sb", "sa", "sl", "slmult"})
+        for (const char* p : {"ql", "qc", "qr", "qj", "qd", "li", "lin", "ri", "rin", "fi", "sb", "sa", "sl", "slmult",
+                              "tx", "tqr", "tqc", "tqdec", "tb"})
             w.emplace(p, Word::ParagraphProperty);
         for (const char* b : {"highlight", "cb", "chcbpat"})
             w.emplace(b, Word::Background);
@@ -126,6 +127,7 @@ Word lookUp(const QByteArray& word)
         for (const char* n : {"aftnnar", "aftnnalc", "aftnnauc", "aftnnrlc", "aftnnruc", "aftnnchi", "saftnnar", "saftnnalc",
                               "saftnnauc", "saftnnrlc", "saftnnruc", "saftnnchi", "aftnstart", "saftnstart"})
             w.emplace(n, Word::EndnoteNumbering);
+        w.emplace("deftab", Word::DefaultTab);
         return w;
     }();
     const auto it = words.find(std::string_view(word.constData(), size_t(word.size())));
@@ -149,6 +151,7 @@ public:
 
     RtfReadResult run(const QByteArray& data, const RtfProgress& progress)
     {
+        setDefaultTab(rtfDefaultTabTwips);
         RtfTokenizer tokens(data);
         states.push_back(State{});
         int pendingSkip = 0;  // characters still to drop after a \uN
@@ -332,6 +335,15 @@ private:
         return t.hasParameter && p > 0 && p < colours.size() ? colours[p] : QColor();
     }
 
+    // Where text steps to at a tab beyond the paragraph's own stops, in twips.
+    void setDefaultTab(int twips)
+    {
+        // Below a millimetre or beyond the widest page a tab would be no step at all or the line's end.
+        QTextOption option = document.defaultTextOption();
+        option.setTabStopDistance(std::clamp(twips, 60, 31680) / twipsPerPixel);
+        document.setDefaultTextOption(option);
+    }
+
     void controlWord(const RtfToken& t, bool firstInGroup)
     {
         State& st = current();
@@ -458,6 +470,10 @@ private:
         case Word::Endnote: becomeEndnote(); return;
         case Word::EndnoteNumbering:
             notes.endnoteNumbering(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
+            return;
+        case Word::DefaultTab:
+            if (t.hasParameter && p > 0)
+                setDefaultTab(p);
             return;
         case Word::ParagraphProperty:
             st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);

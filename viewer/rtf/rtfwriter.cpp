@@ -4,6 +4,7 @@
 #include "viewer/rtf/rtfcodepages.h"
 #include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
+#include "viewer/rtf/rtftable.h"
 #include "viewer/rtf/rtftablewriter.h"
 
 #include <QColor>
@@ -120,7 +121,11 @@ QByteArray writeRtf(const QTextDocument& document)
     }
     addBorderColours(document, colours);
 
-    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
+    // Text steps at a tab as far as it does on the screen: half an inch in a document read from
+    // RTF, the viewer's own step in one that began as plain text.
+    out += "\\deftab" + QByteArray::number(std::lround(document.defaultTextOption().tabStopDistance() * twipsPerPixel));
+    out += "{\\fonttbl";
     for (qsizetype i = 0; i < fonts.size(); ++i) {
         out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
         appendEscaped(out, fonts[i]);
