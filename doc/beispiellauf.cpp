@@ -2,9 +2,7 @@
 
 #include "beam/bands.h"
 #include "beam/insulation.h"
-#include "common/module1.h"
-#include "common/version.h"
-#include "vf/groundcorrection.h"
+#include "cli/beamlauf.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -27,48 +25,6 @@ QString listenEintrag(const QString& name)
     throw std::runtime_error(qPrintable(QStringLiteral("kein Material %1 in der Liste").arg(name)));
 }
 
-// The beam form as the example fills it: every field a text, the band and range selected.
-class BeispielForm final : public BeamFormPort {
-public:
-    BeispielForm(const BeispielEingaben& e, const QString& vk, const QString& material)
-        : t1(e.frequenz), t4(vk), c1(material), t6(e.aussen), t7(e.leiter), range(e.bereich)
-    {
-    }
-    QString t1, t4, c1, t6, t7, label3, label5;
-    int range;
-
-    QString text1() override { return t1; }
-    QString text4() override { return t4; }
-    QString combo1() override { return c1; }
-    QString text6() override { return t6; }
-    QString text7() override { return t7; }
-    int selectedRange() override { return range; }
-    void setText1(const QString& t) override { t1 = t; }
-    void setText4(const QString& t) override { t4 = t; }
-    void setLabel3(const QString& t) override { label3 = t; }
-    void setLabel5(const QString& t) override { label5 = t; }
-    void setInfo(const QString&) override {}
-    // The example's band is selected already: the calculation finds it so and changes nothing.
-    void selectBand(int) override {}
-    void focusCombo1() override {}
-    void focusText7() override {}
-    void enableCommand2() override {}
-    void setStatus(const QString&) override {}
-};
-
-// The calculator after its "Rechnen": what the ground correction of the beam form reads.
-class BeispielRechner final : public VkRechnerZustand {
-public:
-    explicit BeispielRechner(const BeispielEingaben& e) : e(e) {}
-    QString tag() override { return QStringLiteral("Aktiv"); }
-    bool erdbodenKorrektur() override { return false; }
-    QString hoeheText() override { return e.hoehe; }
-    QString durchmesserText() override { return e.leiter; }
-
-private:
-    const BeispielEingaben& e;
-};
-
 // What one beam run leaves in the form and the report.
 struct BeamErgebnis {
     BeamValues werte;
@@ -77,24 +33,29 @@ struct BeamErgebnis {
     QString text1, text4, label3, label5;
 };
 
-// The calculation "Rechnen" runs. A failing step means the example no longer works: the
-// help is not built from it.
+// The calculation "Rechnen" runs, with the calculator holding its result: the command line's
+// run of it. A refused input or a failing step means the example no longer works: the help is
+// not built from it.
 BeamErgebnis rechneBeam(const BeispielEingaben& e, const QString& vk, const QString& material, const QDate& stand)
 {
-    Module1 module;
-    BeispielForm form(e, vk, material);
-    BeispielRechner rechner(e);
-    Berechnung berechnung(form, {module, &rechner, Komma, stand, version::copyright});
-    QString fehler;
-    const RunEnd ende = berechnung.run(
-        [&fehler](const Failure& failure, const Step& step) {
-            fehler = QStringLiteral("Schritt %1: %2").arg(QString::fromLatin1(step.number), failure.description);
-            return FailureAnswer::Abort;
-        },
-        false);
-    if (ende != RunEnd::Completed)
-        throw std::runtime_error(qPrintable(QStringLiteral("Beispielrechnung nicht vollständig. ") + fehler));
-    return {berechnung.values(), module.ZusatzVerkuerzung, berechnung.reportData(), form.t1, form.t4, form.label3, form.label5};
+    rechner::BeamEingaben eingaben;
+    eingaben.frequenz = e.frequenz;
+    eingaben.vk = vk;
+    eingaben.material = material;
+    eingaben.aussen = e.aussen;
+    eingaben.leiter = e.leiter;
+    eingaben.bereich = e.bereich;
+    eingaben.vkRechner = true;
+    eingaben.hoehe = e.hoehe;
+    eingaben.vkDurchmesser = e.leiter;
+    try {
+        const rechner::BeamLauf lauf = rechner::rechneBeam(eingaben, stand);
+        return {lauf.werte, lauf.zusatzVerkuerzung, lauf.bericht, lauf.text1, lauf.text4, lauf.label3, lauf.label5};
+    } catch (const rechner::FalscheEingabe& falsch) {
+        throw std::runtime_error(qPrintable(QStringLiteral("Beispielrechnung abgelehnt: %1: %2").arg(falsch.option, falsch.text)));
+    } catch (const rechner::RechenfehlerDurch& fehler) {
+        throw std::runtime_error(qPrintable(QStringLiteral("Beispielrechnung nicht vollständig: %1").arg(fehler.fehler.description)));
+    }
 }
 
 } // namespace

@@ -36,11 +36,6 @@ xdotool type --delay 20 "$work/tabelle.rtf"
 xdotool key Return; sleep 2
 import -window root "$out/viewer-table.png"
 # Speichern (Ctrl+S) under another name, and Öffnen that file: the tables as the viewer wrote them.
-xdotool key ctrl+s; sleep 2
-xdotool type --delay 20 "$work/gespeichert.rtf"
-xdotool key Return; sleep 2
-xdotool key ctrl+o; sleep 2
-xdotool type --delay 20 "$work/gespeichert.rtf"
-xdotool key Return; sleep 2
+save_and_reopen "$work/gespeichert.rtf"
 import -window root "$out/viewer-table-saved.png"
 echo "Bilder in $out"

@@ -28,3 +28,14 @@ start_program() {
   session_pids+=($!)
   sleep "${1:-3}"
 }
+
+# In the viewer: Speichern (Ctrl+S) under FILE, then Öffnen (Ctrl+O) that file, so the screen
+# shows the document as the viewer wrote it.
+save_and_reopen() {
+  xdotool key ctrl+s; sleep 2
+  xdotool type --delay 20 "$1"
+  xdotool key Return; sleep 2
+  xdotool key ctrl+o; sleep 2
+  xdotool type --delay 20 "$1"
+  xdotool key Return; sleep 2
+}

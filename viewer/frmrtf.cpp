@@ -301,7 +301,8 @@ void frmRTF::loadFile(const QString& name)
     document->setDefaultFont(baseFont);
     RtfReadResult content;
     bool finished = true;
-    if (isRtf(bytes)) {
+    const bool rich = isRtf(bytes);
+    if (rich) {
         content = readRtf(bytes, *document, [&](qint64 done, qint64 total) { return progress->update(done, total); });
         finished = !content.cancelled;
     } else {
@@ -313,6 +314,11 @@ void frmRTF::loadFile(const QString& name)
     // The editor deletes its previous document when it was the editor's child.
     document->setParent(RichTextBox1);
     RichTextBox1->setDocument(document.release());
+    // A document wraps at the window's width, as word processors show it. Plain text keeps its
+    // lines as they are: the report is a table whose columns are lined up with blanks, and a
+    // row broken in two would no longer read as one; other text files break their lines
+    // where their writer wanted.
+    RichTextBox1->setLineWrapMode(rich ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     RichTextBox1->setCurrentCharFormat(QTextCharFormat());
     RichTextBox1->moveCursor(QTextCursor::Start);
     loadedContent = content;

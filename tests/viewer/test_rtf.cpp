@@ -1,4 +1,5 @@
 #include "tests/support/grossespng.h"
+#include "viewer/rtf/rtfnotemark.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
@@ -166,25 +167,156 @@ private slots:
         QTEST(doc.blockCount(), "paragraphs");
     }
 
-    // Switching a format off, and the automatic colour 0 even where the table gives entry 0 a colour.
+    // Switching a format off, and the automatic colour 0 even where the table gives entry 0 a
+    // colour; the colour behind the characters survives writing and reading again.
     void formatOfTheLastCharacter_data()
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("coloured");
-        QTest::newRow("bold on") << QByteArray("{\\rtf1{\\b z}}") << true << false;
-        QTest::newRow("bold switched off") << QByteArray("{\\rtf1{\\b a\\b0 z}}") << false << false;
-        QTest::newRow("colour 1") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 z}}") << false << true;
-        QTest::newRow("colour 0 is automatic") << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}{\\cf0 z}}") << false << false;
+        QTest::addColumn<QColor>("background");  // invalid: none
+        QTest::addColumn<int>("vertical");
+        const int normal = QTextCharFormat::AlignNormal;
+        QTest::newRow("bold on") << QByteArray("{\\rtf1{\\b z}}") << true << false << QColor() << normal;
+        QTest::newRow("bold switched off") << QByteArray("{\\rtf1{\\b a\\b0 z}}") << false << false << QColor() << normal;
+        QTest::newRow("colour 1") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 z}}") << false << true << QColor() << normal;
+        QTest::newRow("colour 0 is automatic") << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}{\\cf0 z}}") << false << false << QColor() << normal;
+        const QByteArray colours = "{\\colortbl;\\red255\\green0\\blue0;\\red255\\green255\\blue0;}";
+        QTest::newRow("highlight") << "{\\rtf1" + colours + "a{\\highlight2 z}}" << false << false << QColor(255, 255, 0) << normal;
+        QTest::newRow("highlight with a text colour") << "{\\rtf1" + colours + "{\\cf1\\highlight2\\b z}}" << true << true << QColor(255, 255, 0) << normal;
+        QTest::newRow("highlight 0 is none") << "{\\rtf1" + colours + "{\\highlight2 a\\highlight0 z}}" << false << false << QColor() << normal;
+        QTest::newRow("highlight ends with plain") << "{\\rtf1" + colours + "{\\highlight2 a\\plain z}}" << false << false << QColor() << normal;
+        QTest::newRow("highlight beyond the table") << "{\\rtf1" + colours + "{\\highlight3 z}}" << false << false << QColor() << normal;
+        QTest::newRow("shading colour") << "{\\rtf1" + colours + "{\\chshdng0\\chcbpat1 z}}" << false << false << QColor(255, 0, 0) << normal;
+        QTest::newRow("background colour") << "{\\rtf1" + colours + "{\\cb2 z}}" << false << false << QColor(255, 255, 0) << normal;
+        QTest::newRow("superscript, as a note's mark") << QByteArray("{\\rtf1 a{\\super z}}") << false << false << QColor()
+                                                       << int(QTextCharFormat::AlignSuperScript);
+        QTest::newRow("subscript") << QByteArray("{\\rtf1 a{\\sub z}}") << false << false << QColor() << int(QTextCharFormat::AlignSubScript);
+        QTest::newRow("nosupersub") << QByteArray("{\\rtf1 a{\\super\\nosupersub z}}") << false << false << QColor() << normal;
     }
     void formatOfTheLastCharacter()
     {
         QFETCH(QByteArray, rtf);
+        QFETCH(QColor, background);
         QTextDocument doc;
         readRtf(rtf, doc);
-        const QTextCharFormat f = formatAt(doc, doc.characterCount() - 2);
-        QTEST(f.fontWeight() == QFont::Bold, "bold");
-        QTEST(f.hasProperty(QTextFormat::ForegroundBrush), "coloured");
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (QTextDocument* d : {&doc, &back}) {
+            const QTextCharFormat f = formatAt(*d, d->characterCount() - 2);
+            QTEST(f.fontWeight() == QFont::Bold, "bold");
+            QTEST(f.hasProperty(QTextFormat::ForegroundBrush), "coloured");
+            QCOMPARE(f.hasProperty(QTextFormat::BackgroundBrush), background.isValid());
+            if (background.isValid())
+                QCOMPARE(f.background().color(), background);
+            QTEST(int(f.verticalAlignment()), "vertical");
+        }
+    }
+
+    // Paragraph properties, as word processors write them before a paragraph's text, give the
+    // block its format; they hold until \\pard and survive writing and reading again.
+    void paragraphFormats_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QList<double>>("margins");  // left, right, first line, before, after
+        QTest::addColumn<int>("lineHeightType");
+        QTest::addColumn<double>("lineHeight");
+        const QList<double> none{0, 0, 0, 0, 0};
+        const int single = QTextBlockFormat::SingleHeight;
+        QTest::newRow("centred title") << QByteArray("{\\rtf1\\pard\\qc Titel\\par\\pard Text\\par}") << 0 << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("pard resets") << QByteArray("{\\rtf1\\pard\\qc\\li720 Titel\\par\\pard Text\\par}") << 1 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("right") << QByteArray("{\\rtf1\\qr a}") << 0 << int(Qt::AlignRight) << none << single << 0.0;
+        QTest::newRow("justified") << QByteArray("{\\rtf1\\qj a}") << 0 << int(Qt::AlignJustify) << none << single << 0.0;
+        QTest::newRow("left again") << QByteArray("{\\rtf1\\qc\\ql a}") << 0 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("kept by the next paragraphs") << QByteArray("{\\rtf1\\qc a\\par b\\par\\pard c}") << 1 << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("given after the text") << QByteArray("{\\rtf1 a\\qc\\par\\pard b}") << 0 << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("as at the paragraph mark") << QByteArray("{\\rtf1{\\qc a}\\par b}") << 0 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("hanging indent of a list")
+            << QByteArray("{\\rtf1\\pard\\fi-360\\li720\\ri360\\lin720\\rin360{\\listtext\\pard\\plain \\'95\\tab}Punkt\\par}") << 0
+            << int(Qt::AlignLeft) << QList<double>{48, 24, -24, 0, 0} << single << 0.0;
+        QTest::newRow("space before and after") << QByteArray("{\\rtf1\\sb240\\sa120 a}") << 0 << int(Qt::AlignLeft)
+                                                << QList<double>{0, 0, 0, 16, 8} << single << 0.0;
+        QTest::newRow("line spacing at least") << QByteArray("{\\rtf1\\sl360\\slmult0 a}") << 0 << int(Qt::AlignLeft) << none
+                                               << int(QTextBlockFormat::MinimumHeight) << 24.0;
+        QTest::newRow("line spacing exactly") << QByteArray("{\\rtf1\\sl-300\\slmult0 a}") << 0 << int(Qt::AlignLeft) << none
+                                              << int(QTextBlockFormat::FixedHeight) << 20.0;
+        QTest::newRow("one and a half lines") << QByteArray("{\\rtf1\\sl360\\slmult1 a}") << 0 << int(Qt::AlignLeft) << none
+                                              << int(QTextBlockFormat::ProportionalHeight) << 150.0;
+        QTest::newRow("one line as a multiple") << QByteArray("{\\rtf1\\sl240\\slmult1 a}") << 0 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("sl0 is single") << QByteArray("{\\rtf1\\sl0\\slmult1 a}") << 0 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("a footnote's pard stays in the note")
+            << QByteArray("{\\rtf1\\qc a{\\super\\chftn}{\\footnote\\pard\\ql b}c\\par}") << 0 << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("the notes' texts are plain")
+            << QByteArray("{\\rtf1\\qc a{\\super\\chftn}{\\footnote\\qc b}}") << 2 << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("indents into the margin stop at the edge") << QByteArray("{\\rtf1\\li-720\\fi-360\\ri-100 a}") << 0 << int(Qt::AlignLeft)
+                                                                  << none << single << 0.0;
+        QTest::newRow("first line back to the edge") << QByteArray("{\\rtf1\\li360\\fi-720 a}") << 0 << int(Qt::AlignLeft)
+                                                     << QList<double>{24, 0, -24, 0, 0} << single << 0.0;
+        QTest::newRow("centred in a table's cell")
+            << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\qc a\\cell\\pard\\intbl\\qr b\\cell\\row\\pard c\\par}") << 1
+            << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("right in the next cell")
+            << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\qc a\\cell\\pard\\intbl\\qr b\\cell\\row\\pard c\\par}") << 2
+            << int(Qt::AlignRight) << none << single << 0.0;
+        QTest::newRow("every cell of a centred row")
+            << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\qc a\\cell b\\cell\\row\\pard c\\par}") << 2
+            << int(Qt::AlignHCenter) << none << single << 0.0;
+        QTest::newRow("after the table as pard leaves it")
+            << QByteArray("{\\rtf1\\trowd\\cellx1000\\pard\\intbl\\qc\\li720 a\\cell\\row\\pard c\\par}") << 2
+            << int(Qt::AlignLeft) << none << single << 0.0;
+        QTest::newRow("beyond reason") << QByteArray("{\\rtf1\\li99999999\\sb-5\\sa2147483647 a}") << 0 << int(Qt::AlignLeft)
+                                       << QList<double>{2112, 0, 0, 0, 2112} << single << 0.0;
+    }
+    void paragraphFormats()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, block);
+        QFETCH(QList<double>, margins);
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        QCOMPARE(back.toPlainText(), doc.toPlainText());
+        QVERIFY(doc.findBlockByNumber(block).isValid());
+        for (QTextDocument* d : {&doc, &back}) {
+            const QTextBlockFormat f = d->findBlockByNumber(block).blockFormat();
+            QTEST(int(f.alignment() & Qt::AlignHorizontal_Mask), "alignment");
+            QCOMPARE((QList<double>{f.leftMargin(), f.rightMargin(), f.textIndent(), f.topMargin(), f.bottomMargin()}), margins);
+            QTEST(f.lineHeightType(), "lineHeightType");
+            QTEST(f.lineHeight(), "lineHeight");
+            // The tab after a hanging list mark reaches where the following lines begin.
+            const QList<QTextOption::Tab> tabs = f.tabPositions();
+            QCOMPARE(tabs.isEmpty() ? 0.0 : tabs.first().position, std::max(-margins[2], 0.0));
+        }
+        QCOMPARE(back.findBlockByNumber(block).blockFormat(), doc.findBlockByNumber(block).blockFormat());
+    }
+
+    // The marks of notes: endnotes by default in small Roman numerals, or as the document says.
+    void noteMarks_data()
+    {
+        QTest::addColumn<int>("numbering");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("i") << int(NoteNumbering::LowerRoman) << 1 << "i";
+        QTest::newRow("iv") << int(NoteNumbering::LowerRoman) << 4 << "iv";
+        QTest::newRow("xiv") << int(NoteNumbering::LowerRoman) << 14 << "xiv";
+        QTest::newRow("MCMXCIX") << int(NoteNumbering::UpperRoman) << 1999 << "MCMXCIX";
+        QTest::newRow("beyond Roman numerals") << int(NoteNumbering::LowerRoman) << 4000 << "4000";
+        QTest::newRow("z") << int(NoteNumbering::LowerLetter) << 26 << "z";
+        QTest::newRow("aa") << int(NoteNumbering::LowerLetter) << 27 << "aa";
+        QTest::newRow("BB") << int(NoteNumbering::UpperLetter) << 28 << "BB";
+        QTest::newRow("beyond letters") << int(NoteNumbering::LowerLetter) << 261 << "261";
+        QTest::newRow("dagger") << int(NoteNumbering::Symbols) << 2 << "†";
+        QTest::newRow("two stars") << int(NoteNumbering::Symbols) << 5 << "**";
+        QTest::newRow("digits") << int(NoteNumbering::Arabic) << 12 << "12";
+    }
+    void noteMarks()
+    {
+        QFETCH(int, numbering);
+        QFETCH(int, number);
+        QTEST(noteMark(number, NoteNumbering(numbering)), "mark");
     }
 
     void readsFormats()
@@ -273,6 +405,8 @@ private slots:
             << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 \\'00\\'01 Symbol\\'1f;}}\\f0 a}") << QStringLiteral("α");
         QTest::newRow("undefined code-page byte in a font name")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'9dSymbol;}}\\f0 a}") << QStringLiteral("α");
+        QTest::newRow("no-break space in a font name")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symb\\'a0ol;}}\\f0 \\'b7}") << QStringLiteral("·");
         QTest::newRow("unicode in a font name") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Sch\\u246?n;}}\\f0 a}") << QStringLiteral("a");
         QTest::newRow("symbol characters follow the family shown")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 Symbol;}}\\f0 a\\f7 \\u-3914?b}") << QStringLiteral("α∂β");
@@ -282,7 +416,21 @@ private slots:
         QTest::newRow("footnote mark and text")
             << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Anmerkung\\par zwei}.\\par Weiter"
                           "{\\super\\chftn}{\\*\\footnote\\ftnalt\\chftn  Endnote}}")
-            << QStringLiteral("Text1.\nWeiter2\n\n1 Anmerkung zwei\n2 Endnote");
+            << QStringLiteral("Text1.\nWeiteri\n\n1 Anmerkung zwei\n\ni Endnote");
+        QTest::newRow("endnotes numbered on their own")
+            << QByteArray("{\\rtf1 A{\\super\\chftn}{\\*\\footnote\\ftnalt\\chftn  E1}B{\\super\\chftn}{\\*\\footnote\\chftn  F1}"
+                          "C{\\super\\chftn}{\\*\\footnote\\ftnalt\\chftn  E2}D{\\super\\chftn}{\\*\\footnote\\chftn  F2}}")
+            << QStringLiteral("AiB1CiiD2\n\n1 F1\n2 F2\n\ni E1\nii E2");
+        QTest::newRow("endnote inside its mark's group")
+            << QByteArray("{\\rtf1 Wort{\\cs15\\super\\chftn {\\footnote\\ftnalt\\pard\\plain {\\cs15\\super\\chftn} Ende.}} weiter}")
+            << QStringLiteral("Worti weiter\n\ni Ende.");
+        QTest::newRow("endnotes in capital Roman numerals from 3")
+            << QByteArray("{\\rtf1\\aftnstart3\\aftnnruc A{\\super\\chftn}{\\footnote\\ftnalt\\chftn  E}}")
+            << QStringLiteral("AIII\n\nIII E");
+        QTest::newRow("endnotes in the section's letters")
+            << QByteArray("{\\rtf1\\saftnnalc A{\\super\\chftn}{\\footnote\\ftnalt\\chftn  E}}") << QStringLiteral("Aa\n\na E");
+        QTest::newRow("endnote mark apart from the text before the note")
+            << QByteArray("{\\rtf1 A{\\super\\chftn} B{\\footnote\\ftnalt\\chftn  E}}") << QStringLiteral("A1 B\n\ni E");
         QTest::newRow("footnote separators skipped")
             << QByteArray("{\\rtf1{\\ftnsep \\pard\\plain{\\chftnsep \\par}}Text}") << QStringLiteral("Text");
         QTest::newRow("code page 932") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b \\'95\\'5c}") << QStringLiteral("日本 表");

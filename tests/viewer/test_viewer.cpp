@@ -11,6 +11,7 @@
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
@@ -706,6 +707,42 @@ private slots:
         fake->cancelProgressAfter = -1;
         DateiAnzeigen(dir.filePath(QStringLiteral("lang.rtf")), *host);
         QVERIFY(v.RichTextBox1->toPlainText().startsWith(QStringLiteral("Zeile\nZeile")));
+    }
+
+    // Documents wrap at the window's width; the report and other plain text keep their lines,
+    // also after a document was shown.
+    void wrapsDocumentsButNotPlainText_data()
+    {
+        QTest::addColumn<QByteArray>("before");  // empty: nothing shown before
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("wraps");
+        QByteArray row = "\r\n   Zentavik nach Norbek\r\n";
+        QByteArray words;
+        for (int i = 0; i < 30; ++i) {
+            row += "  LgD [m]   10,905";
+            words += "ein langer Absatz ";
+        }
+        const QByteArray document = "{\\rtf1 " + words + "\\par " + words + "}";
+        QTest::newRow("report") << QByteArray() << row + "\r\n" << false;
+        QTest::newRow("document") << QByteArray() << document << true;
+        QTest::newRow("report after a document") << document << row + "\r\n" << false;
+        QTest::newRow("document after the report") << row << document << true;
+    }
+    void wrapsDocumentsButNotPlainText()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, wraps);
+        if (!before.isEmpty())
+            open(before);
+        frmRTF& v = open(content);
+        QTextDocument* document = v.RichTextBox1->document();
+        QVERIFY(v.RichTextBox1->viewport()->width() < 1500);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            document->documentLayout()->blockBoundingRect(block);
+            if (block.length() > 100)
+                QCOMPARE(block.layout()->lineCount() > 1, wraps);
+        }
     }
 
     // Plain text shows in the viewer's font, whatever file was shown before it.

@@ -2,6 +2,8 @@
 
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
+#include "viewer/rtf/rtfnotes.h"
+#include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftable.h"
 #include "viewer/rtf/rtftokenizer.h"
@@ -36,6 +38,7 @@ struct State {
     int tableDepth = 0;   // \itap: 0 outside tables, 1 in a table's cell, 2 in a nested table's
     // The symbol font the format's family is; unset while the format names no family.
     std::optional<SymbolFont> symbol;
+    RtfParagraph paragraph;
 };
 
 struct Font {
@@ -54,6 +57,7 @@ enum class Word {
     Paragraph, Character, Cell, Row, FootnoteMark, Object, Shape, ShapePart, Drawing, Plain, Hidden, Bold, Italic, Underline,
     UnderlineNone, Strike, FontSize, Colour, Super, Sub, NoSuperSub,
     ParagraphDefaults, InTable, TableDepth, RowDefinition, NestedTableProperties,
+    ParagraphProperty, Background, Endnote, EndnoteNumbering,
 };
 
 // Control words are looked up once each; a short hash keeps that cheap.
@@ -101,6 +105,7 @@ Word lookUp(const QByteArray& word)
                               "subject", "xe", "tc", "tcn", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "ftncn",
                               "aftncn", "sn", "shprslt", "shptxt", "objdata", "objclass", "objname", "template", "keywords", "doccomm"})
             w.emplace(d, Word::SkippedDestination);
+        // \pard resets the paragraph's properties and its depth in tables.
         // Tables: the depth of a paragraph, the words of row definitions, and the nested
         // tables' row definitions, which follow their cells; the text that stands in for a
         // nested table in readers that know none is skipped.
@@ -112,6 +117,15 @@ Word lookUp(const QByteArray& word)
         w.emplace("nonesttables", Word::SkippedDestination);
         for (std::string_view d : rtfRowDefinitionWords())
             w.emplace(d, Word::RowDefinition);
+        // Paragraph formats, character backgrounds and the endnotes' own numbering.
+        for (const char* p : {"ql", "qc", "qr", "qj", "qd", "li", "lin", "ri", "rin", "fi", "sb", "sa", "sl", "slmult"})
+            w.emplace(p, Word::ParagraphProperty);
+        for (const char* b : {"highlight", "cb", "chcbpat"})
+            w.emplace(b, Word::Background);
+        w.emplace("ftnalt", Word::Endnote);
+        for (const char* n : {"aftnnar", "aftnnalc", "aftnnauc", "aftnnrlc", "aftnnruc", "aftnnchi", "saftnnar", "saftnnalc",
+                              "saftnnauc", "saftnnrlc", "saftnnruc", "saftnnchi", "aftnstart", "saftnstart"})
+            w.emplace(n, Word::EndnoteNumbering);
         return w;
     }();
     const auto it = words.find(std::string_view(word.constData(), size_t(word.size())));
@@ -259,6 +273,14 @@ private:
 
     void controlSymbol(char s)
     {
+        // A font's name keeps the characters written as symbols, as the writer writes them.
+        if (current().destination == Destination::FontTable && tableEntry) {
+            if (s == '\\' || s == '{' || s == '}')
+                addToFontName(*tableEntry, QChar(s));
+            else if (s == '~')
+                addToFontName(*tableEntry, QChar(0x00A0));
+            return;
+        }
         if (current().destination != Destination::Text && current().destination != Destination::Footnote)
             return;
         switch (s) {
@@ -302,6 +324,14 @@ private:
         return around == Destination::Text || around == Destination::Footnote || around == Destination::Shape;
     }
 
+    // The colour table's entry a word names; entry 0, the default colour, and entries beyond
+    // the table give none.
+    QColor tableColour(const RtfToken& t) const
+    {
+        const int p = t.parameter;
+        return t.hasParameter && p > 0 && p < colours.size() ? colours[p] : QColor();
+    }
+
     void controlWord(const RtfToken& t, bool firstInGroup)
     {
         State& st = current();
@@ -343,7 +373,7 @@ private:
             if (firstInGroup && parent().destination == Destination::Text) {
                 flush();
                 st.destination = Destination::Footnote;
-                footnotes.append(QString());
+                notes.begin(cursor.position());
                 result.footnotes = true;
             } else {
                 st.destination = Destination::Skip;
@@ -415,20 +445,22 @@ private:
             if (st.destination == Destination::Text && !st.hidden)
                 endRow(t.word == "nestrow");
             return;
-        case Word::ParagraphDefaults: setTableDepth(0); return;
+        case Word::ParagraphDefaults:
+            setTableDepth(0);
+            st.paragraph = RtfParagraph{};
+            return;
         case Word::InTable: setTableDepth(std::max(st.tableDepth, 1)); return;
         case Word::TableDepth: if (t.hasParameter) setTableDepth(std::max(p, 0)); return;
         case Word::RowDefinition:
             tables.definitionWord(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p, st.tableDepth);
             return;
-        case Word::FootnoteMark:
-            if (st.destination == Destination::Text)
-                ++footnoteNumber;
-            for (QChar c : QString::number(std::max(footnoteNumber, 1)))
-                addChar(c);
-            // The mark that opens a footnote's text stands apart from it.
-            if (st.destination == Destination::Footnote && !footnotes.isEmpty() && footnotes.last().trimmed().size() <= 6)
-                addChar(u' ');
+        case Word::FootnoteMark: addNoteMark(); return;
+        case Word::Endnote: becomeEndnote(); return;
+        case Word::EndnoteNumbering:
+            notes.endnoteNumbering(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
+            return;
+        case Word::ParagraphProperty:
+            st.paragraph.apply(std::string_view(t.word.constData(), size_t(t.word.size())), t.hasParameter, p);
             return;
         case Word::Object: result.objects = true; return;
         case Word::Shape:
@@ -466,14 +498,21 @@ private:
             break;
         case Word::Font: if (t.hasParameter) applyFont(st, p); break;
         case Word::Colour:
-            if (t.hasParameter && p > 0 && p < colours.size() && colours[p].isValid())
-                f.setForeground(colours[p]);
+            if (const QColor c = tableColour(t); c.isValid())
+                f.setForeground(c);
             else
                 f.clearForeground();
             break;
         case Word::Super: f.setVerticalAlignment(on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal); break;
         case Word::Sub: f.setVerticalAlignment(on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal); break;
         case Word::NoSuperSub: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
+        // Highlight and shading alike: the colour behind the characters; 0 is none.
+        case Word::Background:
+            if (const QColor c = tableColour(t); c.isValid())
+                f.setBackground(c);
+            else
+                f.clearBackground();
+            break;
         default: break;
         }
     }
@@ -605,8 +644,8 @@ private:
         textRead = true;
         if (st.destination == Destination::Text) {
             pendingText += c;
-        } else if (st.destination == Destination::Footnote && !footnotes.isEmpty()) {
-            footnotes.last() += c;
+        } else if (st.destination == Destination::Footnote && notes.any()) {
+            notes.add(c);
         }
     }
 
@@ -614,9 +653,10 @@ private:
     {
         if (pendingText.isEmpty())
             return;
-        tables.enter(current().tableDepth);
+        enterTables(current().tableDepth);
         cursor.insertText(pendingText, current().format);
         pendingText.clear();
+        formatParagraph();
     }
 
     void paragraph()
@@ -631,17 +671,30 @@ private:
         if (st.destination != Destination::Text)
             return;
         flush();
-        tables.enter(st.tableDepth);
-        cursor.insertBlock(QTextBlockFormat(), st.format);
+        enterTables(st.tableDepth);
+        formatParagraph();
+        // The next paragraph keeps these properties until \pard.
+        cursor.insertBlock(blockFormat, st.format);
     }
 
     void finishPicture()
     {
         flush();
-        tables.enter(current().tableDepth);
+        enterTables(current().tableDepth);
+        formatParagraph();
         if (!picture.insertInto(document, cursor, ++pictureCount, pictureBudget))
             result.otherPictures = true;
         result.picturesNotShown = pictureBudget.notShown;
+    }
+
+    // Text goes where its depth in tables puts it. A block the cursor moves into was made by
+    // the tables, not at a paragraph mark: the next text gives it its paragraph's format.
+    void enterTables(int depth)
+    {
+        const int before = cursor.position();
+        tables.enter(depth);
+        if (cursor.position() != before)
+            blockParagraph.reset();
     }
 
     // A paragraph's depth in tables changes between its runs of text: what was read belongs
@@ -668,16 +721,68 @@ private:
             paragraph();
     }
 
-    // The footnotes' texts, each a paragraph of its own, after the text.
+    // The notes' texts, each a paragraph of its own, after the text: the footnotes, then the
+    // endnotes, each kind after an empty line.
     void appendFootnotes()
     {
-        if (footnotes.isEmpty())
-            return;
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        for (const QString& text : std::as_const(footnotes)) {
+        for (const bool endnotes : {false, true}) {
+            const QStringList texts = notes.texts(endnotes);
+            if (texts.isEmpty())
+                continue;
+            cursor.movePosition(QTextCursor::End);
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-            cursor.insertText(text.simplified(), QTextCharFormat());
+            for (const QString& text : texts) {
+                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+                cursor.insertText(text.simplified(), QTextCharFormat());
+            }
+        }
+    }
+
+    // The block being read takes the paragraph properties in force: those at its paragraph
+    // mark, or, in a last paragraph without one, those with its last text.
+    void formatParagraph()
+    {
+        const RtfParagraph& wanted = current().paragraph;
+        if (wanted == blockParagraph)
+            return;
+        blockParagraph = wanted;
+        blockFormat = wanted.blockFormat();
+        cursor.setBlockFormat(blockFormat);
+    }
+
+    // A note's mark: in the text the next footnote's number until its note turns out to be an
+    // endnote, in a note the note's own.
+    void addNoteMark()
+    {
+        if (current().destination == Destination::Text) {
+            const QString mark = notes.nextMarkInText();
+            flush();
+            for (QChar c : mark)
+                addChar(c);
+            if (pendingText.endsWith(mark)) {
+                flush();
+                notes.markPlaced({cursor.position() - int(mark.size()), cursor.position()});
+            }
+            return;
+        }
+        if (current().destination != Destination::Footnote || !notes.any())
+            return;
+        for (QChar c : notes.markInNote())
+            addChar(c);
+        // The mark that opens a note's text stands apart from it.
+        if (notes.text().trimmed().size() <= 6)
+            addChar(u' ');
+    }
+
+    void becomeEndnote()
+    {
+        if (current().destination != Destination::Footnote)
+            return;
+        if (const auto renumbered = notes.becomeEndnote()) {
+            QTextCursor mark(&document);
+            mark.setPosition(renumbered->place.start);
+            mark.setPosition(renumbered->place.end, QTextCursor::KeepAnchor);
+            mark.insertText(renumbered->mark, mark.charFormat());
         }
     }
 
@@ -696,12 +801,15 @@ private:
     std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders;
     CodePageDecoder* lastDecoder = nullptr;
     QString pendingText;  // text of the current run, inserted when the format changes
-    QStringList footnotes;
+    RtfNotes notes;  // footnotes and endnotes
+    // The properties of the block being read, and its format; unset when the block was made
+    // elsewhere than at a paragraph mark, so that the next text gives it its format.
+    std::optional<RtfParagraph> blockParagraph = RtfParagraph{};
+    QTextBlockFormat blockFormat;
     RtfPicture picture;
     PictureBudget pictureBudget;
     int pictureCount = 0;
     int picturesBeforeShape = 0;
-    int footnoteNumber = 0;
     int defaultFont = 0;
     int documentCodePage = 1252;
     RtfTables tables{cursor, colours};

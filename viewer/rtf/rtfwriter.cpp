@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "viewer/rtf/rtfcodepages.h"
+#include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftablewriter.h"
 
@@ -92,6 +93,12 @@ void appendPictures(QByteArray& out, const QTextFragment& fragment, const QTextD
     }
 }
 
+// A colour behind the characters, written as their highlight.
+bool hasBackground(const QTextCharFormat& format)
+{
+    return format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush;
+}
+
 } // namespace
 
 QByteArray writeRtf(const QTextDocument& document)
@@ -105,11 +112,10 @@ QByteArray writeRtf(const QTextDocument& document)
             const QString family = familyOf(f, document);
             if (!fonts.contains(family))
                 fonts << family;
-            if (f.hasProperty(QTextFormat::ForegroundBrush)) {
-                const QColor c = f.foreground().color();
-                if (!colours.contains(c))
-                    colours << c;
-            }
+            if (f.hasProperty(QTextFormat::ForegroundBrush) && !colours.contains(f.foreground().color()))
+                colours << f.foreground().color();
+            if (hasBackground(f) && !colours.contains(f.background().color()))
+                colours << f.background().color();
         }
     }
     addBorderColours(document, colours);
@@ -127,7 +133,7 @@ QByteArray writeRtf(const QTextDocument& document)
     out += "}\r\n";
 
     appendParagraphsAndTables(out, document, colours, [&](QByteArray& out, const QTextBlock& block) {
-        out += ' ';
+        out += rtfParagraphWords(block.blockFormat()) + ' ';
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat f = fragment.charFormat();
@@ -141,8 +147,13 @@ QByteArray writeRtf(const QTextDocument& document)
             if (f.fontItalic()) out += "\\i";
             if (f.fontUnderline()) out += "\\ul";
             if (f.fontStrikeOut()) out += "\\strike";
+            // Note marks and units such as m² are raised or lowered; saving keeps them so.
+            if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) out += "\\super";
+            if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) out += "\\sub";
             if (f.hasProperty(QTextFormat::ForegroundBrush))
                 out += "\\cf" + QByteArray::number(colours.indexOf(f.foreground().color()) + 1);
+            if (hasBackground(f))
+                out += "\\highlight" + QByteArray::number(colours.indexOf(f.background().color()) + 1);
             out += ' ';
             appendEscaped(out, fragment.text(), symbolFontOf(familyOf(f, document)) != SymbolFont::None);
             out += '}';

@@ -1,0 +1,123 @@
+#include "viewer/rtf/rtfparagraph.h"
+
+#include <QList>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The document's pixels are 1/96 inch, 15 twips.
+constexpr double twipsPerPixel = 15;
+// 22 inches: the widest indent and the largest spacing word processors allow. Larger values
+// are cut to it, so that no paragraph is laid out narrower than nothing.
+constexpr int largestTwips = 31680;
+// \sl240\slmult1: one line, as without any \sl.
+constexpr int oneLine = 240;
+
+int limited(int twips) { return std::clamp(twips, -largestTwips, largestTwips); }
+
+int twipsOf(double pixels) { return limited(int(std::lround(std::clamp(pixels * twipsPerPixel, -1e6, 1e6)))); }
+
+} // namespace
+
+void RtfParagraph::apply(std::string_view word, bool hasParameter, int parameter)
+{
+    const int twips = hasParameter ? limited(parameter) : 0;
+    if (word == "ql")
+        alignment = Alignment::Left;
+    else if (word == "qc")
+        alignment = Alignment::Centred;
+    else if (word == "qr")
+        alignment = Alignment::Right;
+    else if (word == "qj" || word == "qd")  // distributed: justified, as far as the viewer goes
+        alignment = Alignment::Justified;
+    else if (word == "li" || word == "lin")
+        leftIndent = twips;
+    else if (word == "ri" || word == "rin")
+        rightIndent = twips;
+    else if (word == "fi")
+        firstLineIndent = twips;
+    else if (word == "sb")
+        spaceBefore = twips;
+    else if (word == "sa")
+        spaceAfter = twips;
+    else if (word == "sl")
+        lineSpacing = twips;
+    else if (word == "slmult")
+        lineMultiple = !hasParameter || parameter != 0;
+}
+
+QTextBlockFormat RtfParagraph::blockFormat() const
+{
+    QTextBlockFormat format;
+    switch (alignment) {
+    case Alignment::Left: break;
+    case Alignment::Centred: format.setAlignment(Qt::AlignHCenter); break;
+    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
+    case Alignment::Justified: format.setAlignment(Qt::AlignJustify); break;
+    }
+    // Indents into the page's margin have no margin to go into here: they stop at the edge.
+    const int left = std::max(leftIndent, 0);
+    if (left > 0)
+        format.setLeftMargin(left / twipsPerPixel);
+    if (rightIndent > 0)
+        format.setRightMargin(rightIndent / twipsPerPixel);
+    const int firstLine = std::max(firstLineIndent, -left);
+    if (firstLine != 0)
+        format.setTextIndent(firstLine / twipsPerPixel);
+    // A hanging first line (a list's bullet or number, then a tab) continues where the
+    // following lines begin, as in word processors; tab positions count from the line's start.
+    if (firstLine < 0)
+        format.setTabPositions({QTextOption::Tab(-firstLine / twipsPerPixel, QTextOption::LeftTab)});
+    if (spaceBefore > 0)
+        format.setTopMargin(spaceBefore / twipsPerPixel);
+    if (spaceAfter > 0)
+        format.setBottomMargin(spaceAfter / twipsPerPixel);
+    if (lineSpacing < 0)
+        format.setLineHeight(-lineSpacing / twipsPerPixel, QTextBlockFormat::FixedHeight);
+    else if (lineSpacing > 0 && lineMultiple && lineSpacing != oneLine)
+        format.setLineHeight(lineSpacing * 100.0 / oneLine, QTextBlockFormat::ProportionalHeight);
+    else if (lineSpacing > 0 && !lineMultiple)
+        format.setLineHeight(lineSpacing / twipsPerPixel, QTextBlockFormat::MinimumHeight);
+    return format;
+}
+
+QByteArray rtfParagraphWords(const QTextBlockFormat& format)
+{
+    QByteArray words;
+    const auto word = [&words](const char* name, int value) {
+        if (value != 0)
+            words += '\\' + QByteArray(name) + QByteArray::number(value);
+    };
+    const Qt::Alignment alignment = format.alignment();
+    if (alignment & Qt::AlignHCenter)
+        words += "\\qc";
+    else if (alignment & Qt::AlignJustify)
+        words += "\\qj";
+    else if ((alignment & Qt::AlignRight) && !(alignment & Qt::AlignLeft))
+        words += "\\qr";
+    word("li", twipsOf(format.leftMargin()));
+    word("ri", twipsOf(format.rightMargin()));
+    word("fi", twipsOf(format.textIndent()));
+    word("sb", twipsOf(format.topMargin()));
+    word("sa", twipsOf(format.bottomMargin()));
+    const double height = format.lineHeight();
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::FixedHeight:
+        if (const int twips = twipsOf(height); twips > 0)
+            words += "\\sl-" + QByteArray::number(twips) + "\\slmult0";
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        if (const int twips = twipsOf(height); twips > 0)
+            words += "\\sl" + QByteArray::number(twips) + "\\slmult0";
+        break;
+    case QTextBlockFormat::ProportionalHeight:
+        if (const int twips = int(std::lround(std::clamp(height, 0.0, 13200.0) * oneLine / 100)); twips > 0 && twips != oneLine)
+            words += "\\sl" + QByteArray::number(twips) + "\\slmult1";
+        break;
+    default: break;  // single, or a distance between lines that RTF has no word for
+    }
+    return words;
+}
