@@ -13,21 +13,30 @@ namespace {
 
 const QString Titel = QStringLiteral(" Bauplan");
 
-bool berechnet(const std::optional<BauplanDaten>& plan)
+bool berechnet(const std::optional<BauplanDaten>& plan, bool veraltet)
 {
-    if (plan)
+    if (!plan) {
+        ui::messageBox(QStringLiteral("Für den Bauplan bitte zuerst den Zentavik berechnen:\r\n"
+                                      "\"Berechnen\", \"2. Zentavik\", dann \"Rechnen\"."),
+                       Titel, ui::Buttons::Ok, ui::Icon::Information);
+        return false;
+    }
+    // A plan is cut from: one that no longer matches the form is used only when the user says so.
+    if (!veraltet)
         return true;
-    ui::messageBox(QStringLiteral("Für den Bauplan bitte zuerst den Zentavik berechnen:\r\n"
-                                  "\"Berechnen\", \"2. Zentavik\", dann \"Rechnen\"."),
-                   Titel, ui::Buttons::Ok, ui::Icon::Information);
-    return false;
+    return ui::messageBox(QStringLiteral("Die Eingaben im Zentavik-Formular wurden nach der letzten Berechnung geändert;\r\n"
+                                         "der Bauplan zeigt die letzte Berechnung für %1 MHz.\r\n\r\n"
+                                         "Trotzdem diesen Bauplan verwenden? (Nein: zuerst \"Rechnen\")")
+                              .arg(plan->frequenz),
+                          Titel, ui::Buttons::YesNo, ui::Icon::Question)
+           == ui::Answer::Yes;
 }
 
 } // namespace
 
-void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan)
+void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
-    if (!berechnet(plan))
+    if (!berechnet(plan, veraltet))
         return;
     const auto gewaehlt = ui::services().saveFileName(
         parent, {QStringLiteral("Bauplan speichern"), QDir::currentPath(), BauplanPdfName,
@@ -47,9 +56,9 @@ void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan)
     }
 }
 
-void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan)
+void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
-    if (!berechnet(plan))
+    if (!berechnet(plan, veraltet))
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Bauplan Zentavik"));

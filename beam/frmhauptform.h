@@ -38,6 +38,8 @@ public:
     // What the build plan shows of the last calculation; nothing before one, after one that
     // did not complete, and once the results are cleared.
     const std::optional<BauplanDaten>& bauplan() const { return letzterBauplan; }
+    // Whether the inputs were changed after the calculation the build plan comes from.
+    bool bauplanVeraltet() const { return letzterBauplan && eingabenStand() != gerechnetMit; }
 
     // The controls, named as the form designer named them.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;

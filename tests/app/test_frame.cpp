@@ -525,6 +525,10 @@ private slots:
         QTest::newRow("printed on A4") << "gerechnet" << "mnuBauplanDrucken" << "A4" << "druck.pdf" << "";
         QTest::newRow("printed on Letter") << "gerechnet" << "mnuBauplanDrucken" << "Letter" << "druck.pdf" << "";
         QTest::newRow("print cancelled") << "gerechnet" << "mnuBauplanDrucken" << "" << "" << "";
+        QTest::newRow("factor changed, the last plan wanted") << "Faktor geändert, ja" << "mnuBauplan" << "plan.svg" << "plan.svg"
+                                                              << "Die Eingaben im Zentavik-Formular wurden nach der letzten";
+        QTest::newRow("factor changed, calculate first") << "Faktor geändert, nein" << "mnuBauplanDrucken" << "A4" << ""
+                                                         << "Die Eingaben im Zentavik-Formular wurden nach der letzten";
     }
     void buildPlanFromTheMenu()
     {
@@ -546,8 +550,13 @@ private slots:
         // A changed frequency clears the results, and the plan with them.
         if (vorher == QStringLiteral("neu getippt"))
             QTest::keyClick(frame.hauptform().Text1, Qt::Key_5);
+        // A changed factor leaves the plan, which then no longer matches the form.
+        if (vorher.startsWith(QStringLiteral("Faktor geändert"))) {
+            frame.hauptform().Text4->setText(QStringLiteral("0,95"));
+            fake.answers.push_back(vorher.endsWith(QStringLiteral("ja")) ? ui::Answer::Yes : ui::Answer::No);
+        }
         const bool rechnen = frame.hauptform().bauplan().has_value();
-        QCOMPARE(rechnen, vorher == QStringLiteral("gerechnet"));
+        QCOMPARE(rechnen, vorher == QStringLiteral("gerechnet") || vorher.startsWith(QStringLiteral("Faktor geändert")));
         fake.messages.clear();
         fake.fileRequests.clear();
         fake.fileNames = {antwort.isEmpty() ? std::nullopt : std::optional<QString>(dir.filePath(antwort))};
@@ -567,7 +576,8 @@ private slots:
         if (!meldung.isEmpty())
             QVERIFY2(fake.messages[0].text.startsWith(meldung), qPrintable(fake.messages[0].text));
         // Without a calculation nothing is asked.
-        QCOMPARE(fake.fileRequests.size() + int(gefragt), qsizetype(rechnen));
+        QCOMPARE(fake.fileRequests.size() + int(gefragt), qsizetype(rechnen && !vorher.endsWith(QStringLiteral("nein"))));
+        QVERIFY(fake.answers.empty());
         QStringList geschrieben = QDir(dir.path()).entryList(QDir::Files);
         geschrieben.removeAll(QStringLiteral("Zentavik.txt"));
         QCOMPARE(geschrieben, datei.isEmpty() ? QStringList() : QStringList{datei});
