@@ -67,9 +67,10 @@ filled() {
 
 for ((n = 1; n <= pages; n++)); do
   lines="$(page "$n")"
-  if ((n < pages)) && ! grep -Fxq -- "$(page $((n + 1)) | head -1)" <<< "$chapters"; then
+  # The last page ends the last chapter: a few lines alone there are a page wasted as well.
+  if ((n == pages)) || ! grep -Fxq -- "$(page $((n + 1)) | head -1)" <<< "$chapters"; then
     fill="$(filled "$n")"
-    ((fill >= 50)) || fail "Seite $n nur zu $fill % gefüllt, und Seite $((n + 1)) beginnt kein Kapitel"
+    ((fill >= 50)) || fail "Seite $n nur zu $fill % gefüllt, und danach beginnt kein Kapitel"
   fi
   tail -1 <<< "$lines" | grep -q "Seite $n von $pages\$" || fail "Seite $n ohne Seitenzahl in der Fußzeile"
   last="$(tail -2 <<< "$lines" | head -1)"
