@@ -21,6 +21,8 @@ VkPruefung pruefeVk(std::optional<float> v);
 // The hint below the form; the same words refuse the factor on the command line.
 inline const QString VkHinweis = u' ' + ablehnung::vkUngueltig();
 inline const QString VkErsatz = QStringLiteral("0,946");
+// The factor's spinner moves in thousandths: its scale runs from 0 (factor 1) to this (factor 0).
+inline constexpr int VkStellerSchritte = 1000;
 // The insulation text when the factor is exactly 1.
 inline const QString BlankerDraht = QStringLiteral("1,0");
 

@@ -162,7 +162,7 @@ void frmHauptform::createControls()
     Label7->setBuddy(Text4);
     VkSteller = control<QScrollBar>(this, "VkSteller");
     VkSteller->setOrientation(Qt::Vertical);
-    VkSteller->setRange(0, 1000);
+    VkSteller->setRange(0, VkStellerSchritte);
     VkSteller->setSingleStep(1);
     VkSteller->setPageStep(10);
     VkSteller->setFocusPolicy(Qt::StrongFocus);
@@ -308,7 +308,7 @@ void frmHauptform::childActivated()
     try {
         const auto v = lies(Text4->text());
         if (v)
-            setSpinner(1000 - checked::int16(checked::nearest(double(*v) * 1000)));
+            setSpinner(VkStellerSchritte - checked::int16(checked::nearest(double(*v) * VkStellerSchritte)));
     } catch (const Failure&) {
     }
 }
@@ -402,7 +402,7 @@ void frmHauptform::Text4_LostFocus()
     const auto v = lies(Text4->text());
     switch (pruefeVk(v)) {
     case VkPruefung::Gueltig:
-        setSpinner(int(checked::nearest((1.0 - *v) * 1000)));
+        setSpinner(int(checked::nearest((1.0 - *v) * VkStellerSchritte)));
         break;
     case VkPruefung::Eins:
         // A factor of exactly 1 is bare wire in free space: no insulation.
@@ -426,8 +426,8 @@ void frmHauptform::Text4_LostFocus()
 void frmHauptform::VkSteller_GotFocus()
 {
     if (const auto v = lies(Text4->text())) {
-        const double position = checked::nearest((1.0 - *v) * 1000);
-        if (position >= 0 && position <= 1000)
+        const double position = checked::nearest((1.0 - *v) * VkStellerSchritte);
+        if (position >= 0 && position <= VkStellerSchritte)
             setSpinner(int(position));
     }
     ui::processEvents();
@@ -439,7 +439,7 @@ void frmHauptform::VkSteller_Change(int value)
         const int16_t v = int16_t(value);
         // The position the text stands for, from single-precision operands.
         const float t = ZahlAusText(Text4->text());
-        const int16_t c = checked::int16(checked::nearest(double(1.0f - t) * 1000.0f));
+        const int16_t c = checked::int16(checked::nearest(double(1.0f - t) * float(VkStellerSchritte)));
         if (v >= c - 1 && v <= c + 1) {
             VkStellerAlt = v;
         } else {
@@ -454,7 +454,7 @@ void frmHauptform::VkSteller_Change(int value)
         VkStellerAlt = int16_t(value);
     }
     const int p = VkSteller->value();
-    Text4->setText(fmtD(1.0 - p / 1000.0, u"0.00##"));
+    Text4->setText(fmtD(1.0 - p / double(VkStellerSchritte), u"0.00##"));
 }
 
 void frmHauptform::Combo1_Click(int index)

@@ -166,6 +166,7 @@ int zahlenAusgeben()
 {
     HilfeZahlen zahlen = beispielZahlen();
     zahlen.insert(genauigkeitZahlen());
+    zahlen.insert(formularZahlen());
     QStringList namen = zahlen.keys();
     namen.sort();
     QTextStream out(stdout);
@@ -227,6 +228,7 @@ int hilfeSchreiben(char* argv[])
     in.setEncoding(QStringConverter::Utf8);
     HilfeZahlen zahlen = beispielZahlen();
     zahlen.insert(genauigkeitZahlen());
+    zahlen.insert(formularZahlen());
     QString fehler;
     const QString html = hilfeMitZahlen(in.readAll(), QFileInfo(source).absolutePath(), zahlen, fehler);
     if (!fehler.isEmpty()) {

@@ -14,6 +14,8 @@ using HilfeZahlen = QHash<QString, QString>;
 HilfeZahlen beispielZahlen();
 // How exact the insulation correction is, and how far a centimetre moves the resonance.
 HilfeZahlen genauigkeitZahlen();
+// The windows' own rules: start heights, the factor's step and its stand-in value.
+HilfeZahlen formularZahlen();
 
 // The main document with its chapters included and every placeholder replaced. An unknown
 // placeholder or a missing chapter leaves `fehler` naming it and gives an empty text: the

@@ -118,5 +118,5 @@ VkUebergabe VkUebergeben(float vkErgebnis, const QString& frequenzText, const QS
 
 QString VkStartHoehe(const QString& frequenzText, const QString& decimal)
 {
-    return formatSingle(lies(frequenzText) >= 50 ? 3.0f : 10.0f, u"#0.0", decimal);
+    return formatSingle(lies(frequenzText) >= VkNiedrigAbMHz ? 3.0f : 10.0f, u"#0.0", decimal);
 }

@@ -57,3 +57,5 @@ VkUebergabe VkUebergeben(float vkErgebnis, const QString& frequenzText, const QS
 
 // The height the calculator starts with: 3 m at 50 MHz and above, else 10 m.
 QString VkStartHoehe(const QString& frequenzText, const QString& decimal);
+// From this frequency (MHz) on the calculator starts with the lower height.
+inline constexpr float VkNiedrigAbMHz = 50;
