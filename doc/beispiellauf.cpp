@@ -2,6 +2,7 @@
 
 #include "beam/bands.h"
 #include "beam/insulation.h"
+#include "cli/bauplan.h"
 #include "cli/beamlauf.h"
 
 #include <QDateTime>
@@ -25,18 +26,10 @@ QString listenEintrag(const QString& name)
     throw std::runtime_error(qPrintable(QStringLiteral("kein Material %1 in der Liste").arg(name)));
 }
 
-// What one beam run leaves in the form and the report.
-struct BeamErgebnis {
-    BeamValues werte;
-    double zusatzVerkuerzung = 0;
-    ReportData bericht;
-    QString text1, text4, label3, label5;
-};
-
 // The calculation "Rechnen" runs, with the calculator holding its result: the command line's
 // run of it. A refused input or a failing step means the example no longer works: the help is
 // not built from it.
-BeamErgebnis rechneBeam(const BeispielEingaben& e, const QString& vk, const QString& material, const QDate& stand)
+rechner::BeamLauf rechneBeam(const BeispielEingaben& e, const QString& vk, const QString& material, const QDate& stand)
 {
     rechner::BeamEingaben eingaben;
     eingaben.frequenz = e.frequenz;
@@ -49,8 +42,7 @@ BeamErgebnis rechneBeam(const BeispielEingaben& e, const QString& vk, const QStr
     eingaben.hoehe = e.hoehe;
     eingaben.vkDurchmesser = e.leiter;
     try {
-        const rechner::BeamLauf lauf = rechner::rechneBeam(eingaben, stand);
-        return {lauf.werte, lauf.zusatzVerkuerzung, lauf.bericht, lauf.text1, lauf.text4, lauf.label3, lauf.label5};
+        return rechner::rechneBeam(eingaben, stand);
     } catch (const rechner::FalscheEingabe& falsch) {
         throw std::runtime_error(qPrintable(QStringLiteral("Beispielrechnung abgelehnt: %1: %2").arg(falsch.option, falsch.text)));
     } catch (const rechner::RechenfehlerDurch& fehler) {
@@ -92,28 +84,15 @@ BeispielLauf beispielRechnen(const QDate& stand)
         throw std::runtime_error(qPrintable(QStringLiteral("VF-Rechner lehnt das Beispiel ab: ") + l.vk.grund));
     l.uebergabe = VkUebergeben(l.vk.vkErgebnis, e.frequenz, Komma);
 
-    const BeamErgebnis isoliert = rechneBeam(e, l.uebergabe.vkText, e.material, stand);
+    const rechner::BeamLauf isoliert = rechneBeam(e, l.uebergabe.vkText, e.material, stand);
     l.werte = isoliert.werte;
     l.zusatzVerkuerzung = isoliert.zusatzVerkuerzung;
     l.bericht = isoliert.bericht;
     l.vkVerwendet = isoliert.text4;
     l.eigenresonanzDipol = isoliert.label3;
     l.eigenresonanzReflektor = isoliert.label5;
-
     // The plan as the beam form keeps it after its calculation.
-    BauplanDaten& p = l.plan;
-    p.werte = l.werte;
-    p.bereich = e.bereich;
-    p.frequenz = isoliert.text1;
-    p.vkEingegeben = l.uebergabe.vkText;
-    p.vkVerwendet = l.vkVerwendet;
-    p.isolierung = e.material;
-    p.isoliert = l.bericht.insulated;
-    p.aussen = e.aussen;
-    p.leiter = e.leiter;
-    p.zusatzVerkuerzung = l.zusatzVerkuerzung;
-    p.vkRechner = BauplanVkRechner{e.hoehe, e.leiter, false};
-    p.datum = stand;
+    l.plan = rechner::bauplanDaten(isoliert);
 
     // Insulation only ever shortens a wire, and its correction is the least certain part of
     // the calculation: cut to the bare wire's length, and the wire can only be too long.
