@@ -1,5 +1,7 @@
 #include "viewer/rtf/rtfparagraph.h"
 
+#include "viewer/rtf/rtfunits.h"
+
 #include <QList>
 #include <QTextOption>
 
@@ -8,11 +10,9 @@
 
 namespace {
 
-// The document's pixels are 1/96 inch, 15 twips.
-constexpr double twipsPerPixel = 15;
-// 22 inches: the widest indent and the largest spacing word processors allow. Larger values
-// are cut to it, so that no paragraph is laid out narrower than nothing.
-constexpr int largestTwips = 31680;
+// Indents and spacing beyond the largest are cut to it, so that no paragraph is laid out
+// narrower than nothing.
+constexpr int largestTwips = rtfLargestTwips;
 // \sl240\slmult1: one line, as without any \sl.
 constexpr int oneLine = 240;
 

@@ -1,5 +1,7 @@
 #include "viewer/rtf/rtfpicture.h"
 
+#include "viewer/rtf/rtfunits.h"
+
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
@@ -15,8 +17,7 @@
 #include <limits>
 
 namespace {
-// Twips to the document's pixels, at 96 pixels an inch.
-constexpr double pixelsPerTwip = 96.0 / 1440.0;
+constexpr double pixelsPerTwip = 1.0 / twipsPerPixel;
 
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 

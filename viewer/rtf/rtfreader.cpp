@@ -6,6 +6,7 @@
 #include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtftable.h"
+#include "viewer/rtf/rtfunits.h"
 #include "viewer/rtf/rtftokenizer.h"
 
 #include <QColor>
@@ -340,7 +341,7 @@ private:
     {
         // Below a millimetre or beyond the widest page a tab would be no step at all or the line's end.
         QTextOption option = document.defaultTextOption();
-        option.setTabStopDistance(std::clamp(twips, 60, 31680) / twipsPerPixel);
+        option.setTabStopDistance(std::clamp(twips, 60, rtfLargestTwips) / twipsPerPixel);
         document.setDefaultTextOption(option);
     }
 

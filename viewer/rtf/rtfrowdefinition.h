@@ -3,6 +3,8 @@
 // merges, the row's gap, padding and alignment, as the words come; one definition for each
 // depth of nesting, kept until the next \trowd of that depth, as word processors keep them.
 
+#include "viewer/rtf/rtfunits.h"
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -14,9 +16,9 @@
 // hostile file with thousands of cells in a row or levels in a cell would lay out for minutes.
 constexpr int rtfTableColumnLimit = 63;
 constexpr int rtfTableDepthLimit = 16;
-// Widths beyond reason (a page is at most 22 inches wide) are cut, so that a damaged \cellx
-// does not ask the layout for a table kilometres wide.
-constexpr int rtfWidestCell = 31680;  // twips
+// Widths beyond the widest page are cut, so that a damaged \cellx does not ask the layout for a
+// table kilometres wide.
+constexpr int rtfWidestCell = rtfLargestTwips;
 
 // The control words of row definitions.
 std::span<const std::string_view> rtfRowDefinitionWords();

@@ -8,6 +8,7 @@
 // the text leaves out stay empty. Beyond the column and depth limits, cells stay text.
 
 #include "viewer/rtf/rtfrowdefinition.h"
+#include "viewer/rtf/rtfunits.h"
 
 #include <QColor>
 #include <QList>
@@ -19,8 +20,6 @@
 class QTextCursor;
 class QTextTable;
 
-// Twips to the document's pixels, 1/96 inch.
-constexpr double twipsPerPixel = 15.0;
 
 class RtfTables {
 public:

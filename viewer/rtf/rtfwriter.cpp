@@ -4,7 +4,7 @@
 #include "viewer/rtf/rtfcodepages.h"
 #include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
-#include "viewer/rtf/rtftable.h"
+#include "viewer/rtf/rtfunits.h"
 #include "viewer/rtf/rtftablewriter.h"
 
 #include <QColor>
@@ -84,9 +84,9 @@ void appendPictures(QByteArray& out, const QTextFragment& fragment, const QTextD
         out += "{\\pict\\" + kind;
         // The document's pixels are 1/96 inch, 15 twips.
         if (size.width() > 0)
-            out += "\\picwgoal" + QByteArray::number(std::lround(size.width() * 15));
+            out += "\\picwgoal" + QByteArray::number(std::lround(size.width() * twipsPerPixel));
         if (size.height() > 0)
-            out += "\\pichgoal" + QByteArray::number(std::lround(size.height() * 15));
+            out += "\\pichgoal" + QByteArray::number(std::lround(size.height() * twipsPerPixel));
         out += "\r\n";
         for (qsizetype i = 0; i < hex.size(); i += 128)
             out += hex.mid(i, 128) + "\r\n";

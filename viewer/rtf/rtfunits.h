@@ -1,0 +1,8 @@
+#pragma once
+// The units RTF measures in and the document lays out in.
+
+// Twips to the document's pixels: a pixel is 1/96 inch, a twip 1/1440.
+constexpr double twipsPerPixel = 15.0;
+// 22 inches, the widest page and the largest indent or spacing word processors allow. Larger
+// values are cut to it, so that a damaged number never asks the layout for kilometres.
+constexpr int rtfLargestTwips = 31680;
