@@ -84,20 +84,14 @@ BeispielLauf beispielRechnen(const QDate& stand)
         throw std::runtime_error(qPrintable(QStringLiteral("VF-Rechner lehnt das Beispiel ab: ") + l.vk.grund));
     l.uebergabe = VkUebergeben(l.vk.vkErgebnis, e.frequenz, Komma);
 
-    const rechner::BeamLauf isoliert = rechneBeam(e, l.uebergabe.vkText, e.material, stand);
-    l.werte = isoliert.werte;
-    l.zusatzVerkuerzung = isoliert.zusatzVerkuerzung;
-    l.bericht = isoliert.bericht;
-    l.vkVerwendet = isoliert.text4;
-    l.eigenresonanzDipol = isoliert.label3;
-    l.eigenresonanzReflektor = isoliert.label5;
+    l.beam = rechneBeam(e, l.uebergabe.vkText, e.material, stand);
     // The plan as the beam form keeps it after its calculation.
-    l.plan = rechner::bauplanDaten(isoliert);
+    l.plan = rechner::bauplanDaten(l.beam);
 
     // Insulation only ever shortens a wire, and its correction is the least certain part of
     // the calculation: cut to the bare wire's length, and the wire can only be too long.
     l.blank = rechneBeam(e, l.uebergabe.vkText, listenEintrag(QStringLiteral("Luft")), stand).werte.out;
-    l.zugabeCm = zugabeProEndeCm(l.werte.out, l.blank);
+    l.zugabeCm = zugabeProEndeCm(l.beam.werte.out, l.blank);
     return l;
 }
 

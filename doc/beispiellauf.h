@@ -3,8 +3,7 @@
 // velocity-factor calculator through the beam form to the report and the build plan. The
 // inputs are the texts a user ends up with in the windows; the run is the program's own.
 
-#include "beam/beamcalculation.h"
-#include "beam/report.h"
+#include "cli/beamlauf.h"
 #include "plan/bauplandaten.h"
 #include "vf/vkcalculation.h"
 
@@ -30,11 +29,7 @@ struct BeispielLauf {
     BeispielEingaben eingaben;
     VkRechnung vk;               // the calculator after "Rechnen"
     VkUebergabe uebergabe;       // what it hands to the beam form
-    BeamValues werte;            // the beam calculation
-    QString vkVerwendet;         // the factor field after the calculation
-    QString eigenresonanzDipol, eigenresonanzReflektor;
-    double zusatzVerkuerzung = 0;
-    ReportData bericht;
+    rechner::BeamLauf beam;      // the beam form and the report after "Rechnen"
     BauplanDaten plan;
     BeamDimensions blank;        // the same wire bare: where the reserve comes from
     int zugabeCm = 0;            // reserve at each end of a wire, whole cm

@@ -53,7 +53,7 @@ QString zuschnittTabelle(const BeispielLauf& l)
     QString html = QStringLiteral(
         "<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
         "<tr><th>Maß</th><th>was</th><th>laut Bauplan</th><th>Zugabe</th><th>zuschneiden auf</th></tr>");
-    for (const PlanMass& m : drahtMasse(l.werte.out)) {
+    for (const PlanMass& m : drahtMasse(l.beam.werte.out)) {
         const bool element = m.name == u"LgD" || m.name == u"LgR";
         const bool marke = m.name == u"D";
         const QString zugabe = element ? QStringLiteral("2 × %1 cm").arg(l.zugabeCm) : QStringLiteral("–");
@@ -72,7 +72,7 @@ QString rahmenTabelle(const BeispielLauf& l)
 {
     QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
                                   "<tr><th>Maß</th><th>was</th><th>Länge</th></tr>");
-    for (const PlanMass& m : rahmenMasse(l.werte.out))
+    for (const PlanMass& m : rahmenMasse(l.beam.werte.out))
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td></tr>")
                     .arg(m.name.toHtmlEscaped(), m.was.toHtmlEscaped(), meterText(m.laenge));
     return html + QStringLiteral("</table>");
@@ -86,7 +86,7 @@ HilfeZahlen beispielZahlen()
 {
     const BeispielLauf l = beispielRechnen(hilfeStand());
     const BeispielEingaben& e = l.eingaben;
-    const BeamDimensions& o = l.werte.out;
+    const BeamDimensions& o = l.beam.werte.out;
     const double kHzD = kHzProZentimeter(o.frD, o.LgD);
     const double kHzR = kHzProZentimeter(o.frR, o.LgR);
     // Both ends of the radiator longer by the reserve: its resonance lies this much lower at first.
@@ -110,11 +110,11 @@ HilfeZahlen beispielZahlen()
         {QStringLiteral("bsp_vk"), l.vk.vk},
         {QStringLiteral("bsp_vk_uebergabe"), l.uebergabe.vkText},
 
-        {QStringLiteral("bsp_vk_verwendet"), l.vkVerwendet},
-        {QStringLiteral("bsp_zusatz"), formatDouble(l.zusatzVerkuerzung * 100, u"0.0##", Komma) + QStringLiteral(" %")},
-        {QStringLiteral("bsp_zusatz_welle"), formatDouble(l.zusatzVerkuerzung * 200, u"0.0##", Komma) + QStringLiteral(" %")},
-        {QStringLiteral("bsp_frD"), l.eigenresonanzDipol + QStringLiteral(" MHz")},
-        {QStringLiteral("bsp_frR"), l.eigenresonanzReflektor + QStringLiteral(" MHz")},
+        {QStringLiteral("bsp_vk_verwendet"), l.beam.text4},
+        {QStringLiteral("bsp_zusatz"), formatDouble(l.beam.zusatzVerkuerzung * 100, u"0.0##", Komma) + QStringLiteral(" %")},
+        {QStringLiteral("bsp_zusatz_welle"), formatDouble(l.beam.zusatzVerkuerzung * 200, u"0.0##", Komma) + QStringLiteral(" %")},
+        {QStringLiteral("bsp_frD"), l.beam.label3 + QStringLiteral(" MHz")},
+        {QStringLiteral("bsp_frR"), l.beam.label5 + QStringLiteral(" MHz")},
         {QStringLiteral("bsp_LgD"), meterText(o.LgD)},
         {QStringLiteral("bsp_LgR"), meterText(o.LgR)},
         {QStringLiteral("bsp_D"), meterText(o.D)},
@@ -122,7 +122,7 @@ HilfeZahlen beispielZahlen()
         {QStringLiteral("bsp_gesLgBoom"), meterText(o.gesLgBoom)},
         {QStringLiteral("bsp_Bh"), meterText(o.Bh)},
 
-        {QStringLiteral("bsp_bericht"), kasten(reportText(l.bericht, QStringLiteral("\n")).toHtmlEscaped())},
+        {QStringLiteral("bsp_bericht"), kasten(reportText(l.beam.bericht, QStringLiteral("\n")).toHtmlEscaped())},
 
         {QStringLiteral("bsp_befehle"), kasten(befehlszeile(beispielArgumente(l, QStringLiteral("vk"))) + u'\n'
                                                + befehlszeile(beispielArgumente(l, QStringLiteral("beam"))) + u'\n'

@@ -140,12 +140,12 @@ QList<HilfeBild> beispielFenster(const BeispielLauf& l)
 
     frame->showChild(&beam);
     beam.Command1_Click();
-    vergleiche(QStringLiteral("Verkürzungsfaktor nach dem Rechnen"), beam.Text4->text(), l.vkVerwendet);
-    vergleiche(QStringLiteral("Eigenresonanz Dipol"), beam.Label3->text(), l.eigenresonanzDipol);
-    vergleiche(QStringLiteral("Eigenresonanz Reflektor"), beam.Label5->text(), l.eigenresonanzReflektor);
+    vergleiche(QStringLiteral("Verkürzungsfaktor nach dem Rechnen"), beam.Text4->text(), l.beam.text4);
+    vergleiche(QStringLiteral("Eigenresonanz Dipol"), beam.Label3->text(), l.beam.label3);
+    vergleiche(QStringLiteral("Eigenresonanz Reflektor"), beam.Label5->text(), l.beam.label5);
     if (!beam.bauplan())
         throw std::runtime_error("das Beam-Formular hat keinen Bauplan");
-    vergleiche(QStringLiteral("Maße"), masse(beam.bauplan()->werte.out), masse(l.werte.out));
+    vergleiche(QStringLiteral("Maße"), masse(beam.bauplan()->werte.out), masse(l.beam.werte.out));
     QApplication::processEvents();
     bilder.append({QStringLiteral("beam-formular.png"), fensterBild(&beam)});
     return bilder;
