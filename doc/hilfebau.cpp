@@ -53,17 +53,12 @@ rechner::BeamLauf bauBeispiel(const BauDraht& d)
     return rechner::rechneBeam(rechner::beamEingaben(befehl, true), QDate::currentDate());
 }
 
-int zugabeCm(const BauDraht& draht, const rechner::BeamLauf& lauf)
-{
-    BauDraht blank = draht;
-    blank.material = QStringLiteral("Luft");
-    return zugabeProEndeCm(lauf.werte.out, bauBeispiel(blank).werte.out);
-}
-
 HilfeZahlen bauZahlen()
 {
+    // The worked example's run: the same wire, its reserve already found.
     const BauDraht draht;
-    const rechner::BeamLauf lauf = bauBeispiel(draht);
+    const BeispielLauf beispiel = beispielRechnen(hilfeStand());
+    const rechner::BeamLauf& lauf = beispiel.beam;
     const BeamDimensions& o = lauf.werte.out;
     const float f = lauf.werte.f;
     HilfeZahlen z;
@@ -94,7 +89,7 @@ HilfeZahlen bauZahlen()
     z[QStringLiteral("bau_abweichung_ende")] = cm(BeispielAbweichungKHz / kHzD / 2);
 
     // Cutting with reserve: the same at both ends of both wires.
-    const int zugabe = zugabeCm(draht, lauf);
+    const int zugabe = beispiel.zugabeCm;
     z[QStringLiteral("bau_zugabe")] = QStringLiteral("%1 cm").arg(zugabe);
     z[QStringLiteral("bau_zugabe_anteil")] = formatDouble(lauf.zusatzVerkuerzung * 2 * 100, u"0.0#", Komma) + QStringLiteral(" %");
     z[QStringLiteral("bau_lgd_zugabe")] = meterText(o.LgD + float(2 * zugabe) / 100);

@@ -25,10 +25,6 @@ struct BauDraht {
 // The beam calculation for that wire, read from those options as the command line reads them.
 rechner::BeamLauf bauBeispiel(const BauDraht& draht = {});
 
-// The reserve at each end of a wire, whole centimetres: the whole insulation shortening, so that
-// each wire is at least as long as the same wire bare would have to be.
-int zugabeCm(const BauDraht& draht, const rechner::BeamLauf& lauf);
-
 HilfeZahlen bauZahlen();
 HilfeZahlen fragenZahlen();
 HilfeZahlen vergleichZahlen();
