@@ -161,12 +161,19 @@ QList<PdfSprung> contentsJumps(const std::vector<Entry>& entries, const Manual& 
     return jumps;
 }
 
-// The figures the document puts in, one "name=value" line each, for a reader to check.
-int zahlenAusgeben()
+// Every figure the document names, from the code that computes it.
+HilfeZahlen alleZahlen()
 {
     HilfeZahlen zahlen = beispielZahlen();
     zahlen.insert(genauigkeitZahlen());
     zahlen.insert(formularZahlen());
+    return zahlen;
+}
+
+// The figures the document puts in, one "name=value" line each, for a reader to check.
+int zahlenAusgeben()
+{
+    const HilfeZahlen zahlen = alleZahlen();
     QStringList namen = zahlen.keys();
     namen.sort();
     QTextStream out(stdout);
@@ -226,9 +233,7 @@ int hilfeSchreiben(char* argv[])
 
     QTextStream in(&source);
     in.setEncoding(QStringConverter::Utf8);
-    HilfeZahlen zahlen = beispielZahlen();
-    zahlen.insert(genauigkeitZahlen());
-    zahlen.insert(formularZahlen());
+    const HilfeZahlen zahlen = alleZahlen();
     QString fehler;
     const QString html = hilfeMitZahlen(in.readAll(), QFileInfo(source).absolutePath(), zahlen, fehler);
     if (!fehler.isEmpty()) {
