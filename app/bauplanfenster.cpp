@@ -24,8 +24,9 @@ bool berechnet(const std::optional<BauplanDaten>& plan, bool veraltet)
     // A plan is cut from: one that no longer matches the form is used only when the user says so.
     if (!veraltet)
         return true;
-    return ui::messageBox(QStringLiteral("Die Eingaben im Zentavik-Formular wurden nach der letzten Berechnung geändert;\r\n"
-                                         "der Bauplan zeigt die letzte Berechnung für %1 MHz.\r\n\r\n"
+    return ui::messageBox(QStringLiteral("Die Eingaben im Zentavik-Formular wurden nach der letzten\r\n"
+                                         "Berechnung geändert. Der Bauplan zeigt die letzte\r\n"
+                                         "Berechnung für %1 MHz.\r\n\r\n"
                                          "Trotzdem diesen Bauplan verwenden? (Nein: zuerst \"Rechnen\")")
                               .arg(plan->frequenz),
                           Titel, ui::Buttons::YesNo, ui::Icon::Question)
