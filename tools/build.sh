@@ -3,5 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$1"; shift
-cmake -S "$root" -B "$root/$dir" "$@" > /dev/null
+# Where ccache is installed, worktrees and rebuilds share compiled objects.
+launcher=()
+command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$root/$dir" "${launcher[@]}" "$@" > /dev/null
 cmake --build "$root/$dir" -j"$(nproc)"
