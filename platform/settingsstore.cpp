@@ -51,7 +51,8 @@ QString SettingsStore::tooLargeReason() const
     const QFileInfo info(path);
     if (!info.isFile() || info.size() <= maxFileSize)
         return {};
-    return QStringLiteral("Die Einstellungsdatei \"%1\" ist größer als %2 KB und wird weder gelesen noch geändert.\r\n"
+    // The path on a line of its own: a long one would push the rest out of the box.
+    return QStringLiteral("Die Einstellungsdatei\r\n%1\r\nist größer als %2 KB und wird weder gelesen noch geändert.\r\n"
                           "Das Programm beginnt mit den Vorgaben.")
         .arg(path)
         .arg(maxFileSize / 1024);

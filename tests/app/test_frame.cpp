@@ -282,7 +282,7 @@ private slots:
             QCOMPARE(after.size(), qint64(64 * 1024 * 1024));
             QCOMPARE(fake.messages.size(), 1);
             QCOMPARE(fake.messages[0].title, QStringLiteral(" Einstellungen"));
-            QCOMPARE(fake.messages[0].text, QStringLiteral("Die Einstellungsdatei \"%1\" ist größer als 256 KB und wird weder gelesen "
+            QCOMPARE(fake.messages[0].text, QStringLiteral("Die Einstellungsdatei\r\n%1\r\nist größer als 256 KB und wird weder gelesen "
                                                            "noch geändert.\r\nDas Programm beginnt mit den Vorgaben.").arg(iniPath()));
             QVERIFY(QFile::remove(iniPath()));
             return;
