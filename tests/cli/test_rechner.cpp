@@ -1,4 +1,5 @@
 #include "beam/insulation.h"
+#include "calculators/messungtext.h"
 #include "calculators/zusatzdipol_calc.h"
 #include "cli/bauplan.h"
 #include "plan/bauplanprotokoll.h"
@@ -84,6 +85,8 @@ private slots:
         schreibe("dipol_ma_khz.s1p", s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "kHz", "MA"}));
         schreibe("dipol_rauschen.s1p", s1pDatei(DipolModell(), Sweep{13.6e6, 14.6e6, 101, "MHz", "RI", 0.0003}));
         schreibe("kaputt.s1p", "# MHz S RI R 50\n14 0.1 0\n14.1 abc 0\n");
+        schreibe("minimum_daneben.s1p", s1pMinimumNebenResonanz());
+        schreibe("nanohertz.s1p", "# Hz S RI R 50\n14200000 0.1 0\n14200000.000000002 0 0\n14200000.000000004 0.1 0\n");
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ordner.s1p")));
         QVERIFY(QFile::link(QStringLiteral("dipol.s1p"), dir.filePath(QStringLiteral("verweis.svg"))));
     }
@@ -314,6 +317,12 @@ private slots:
                                                  << "zentavik-rechner: --svg: \"dipol.s1p\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
         QTest::newRow("plot over its sweep through a link") << "messung --svg verweis.svg ./dipol.s1p" << 2
                                                             << "zentavik-rechner: --svg: \"verweis.svg\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
+        QTest::newRow("sweep narrower than a hertz") << "messung nanohertz.s1p --svg eng.svg" << 2
+                                                     << "zentavik-rechner: \"nanohertz.s1p\": Zeile 4: der Sweep überstreicht nur 3,73E-09 Hz";
+        QTest::newRow("sweep wanted 0") << "messung dipol.s1p --soll 0" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanz muss größer als 0 sein\n";
+        QTest::newRow("sweep wanted negative") << "messung dipol.s1p --soll -14,2" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanz muss größer als 0 sein\n";
+        QTest::newRow("sweep wanted beyond any analyser") << "messung dipol.s1p --soll 1e30" << 2
+                                                          << "zentavik-rechner: --soll: die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)\n";
         QTest::newRow("pruning from a bad sweep") << "pruning --laenge 10,9 --messung kaputt.s1p --soll 14,2" << 2
                                                   << "zentavik-rechner: --messung: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
         QTest::newRow("pruning from sweep and typed") << "pruning --laenge 10,9 --messung dipol.s1p --ist 14 --soll 14,2" << 2
@@ -699,6 +708,10 @@ private slots:
         QTest::newRow("DB Hz") << "dipol_db_hz.s1p" << QStringList{"Resonanz: 14,1000 MHz", "SWR bei Resonanz: 1,46"};
         QTest::newRow("MA kHz, between points") << "dipol_ma_khz.s1p" << QStringList{"Resonanz: 14,0773 MHz", "Impedanz bei Resonanz: 73,0 + j0,0 Ω"};
         QTest::newRow("with noise") << "dipol_rauschen.s1p" << QStringList{"Resonanz: 14,1002 MHz"};
+        QTest::newRow("lowest SWR beside the resonance")
+            << "minimum_daneben.s1p"
+            << QStringList{"Resonanz: 14,0500 MHz", "SWR bei Resonanz: 1,33", "Impedanz bei Resonanz: 37,5 + j0,0 Ω", "SWR-Minimum: 1,22 bei 14,200 MHz",
+                           "2:1-Bandbreite: 530 kHz (13,887 bis 14,417 MHz)"};
     }
     void messung()
     {
@@ -715,6 +728,10 @@ private slots:
         QVERIFY(lauf.out.contains(QStringLiteral("Resonanz: ") + mhz + QStringLiteral(" MHz\n")));
         QVERIFY(std::abs(o[u"resonanz"][u"frequenz_hz"].toDouble() - ZahlAusText(mhz) * 1e6) < 100);
         QCOMPARE(o[u"resonanz"][u"regel"].toString(), QStringLiteral("nulldurchgang"));
+        // The figures of the resonance and of the lowest SWR each where the text has them.
+        QVERIFY(lauf.out.contains(QStringLiteral("SWR bei Resonanz: ") + swrText(o[u"resonanz"][u"swr"].toDouble()) + u'\n'));
+        QVERIFY(lauf.out.contains(QStringLiteral("SWR-Minimum: %1 bei %2\n")
+                                      .arg(swrText(o[u"swr_minimum"][u"swr"].toDouble()), mhzKurz(o[u"swr_minimum"][u"frequenz_hz"].toDouble()))));
         QVERIFY(o[u"bandbreite_2_1"][u"breite_hz"].toDouble() > 500e3);
 
         const QJsonObject ausDatei = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --messung " + datei)).out);
@@ -733,7 +750,7 @@ private slots:
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const QString svg = QString::fromUtf8(datei.readAll());
         QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
-        for (const char* teil : {">Frequenz [MHz]<", ">SWR<", ">Resonanz 14,100 MHz<", ">Soll 14,200 MHz<", ">14,0<",
+        for (const char* teil : {">Frequenz [MHz]<", ">SWR<", ">Resonanz 14,100 MHz<", ">Soll 14,200 MHz<", ">14,0<", ">2:1-Bandbreite 579 kHz<",
                                  "<desc>SWR über der Frequenz. Resonanz 14,100 MHz"})
             QVERIFY2(svg.contains(QString::fromUtf8(teil)), teil);
     }
