@@ -1,5 +1,6 @@
 #include "tests/support/grossespng.h"
 #include "viewer/rtf/rtfnotemark.h"
+#include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
@@ -311,7 +312,21 @@ private slots:
             << QByteArray("{\\rtf1\\trowd\\cellx1000\\pard\\intbl\\qc\\li720 a\\cell\\row\\pard c\\par}") << 2
             << int(Qt::AlignLeft) << none << single << 0.0;
         QTest::newRow("beyond reason") << QByteArray("{\\rtf1\\li99999999\\sb-5\\sa2147483647 a}") << 0 << int(Qt::AlignLeft)
-                                       << QList<double>{2112, 0, 0, 0, 2112} << single << 0.0;
+                                       << QList<double>{2112, 0, 0, 0, 960} << single << 0.0;
+        QTest::newRow("spacing beyond a page") << QByteArray("{\\rtf1\\sb31680\\sl-31680\\slmult0 a}") << 0 << int(Qt::AlignLeft)
+                                               << QList<double>{0, 0, 0, 960, 0} << int(QTextBlockFormat::FixedHeight) << 960.0;
+        QTest::newRow("lines beyond a page") << QByteArray("{\\rtf1\\sl31680\\slmult1 a}") << 0 << int(Qt::AlignLeft) << none
+                                             << int(QTextBlockFormat::ProportionalHeight) << 6000.0;
+        // A thousand pages of spacing in all; the paragraphs after them are set without.
+        QTest::newRow("a document of a page's line spacing each")
+            << "{\\rtf1" + QByteArray("\\pard\\sl31680\\slmult1 x\\par").repeated(3400) + "}" << 3399 << int(Qt::AlignLeft)
+            << none << single << 0.0;
+        QTest::newRow("a document of a page's space each")
+            << "{\\rtf1" + QByteArray("\\pard\\sb31680\\sa31680 x\\par").repeated(3400) + "}" << 3399 << int(Qt::AlignLeft)
+            << none << single << 0.0;
+        QTest::newRow("its first paragraphs keep theirs")
+            << "{\\rtf1" + QByteArray("\\pard\\sb31680\\sa31680 x\\par").repeated(3400) + "}" << 400 << int(Qt::AlignLeft)
+            << QList<double>{0, 0, 0, 960, 960} << single << 0.0;
     }
     void paragraphFormats()
     {
@@ -335,6 +350,11 @@ private slots:
             QCOMPARE(tabs.isEmpty() ? 0.0 : tabs.first().position, std::max(-margins[2], 0.0));
         }
         QCOMPARE(back.findBlockByNumber(block).blockFormat(), doc.findBlockByNumber(block).blockFormat());
+        // However much spacing a document asks for, it is laid out less than a few million
+        // pixels high (beyond that the layout took minutes).
+        doc.setTextWidth(800);
+        QVERIFY2(doc.size().height() < rtfDocumentSpacingPixels + 2 * rtfTallestTwips / twipsPerPixel + doc.blockCount() * 32,
+                 qPrintable(QString::number(doc.size().height())));
     }
 
     // The marks of notes: endnotes by default in small Roman numerals, or as the document says.
@@ -542,6 +562,9 @@ private slots:
             << QList<int>{1000, 1000, 1000};
         QTest::newRow("row left open at the end") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b")
                                                   << QStringLiteral("¶[a|b]¶") << QList<int>{1000, 1000};
+        QTest::newRow("edges as far apart as numbers go")
+            << QByteArray("{\\rtf1\\trowd\\trleft-2147483648\\cellx2147483647\\intbl a\\cell\\row}") << QStringLiteral("¶[a]¶")
+            << QList<int>{31680};
         QTest::newRow("row ends without cells") << QByteArray("{\\rtf1 x\\row\\nestrow y}") << QStringLiteral("xy") << QList<int>{};
         QTest::newRow("merged across")
             << QByteArray("{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl Titel\\cell\\cell c\\cell\\row"
@@ -685,7 +708,7 @@ private slots:
         }
     }
 
-    // Beyond 63 columns and 16 levels of nesting, cells stay tab-separated text in the last
+    // Beyond 63 columns and 6 levels of nesting, cells stay tab-separated text in the last
     // cell: nothing is lost, and reading stays fast (a table of 10,000 columns would lay out
     // for minutes). A long table keeps just its rows, whatever the reader made ahead.
     void largeAndDeepTables_data()
@@ -703,13 +726,14 @@ private slots:
         QTest::newRow("10,000 cells in a row") << wide + "\\row}" << 1 << 63 << 1;
         QTest::newRow("10,000 cells without a definition")
             << "{\\rtf1\\intbl" + QByteArray(" x\\cell").repeated(10000) + "\\row}" << 1 << 63 << 1;
-        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 1 << 16;
+        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 1 << 6;
+        QTest::newRow("16 deep in 25 bytes") << QByteArray("{\\rtf1\\pard\\itap16 x\\par}") << 1 << 1 << 6;
         QByteArray deeper = "{\\rtf1";
         for (int d = 1; d <= 40; ++d)
             deeper += "\\pard\\intbl\\itap" + QByteArray::number(d) + " x";
-        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 16;
+        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 6;
         QTest::newRow("deep rows and cells")
-            << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 16;
+            << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 6;
         for (int rows : {63, 64, 65, 79, 80, 1000})
             QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(rows)))
                 << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row").repeated(rows) + "\\pard x}" << rows

@@ -101,7 +101,9 @@ void RtfRowDefinitions::read(std::string_view name, bool hasParameter, int p, in
         pendingCell = RtfCellDefinition{};
         borderOf = BorderOf::Nothing;
         break;
-    case W::Left: row.left = value; break;
+    // Edges beyond the widest page are cut there, so that the width between two of them is
+    // always a number, however far apart a damaged file puts them.
+    case W::Left: row.left = std::clamp(value, -rtfLargestTwips, rtfLargestTwips); break;
     case W::Gap: row.gap = std::clamp(value, 0, rtfWidestCell); break;
     case W::PaddingTop: row.padding[0] = std::clamp(value, 0, rtfWidestCell); break;
     case W::PaddingLeft: row.padding[1] = std::clamp(value, 0, rtfWidestCell); break;
@@ -113,7 +115,7 @@ void RtfRowDefinitions::read(std::string_view name, bool hasParameter, int p, in
     case W::CellRight:
         // Further cells of a row beyond the column limit are read as text.
         if (row.cells.size() < size_t(rtfTableColumnLimit)) {
-            pendingCell.right = value;
+            pendingCell.right = std::clamp(value, -rtfLargestTwips, rtfLargestTwips);
             row.cells.push_back(pendingCell);
         }
         pendingCell = RtfCellDefinition{};

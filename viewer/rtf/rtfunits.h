@@ -6,3 +6,7 @@ constexpr double twipsPerPixel = 15.0;
 // 22 inches, the widest page and the largest indent or spacing word processors allow. Larger
 // values are cut to it, so that a damaged number never asks the layout for kilometres.
 constexpr int rtfLargestTwips = 31680;
+// 10 inches, the text of a page: the largest space before or after a paragraph and the
+// largest line spacing (also as a multiple, 60 lines), so that a paragraph never asks for
+// more room than a page holds.
+constexpr int rtfTallestTwips = 14400;
