@@ -624,28 +624,33 @@ private slots:
         QTest::addColumn<QList<int>>("twips");        // top, left, bottom, right; 0: none
         QTest::addColumn<int>("style");               // of the top border
         QTest::addColumn<QColor>("colour");           // of the top border
+        QTest::addColumn<int>("alignment");           // of the table on the page
         const QColor black(Qt::black);
         const int solid = QTextFrameFormat::BorderStyle_Solid;
-        QTest::newRow("none") << QByteArray() << QList<int>{0, 0, 0, 0} << 0 << QColor();
+        QTest::newRow("none") << QByteArray() << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("each side its own")
             << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw20\\clbrdrb\\brdrs\\brdrw30\\clbrdrr\\brdrs\\brdrw45")
-            << QList<int>{10, 20, 30, 45} << solid << black;
-        QTest::newRow("coloured") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf2") << QList<int>{15, 0, 0, 0} << solid << QColor(0, 0, 200);
-        QTest::newRow("automatic colour") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf0") << QList<int>{15, 0, 0, 0} << solid << black;
-        QTest::newRow("without a width") << QByteArray("\\clbrdrt\\brdrs") << QList<int>{15, 0, 0, 0} << solid << black;
+            << QList<int>{10, 20, 30, 45} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("coloured") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf2") << QList<int>{15, 0, 0, 0} << solid << QColor(0, 0, 200) << int(Qt::AlignLeft);
+        QTest::newRow("automatic colour") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf0") << QList<int>{15, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("without a width") << QByteArray("\\clbrdrt\\brdrs") << QList<int>{15, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
         QTest::newRow("double") << QByteArray("\\clbrdrt\\brdrdb\\brdrw30") << QList<int>{30, 0, 0, 0}
-                                << int(QTextFrameFormat::BorderStyle_Double) << black;
-        QTest::newRow("no border named") << QByteArray("\\clbrdrt\\brdrnone\\brdrw10") << QList<int>{0, 0, 0, 0} << 0 << QColor();
+                                << int(QTextFrameFormat::BorderStyle_Double) << black << int(Qt::AlignLeft);
+        QTest::newRow("no border named") << QByteArray("\\clbrdrt\\brdrnone\\brdrw10") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("the row's borders")
             << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrl\\brdrs\\brdrw20\\trbrdrb\\brdrs\\brdrw30\\trbrdrr\\brdrs\\brdrw40")
-            << QList<int>{10, 20, 30, 40} << solid << black;
+            << QList<int>{10, 20, 30, 40} << solid << black << int(Qt::AlignLeft);
         QTest::newRow("the cell's over the row's")
-            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\clbrdrt\\brdrnone") << QList<int>{0, 0, 10, 0} << 0 << QColor();
+            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\clbrdrt\\brdrnone") << QList<int>{0, 0, 10, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("a paragraph's border is no cell's")
-            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\brdrb\\brdrs\\brdrw40") << QList<int>{10, 0, 0, 0} << solid << black;
+            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\brdrb\\brdrs\\brdrw40") << QList<int>{10, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("centred table") << QByteArray("\\trqc") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignHCenter);
+        QTest::newRow("right-aligned table") << QByteArray("\\trqr") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignRight);
+        QTest::newRow("left again") << QByteArray("\\trqr\\trql") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
     }
     void tableBorders()
     {
+        QFETCH(int, alignment);
         QFETCH(QByteArray, definition);
         QFETCH(QList<int>, twips);
         QFETCH(int, style);
@@ -667,6 +672,12 @@ private slots:
                      twips);
             QCOMPARE(int(f.topBorderStyle()), style);
             QCOMPARE(f.topBorderBrush().style() == Qt::NoBrush ? QColor() : f.topBorderBrush().color(), colour);
+            // The table stands on the page as the row says: its 2000 twips of 800 pixels.
+            const std::unique_ptr<QTextDocument> laidOut(d->clone());
+            laidOut->setTextWidth(800);
+            const QRectF frame = laidOut->documentLayout()->frameBoundingRect(firstTable(*laidOut));
+            const double left = alignment == Qt::AlignHCenter ? (800 - frame.width()) / 2 : alignment == Qt::AlignRight ? 800 - frame.width() : 0;
+            QVERIFY2(qAbs(frame.left() - left) < 12, qPrintable(QString::number(frame.left())));
         }
     }
 
