@@ -681,6 +681,50 @@ private slots:
         }
     }
 
+    // Rows as high as \\trrh says (at least; exactly is shown as at least, its text never cut
+    // off) and cells padded as \\trpadd and \\clpad say; written and read again.
+    void rowHeightsAndPaddings_data()
+    {
+        QTest::addColumn<QByteArray>("definition");  // of the row, its one cell's before \\cellx
+        QTest::addColumn<int>("height");              // of the table laid out, at least; pixels
+        QTest::addColumn<QList<int>>("padding");      // the cell's: top, left, bottom, right; twips
+        QTest::newRow("nothing said") << QByteArray() << 0 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("at least") << QByteArray("\\trrh600") << 40 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("exactly") << QByteArray("\\trrh-600") << 40 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("at least with padding")
+            << QByteArray("\\trrh900\\trpaddt150\\trpaddft3\\trpaddb150\\trpaddfb3") << 60 << QList<int>{150, 0, 150, 0};
+        QTest::newRow("the row's padding") << QByteArray("\\trgaph108\\trpaddt60\\trpaddft3") << 0 << QList<int>{60, 108, 0, 108};
+        QTest::newRow("the cell's over the row's")
+            << QByteArray("\\trgaph108\\clpadl200\\clpadfl3\\clpadt45\\clpadft3\\clpadb30\\clpadfb3\\clpadr20\\clpadfr3") << 0
+            << QList<int>{45, 200, 30, 20};
+        QTest::newRow("a padding of no unit means nothing")
+            << QByteArray("\\trgaph108\\trpaddl50\\trpaddfl0\\clpadr200\\clpadfr0") << 0 << QList<int>{0, 108, 0, 108};
+    }
+    void rowHeightsAndPaddings()
+    {
+        QFETCH(QByteArray, definition);
+        QFETCH(int, height);
+        QFETCH(QList<int>, padding);
+        QTextDocument doc;
+        readRtf("{\\rtf1\\trowd" + definition + "\\cellx2000\\intbl a\\cell\\row}", doc);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (const QTextDocument* d : {&doc, &back}) {
+            QVERIFY(firstTable(*d));
+            const QTextTableCellFormat f = firstTable(*d)->cellAt(0, 0).format().toTableCellFormat();
+            QCOMPARE((QList<int>{qRound(f.topPadding() * 15), qRound(f.leftPadding() * 15), qRound(f.bottomPadding() * 15),
+                                 qRound(f.rightPadding() * 15)}),
+                     padding);
+            const std::unique_ptr<QTextDocument> laidOut(d->clone());
+            laidOut->setTextWidth(800);
+            const qreal laidOutHeight = laidOut->documentLayout()->frameBoundingRect(firstTable(*laidOut)).height();
+            QVERIFY2(laidOutHeight >= height && (height > 0 || laidOutHeight < 30), qPrintable(QString::number(laidOutHeight)));
+        }
+        // The row's height is written as the row's, not as its paragraph's line spacing.
+        QCOMPARE(writeRtf(back).contains("\\sl"), false);
+        QCOMPARE(writeRtf(back), writeRtf(doc));
+    }
+
     // A table of results as a word processor writes it: the heading's columns stand over the
     // data's, as wide as \\cellx makes them.
     void headingAndDataColumnsLineUp()

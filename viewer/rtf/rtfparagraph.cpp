@@ -167,7 +167,8 @@ QByteArray rtfParagraphWords(const QTextBlockFormat& format)
     word("sb", twipsOf(format.topMargin()));
     word("sa", twipsOf(format.bottomMargin()));
     const double height = format.lineHeight();
-    switch (format.lineHeightType()) {
+    // A line height that makes a table's row high is written with the row.
+    switch (format.boolProperty(rtfLineHeightOfRowProperty) ? QTextBlockFormat::SingleHeight : format.lineHeightType()) {
     case QTextBlockFormat::FixedHeight:
         if (const int twips = twipsOf(height); twips > 0)
             words += "\\sl-" + QByteArray::number(twips) + "\\slmult0";

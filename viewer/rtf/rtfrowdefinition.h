@@ -39,6 +39,7 @@ using RtfBorders = std::array<RtfBorder, 4>;
 
 struct RtfCellDefinition {
     int right = 0;  // twips
+    std::array<int, 4> padding{-1, -1, -1, -1};  // \clpad*, twips, top, left, bottom, right; -1: the row's
     RtfBorders borders;
     bool mergeFirst = false, merged = false;                  // across: \clmgf, \clmrg
     bool verticalFirst = false, verticallyMerged = false;     // down: \clvmgf, \clvmrg
@@ -49,6 +50,7 @@ struct RtfRowDefinition {
     int gap = 0;   // half the space between cells, twips
     std::array<int, 4> padding{-1, -1, -1, -1};  // \trpadd*, twips; -1: from the gap
     int alignment = 0;                            // 0 left, 1 centred, 2 right
+    int height = 0;                               // \trrh, twips: above 0 at least, below 0 exactly
     std::array<RtfBorder, 6> rowBorders;          // top, left, bottom, right, inside across, inside down
     std::vector<RtfCellDefinition> cells;
 };
