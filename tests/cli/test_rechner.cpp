@@ -23,6 +23,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 QStringList args(const QString& line) { return line.split(u' ', Qt::SkipEmptyParts); }
@@ -80,6 +85,7 @@ private slots:
         schreibe("dipol_rauschen.s1p", s1pDatei(DipolModell(), Sweep{13.6e6, 14.6e6, 101, "MHz", "RI", 0.0003}));
         schreibe("kaputt.s1p", "# MHz S RI R 50\n14 0.1 0\n14.1 abc 0\n");
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ordner.s1p")));
+        QVERIFY(QFile::link(QStringLiteral("dipol.s1p"), dir.filePath(QStringLiteral("verweis.svg"))));
     }
 
     // The report lines the examples name, as standard output shows them.
@@ -303,10 +309,20 @@ private slots:
         QTest::newRow("sweep missing") << "messung --json" << 2 << "zentavik-rechner: keine Messdatei angegeben";
         QTest::newRow("two sweeps") << "messung dipol.s1p kaputt.s1p" << 2 << "zentavik-rechner: überzähliges Argument \"kaputt.s1p\"";
         QTest::newRow("plot into a folder") << "messung dipol.s1p --svg ordner.s1p" << 3 << "zentavik-rechner: Fehler ";
+        // The plot never takes the place of its own sweep, named directly or through a link.
+        QTest::newRow("plot over its own sweep") << "messung dipol.s1p --svg dipol.s1p" << 2
+                                                 << "zentavik-rechner: --svg: \"dipol.s1p\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
+        QTest::newRow("plot over its sweep through a link") << "messung --svg verweis.svg ./dipol.s1p" << 2
+                                                            << "zentavik-rechner: --svg: \"verweis.svg\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
         QTest::newRow("pruning from a bad sweep") << "pruning --laenge 10,9 --messung kaputt.s1p --soll 14,2" << 2
                                                   << "zentavik-rechner: --messung: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
         QTest::newRow("pruning from sweep and typed") << "pruning --laenge 10,9 --messung dipol.s1p --ist 14 --soll 14,2" << 2
                                                       << "zentavik-rechner: --messung: entweder --ist oder --messung angeben, nicht beide\n";
+        // Insulation that shortens each half by more than a half leaves no wire to cut.
+        const QString keinDraht = QStringLiteral("zentavik-rechner: --material, --aussen, --leiter, --vk: Fehler 5: Die Zusatzverkürzung durch "
+                                                 "die Drahtisolierung ist zu groß: die Drahtlängen wären nicht positiv.\n");
+        QTest::newRow("insulation leaves no wire") << "beam --frequenz 14,2 --vk 0,01 --material 20 --aussen 100 --leiter 1" << 3 << keinDraht;
+        QTest::newRow("build plan without wire") << "bauplan --frequenz 14,2 --vk 0,01 --material 20 --aussen 100 --leiter 1" << 3 << keinDraht;
         QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
                                                 << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
     }
@@ -1113,6 +1129,52 @@ private slots:
     }
 
     // The program itself: exit status, UTF-8 on standard output, German on standard error.
+    // File names are bytes: one that is no UTF-8 text is refused, never written under another name.
+    void fileNameBytes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("umlaut in UTF-8") << QByteArray("plan\xc3\xa4.txt") << 0 << "";
+        QTest::newRow("umlaut in Latin-1") << QByteArray("plan\xe4.txt") << 2
+                                           << "zentavik-rechner: \"plan\\xe4.txt\" ist kein Text in der Zeichenkodierung des Systems (UTF-8); "
+                                              "ein solcher Dateiname würde zu einem anderen. Bitte die Datei umbenennen.\n";
+    }
+    void fileNameBytes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, status);
+        QFETCH(QString, fehler);
+        QTemporaryDir ordner;
+        const QByteArray pfad = QFile::encodeName(ordner.path()) + '/' + name;
+        const QByteArray ordnerPfad = QFile::encodeName(ordner.path());
+        const QByteArray fehlerDatei = QFile::encodeName(ordner.filePath(QStringLiteral("fehler.txt")));
+        const QByteArray ausgabeDatei = QFile::encodeName(ordner.filePath(QStringLiteral("ausgabe.txt")));
+        // Started with the name's bytes as they are: Qt's own process class would encode a text.
+        const char* argv[] = {ZENTAVIK_RECHNER, "beam", "--frequenz", "14,2", "--datei", name.constData(), nullptr};
+        posix_spawn_file_actions_t umleitung;
+        posix_spawn_file_actions_init(&umleitung);
+        posix_spawn_file_actions_addchdir_np(&umleitung, ordnerPfad.constData());
+        posix_spawn_file_actions_addopen(&umleitung, 1, ausgabeDatei.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&umleitung, 2, fehlerDatei.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t kind = 0;
+        QCOMPARE(posix_spawn(&kind, ZENTAVIK_RECHNER, &umleitung, nullptr, const_cast<char**>(argv), environ), 0);
+        posix_spawn_file_actions_destroy(&umleitung);
+        int ende = 0;
+        QCOMPARE(waitpid(kind, &ende, 0), kind);
+        QVERIFY(WIFEXITED(ende));
+        QCOMPARE(WEXITSTATUS(ende), status);
+        QFile err(QFile::decodeName(fehlerDatei));
+        QVERIFY(err.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(err.readAll()), fehler);
+        // Written under its own name, or not at all.
+        QStringList geschrieben = QDir(ordner.path()).entryList(QDir::Files);
+        geschrieben.removeAll(QStringLiteral("fehler.txt"));
+        geschrieben.removeAll(QStringLiteral("ausgabe.txt"));
+        QCOMPARE(geschrieben.size(), status == 0 ? 1 : 0);
+        QCOMPARE(::access(pfad.constData(), F_OK) == 0, status == 0);
+    }
+
     void programProcess_data()
     {
         QTest::addColumn<QString>("argumente");
