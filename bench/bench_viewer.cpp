@@ -129,6 +129,54 @@ QByteArray tableRtf(qsizetype size, bool oneTable)
     return rtf + "\\pard\\par}";
 }
 
+// Read and laid out at a window's width, as the viewer shows a document.
+void layOut(benchmark::State& state, const QByteArray& rtf)
+{
+    for (auto _ : state) {
+        QTextDocument doc;
+        readRtf(rtf, doc);
+        doc.setTextWidth(800);
+        benchmark::DoNotOptimize(doc.size());
+        state.counters["height"] = doc.size().height();
+    }
+}
+
+// A table of that many rows of 5 bordered cells, as tableRtf writes them. The layout of one
+// table is all done at once: CPU on the shared build machine, 2026-12-08, 1,000 rows 321 ms,
+// 10,000 rows 4583 ms.
+void layOutLongTable(benchmark::State& state)
+{
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\r\n";
+    QByteArray definition = "\\trowd\\trgaph108\\trleft-108";
+    for (int c = 1; c <= 5; ++c)
+        definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx" + QByteArray::number(c * 1800);
+    for (int row = 0; row < state.range(0); ++row)
+        rtf += definition + "\\pard\\intbl\\f0\\fs20 14,2\\cell 10,905\\cell 11,363\\cell 2,641\\cell 5,282\\cell\\row\r\n";
+    layOut(state, rtf + "\\pard\\par}");
+}
+BENCHMARK(layOutLongTable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Tables nested as deep as a document asks (16), with that many paragraphs in the deepest cell.
+// CPU on the shared build machine, 2026-12-08: one word 1164 ms when 16 levels were tables,
+// 1.5 ms now that 6 are (200 paragraphs 53.8 ms, where 16 levels took minutes).
+void layOutDeeplyNested(benchmark::State& state)
+{
+    layOut(state, "{\\rtf1" + QByteArray("\\pard\\itap16 x\\par").repeated(state.range(0)) + "}");
+}
+BENCHMARK(layOutDeeplyNested)->Arg(1)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// 3,400 paragraphs of the largest line spacing (0) or space before and after (1): their
+// spacing, millions of pixels high, took minutes to lay out.
+// CPU on the shared build machine (load about 9 on 2 cores), 2026-12-08, before the spacing
+// was held to a page and a thousand pages in all: not finished within 200 s; after: 31 and
+// 32 ms.
+void layOutLargeSpacing(benchmark::State& state)
+{
+    const QByteArray paragraph = state.range(0) == 0 ? "\\pard\\sl31680\\slmult1 x\\par" : "\\pard\\sb31680\\sa31680 x\\par";
+    layOut(state, "{\\rtf1" + paragraph.repeated(3400) + "}");
+}
+BENCHMARK(layOutLargeSpacing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // A font table of many fonts, and a text that uses each of them once.
 QByteArray manyFonts(int count)
 {

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -61,6 +63,34 @@ private slots:
     {
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
+    }
+
+    // A long task's window: after a second it shows with "Abbrechen", whose press stops the
+    // task at its next step; left alone, the task goes on.
+    void progressWindowStopsOnAbbrechen_data()
+    {
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("Abbrechen pressed") << true;
+        QTest::newRow("left alone") << false;
+    }
+    void progressWindowStopsOnAbbrechen()
+    {
+        QFETCH(bool, pressed);
+        QWidget window;
+        window.show();
+        QtUi desktop;
+        const auto progress = desktop.startProgress(&window, QStringLiteral("\"lang.rtf\" wird geladen ..."));
+        QVERIFY(progress->update(1, 100));
+        auto* dialog = window.findChild<QProgressDialog*>();
+        QVERIFY(dialog);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 5000);
+        QCOMPARE(dialog->labelText(), QStringLiteral("\"lang.rtf\" wird geladen ..."));
+        QPushButton* button = dialog->findChild<QPushButton*>();
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Abbrechen"));
+        if (pressed)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(progress->update(50, 100), !pressed);
     }
 
     void answers_data()

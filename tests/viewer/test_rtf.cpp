@@ -1,5 +1,6 @@
 #include "tests/support/grossespng.h"
 #include "viewer/rtf/rtfnotemark.h"
+#include "viewer/rtf/rtfparagraph.h"
 #include "viewer/rtf/rtfpicture.h"
 #include "viewer/rtf/rtfreader.h"
 #include "viewer/rtf/rtfwriter.h"
@@ -311,7 +312,21 @@ private slots:
             << QByteArray("{\\rtf1\\trowd\\cellx1000\\pard\\intbl\\qc\\li720 a\\cell\\row\\pard c\\par}") << 2
             << int(Qt::AlignLeft) << none << single << 0.0;
         QTest::newRow("beyond reason") << QByteArray("{\\rtf1\\li99999999\\sb-5\\sa2147483647 a}") << 0 << int(Qt::AlignLeft)
-                                       << QList<double>{2112, 0, 0, 0, 2112} << single << 0.0;
+                                       << QList<double>{2112, 0, 0, 0, 960} << single << 0.0;
+        QTest::newRow("spacing beyond a page") << QByteArray("{\\rtf1\\sb31680\\sl-31680\\slmult0 a}") << 0 << int(Qt::AlignLeft)
+                                               << QList<double>{0, 0, 0, 960, 0} << int(QTextBlockFormat::FixedHeight) << 960.0;
+        QTest::newRow("lines beyond a page") << QByteArray("{\\rtf1\\sl31680\\slmult1 a}") << 0 << int(Qt::AlignLeft) << none
+                                             << int(QTextBlockFormat::ProportionalHeight) << 6000.0;
+        // A thousand pages of spacing in all; the paragraphs after them are set without.
+        QTest::newRow("a document of a page's line spacing each")
+            << "{\\rtf1" + QByteArray("\\pard\\sl31680\\slmult1 x\\par").repeated(3400) + "}" << 3399 << int(Qt::AlignLeft)
+            << none << single << 0.0;
+        QTest::newRow("a document of a page's space each")
+            << "{\\rtf1" + QByteArray("\\pard\\sb31680\\sa31680 x\\par").repeated(3400) + "}" << 3399 << int(Qt::AlignLeft)
+            << none << single << 0.0;
+        QTest::newRow("its first paragraphs keep theirs")
+            << "{\\rtf1" + QByteArray("\\pard\\sb31680\\sa31680 x\\par").repeated(3400) + "}" << 400 << int(Qt::AlignLeft)
+            << QList<double>{0, 0, 0, 960, 960} << single << 0.0;
     }
     void paragraphFormats()
     {
@@ -335,6 +350,11 @@ private slots:
             QCOMPARE(tabs.isEmpty() ? 0.0 : tabs.first().position, std::max(-margins[2], 0.0));
         }
         QCOMPARE(back.findBlockByNumber(block).blockFormat(), doc.findBlockByNumber(block).blockFormat());
+        // However much spacing a document asks for, it is laid out less than a few million
+        // pixels high (beyond that the layout took minutes).
+        doc.setTextWidth(800);
+        QVERIFY2(doc.size().height() < rtfDocumentSpacingPixels + 2 * rtfTallestTwips / twipsPerPixel + doc.blockCount() * 32,
+                 qPrintable(QString::number(doc.size().height())));
     }
 
     // The marks of notes: endnotes by default in small Roman numerals, or as the document says.
@@ -542,6 +562,9 @@ private slots:
             << QList<int>{1000, 1000, 1000};
         QTest::newRow("row left open at the end") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b")
                                                   << QStringLiteral("¶[a|b]¶") << QList<int>{1000, 1000};
+        QTest::newRow("edges as far apart as numbers go")
+            << QByteArray("{\\rtf1\\trowd\\trleft-2147483648\\cellx2147483647\\intbl a\\cell\\row}") << QStringLiteral("¶[a]¶")
+            << QList<int>{31680};
         QTest::newRow("row ends without cells") << QByteArray("{\\rtf1 x\\row\\nestrow y}") << QStringLiteral("xy") << QList<int>{};
         QTest::newRow("merged across")
             << QByteArray("{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl Titel\\cell\\cell c\\cell\\row"
@@ -601,28 +624,33 @@ private slots:
         QTest::addColumn<QList<int>>("twips");        // top, left, bottom, right; 0: none
         QTest::addColumn<int>("style");               // of the top border
         QTest::addColumn<QColor>("colour");           // of the top border
+        QTest::addColumn<int>("alignment");           // of the table on the page
         const QColor black(Qt::black);
         const int solid = QTextFrameFormat::BorderStyle_Solid;
-        QTest::newRow("none") << QByteArray() << QList<int>{0, 0, 0, 0} << 0 << QColor();
+        QTest::newRow("none") << QByteArray() << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("each side its own")
             << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw20\\clbrdrb\\brdrs\\brdrw30\\clbrdrr\\brdrs\\brdrw45")
-            << QList<int>{10, 20, 30, 45} << solid << black;
-        QTest::newRow("coloured") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf2") << QList<int>{15, 0, 0, 0} << solid << QColor(0, 0, 200);
-        QTest::newRow("automatic colour") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf0") << QList<int>{15, 0, 0, 0} << solid << black;
-        QTest::newRow("without a width") << QByteArray("\\clbrdrt\\brdrs") << QList<int>{15, 0, 0, 0} << solid << black;
+            << QList<int>{10, 20, 30, 45} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("coloured") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf2") << QList<int>{15, 0, 0, 0} << solid << QColor(0, 0, 200) << int(Qt::AlignLeft);
+        QTest::newRow("automatic colour") << QByteArray("\\clbrdrt\\brdrs\\brdrw15\\brdrcf0") << QList<int>{15, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("without a width") << QByteArray("\\clbrdrt\\brdrs") << QList<int>{15, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
         QTest::newRow("double") << QByteArray("\\clbrdrt\\brdrdb\\brdrw30") << QList<int>{30, 0, 0, 0}
-                                << int(QTextFrameFormat::BorderStyle_Double) << black;
-        QTest::newRow("no border named") << QByteArray("\\clbrdrt\\brdrnone\\brdrw10") << QList<int>{0, 0, 0, 0} << 0 << QColor();
+                                << int(QTextFrameFormat::BorderStyle_Double) << black << int(Qt::AlignLeft);
+        QTest::newRow("no border named") << QByteArray("\\clbrdrt\\brdrnone\\brdrw10") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("the row's borders")
             << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrl\\brdrs\\brdrw20\\trbrdrb\\brdrs\\brdrw30\\trbrdrr\\brdrs\\brdrw40")
-            << QList<int>{10, 20, 30, 40} << solid << black;
+            << QList<int>{10, 20, 30, 40} << solid << black << int(Qt::AlignLeft);
         QTest::newRow("the cell's over the row's")
-            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\clbrdrt\\brdrnone") << QList<int>{0, 0, 10, 0} << 0 << QColor();
+            << QByteArray("\\trbrdrt\\brdrs\\brdrw10\\trbrdrb\\brdrs\\brdrw10\\clbrdrt\\brdrnone") << QList<int>{0, 0, 10, 0} << 0 << QColor() << int(Qt::AlignLeft);
         QTest::newRow("a paragraph's border is no cell's")
-            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\brdrb\\brdrs\\brdrw40") << QList<int>{10, 0, 0, 0} << solid << black;
+            << QByteArray("\\clbrdrt\\brdrs\\brdrw10\\brdrb\\brdrs\\brdrw40") << QList<int>{10, 0, 0, 0} << solid << black << int(Qt::AlignLeft);
+        QTest::newRow("centred table") << QByteArray("\\trqc") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignHCenter);
+        QTest::newRow("right-aligned table") << QByteArray("\\trqr") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignRight);
+        QTest::newRow("left again") << QByteArray("\\trqr\\trql") << QList<int>{0, 0, 0, 0} << 0 << QColor() << int(Qt::AlignLeft);
     }
     void tableBorders()
     {
+        QFETCH(int, alignment);
         QFETCH(QByteArray, definition);
         QFETCH(QList<int>, twips);
         QFETCH(int, style);
@@ -644,7 +672,57 @@ private slots:
                      twips);
             QCOMPARE(int(f.topBorderStyle()), style);
             QCOMPARE(f.topBorderBrush().style() == Qt::NoBrush ? QColor() : f.topBorderBrush().color(), colour);
+            // The table stands on the page as the row says: its 2000 twips of 800 pixels.
+            const std::unique_ptr<QTextDocument> laidOut(d->clone());
+            laidOut->setTextWidth(800);
+            const QRectF frame = laidOut->documentLayout()->frameBoundingRect(firstTable(*laidOut));
+            const double left = alignment == Qt::AlignHCenter ? (800 - frame.width()) / 2 : alignment == Qt::AlignRight ? 800 - frame.width() : 0;
+            QVERIFY2(qAbs(frame.left() - left) < 12, qPrintable(QString::number(frame.left())));
         }
+    }
+
+    // Rows as high as \\trrh says (at least; exactly is shown as at least, its text never cut
+    // off) and cells padded as \\trpadd and \\clpad say; written and read again.
+    void rowHeightsAndPaddings_data()
+    {
+        QTest::addColumn<QByteArray>("definition");  // of the row, its one cell's before \\cellx
+        QTest::addColumn<int>("height");              // of the table laid out, at least; pixels
+        QTest::addColumn<QList<int>>("padding");      // the cell's: top, left, bottom, right; twips
+        QTest::newRow("nothing said") << QByteArray() << 0 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("at least") << QByteArray("\\trrh600") << 40 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("exactly") << QByteArray("\\trrh-600") << 40 << QList<int>{0, 0, 0, 0};
+        QTest::newRow("at least with padding")
+            << QByteArray("\\trrh900\\trpaddt150\\trpaddft3\\trpaddb150\\trpaddfb3") << 60 << QList<int>{150, 0, 150, 0};
+        QTest::newRow("the row's padding") << QByteArray("\\trgaph108\\trpaddt60\\trpaddft3") << 0 << QList<int>{60, 108, 0, 108};
+        QTest::newRow("the cell's over the row's")
+            << QByteArray("\\trgaph108\\clpadl200\\clpadfl3\\clpadt45\\clpadft3\\clpadb30\\clpadfb3\\clpadr20\\clpadfr3") << 0
+            << QList<int>{45, 200, 30, 20};
+        QTest::newRow("a padding of no unit means nothing")
+            << QByteArray("\\trgaph108\\trpaddl50\\trpaddfl0\\clpadr200\\clpadfr0") << 0 << QList<int>{0, 108, 0, 108};
+    }
+    void rowHeightsAndPaddings()
+    {
+        QFETCH(QByteArray, definition);
+        QFETCH(int, height);
+        QFETCH(QList<int>, padding);
+        QTextDocument doc;
+        readRtf("{\\rtf1\\trowd" + definition + "\\cellx2000\\intbl a\\cell\\row}", doc);
+        QTextDocument back;
+        readRtf(writeRtf(doc), back);
+        for (const QTextDocument* d : {&doc, &back}) {
+            QVERIFY(firstTable(*d));
+            const QTextTableCellFormat f = firstTable(*d)->cellAt(0, 0).format().toTableCellFormat();
+            QCOMPARE((QList<int>{qRound(f.topPadding() * 15), qRound(f.leftPadding() * 15), qRound(f.bottomPadding() * 15),
+                                 qRound(f.rightPadding() * 15)}),
+                     padding);
+            const std::unique_ptr<QTextDocument> laidOut(d->clone());
+            laidOut->setTextWidth(800);
+            const qreal laidOutHeight = laidOut->documentLayout()->frameBoundingRect(firstTable(*laidOut)).height();
+            QVERIFY2(laidOutHeight >= height && (height > 0 || laidOutHeight < 30), qPrintable(QString::number(laidOutHeight)));
+        }
+        // The row's height is written as the row's, not as its paragraph's line spacing.
+        QCOMPARE(writeRtf(back).contains("\\sl"), false);
+        QCOMPARE(writeRtf(back), writeRtf(doc));
     }
 
     // A table of results as a word processor writes it: the heading's columns stand over the
@@ -685,7 +763,7 @@ private slots:
         }
     }
 
-    // Beyond 63 columns and 16 levels of nesting, cells stay tab-separated text in the last
+    // Beyond 63 columns and 6 levels of nesting, cells stay tab-separated text in the last
     // cell: nothing is lost, and reading stays fast (a table of 10,000 columns would lay out
     // for minutes). A long table keeps just its rows, whatever the reader made ahead.
     void largeAndDeepTables_data()
@@ -703,13 +781,14 @@ private slots:
         QTest::newRow("10,000 cells in a row") << wide + "\\row}" << 1 << 63 << 1;
         QTest::newRow("10,000 cells without a definition")
             << "{\\rtf1\\intbl" + QByteArray(" x\\cell").repeated(10000) + "\\row}" << 1 << 63 << 1;
-        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 1 << 16;
+        QTest::newRow("nested 100 deep at once") << QByteArray("{\\rtf1\\intbl\\itap100 x\\nestcell x\\nestcell\\nestrow x}") << 1 << 1 << 6;
+        QTest::newRow("16 deep in 25 bytes") << QByteArray("{\\rtf1\\pard\\itap16 x\\par}") << 1 << 1 << 6;
         QByteArray deeper = "{\\rtf1";
         for (int d = 1; d <= 40; ++d)
             deeper += "\\pard\\intbl\\itap" + QByteArray::number(d) + " x";
-        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 16;
+        QTest::newRow("one level deeper each paragraph") << deeper + "}" << 1 << 1 << 6;
         QTest::newRow("deep rows and cells")
-            << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 16;
+            << "{\\rtf1" + QByteArray("\\pard\\intbl\\itap30 x\\nestcell\\nestrow").repeated(2000) + "}" << 1 << 1 << 6;
         for (int rows : {63, 64, 65, 79, 80, 1000})
             QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(rows)))
                 << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row").repeated(rows) + "\\pard x}" << rows

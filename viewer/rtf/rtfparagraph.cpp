@@ -40,11 +40,11 @@ void RtfParagraph::apply(std::string_view word, bool hasParameter, int parameter
     else if (word == "fi")
         firstLineIndent = twips;
     else if (word == "sb")
-        spaceBefore = twips;
+        spaceBefore = std::min(twips, rtfTallestTwips);
     else if (word == "sa")
-        spaceAfter = twips;
+        spaceAfter = std::min(twips, rtfTallestTwips);
     else if (word == "sl")
-        lineSpacing = twips;
+        lineSpacing = std::clamp(twips, -rtfTallestTwips, rtfTallestTwips);
     else if (word == "slmult")
         lineMultiple = !hasParameter || parameter != 0;
     else if (word == "tqr")
@@ -124,6 +124,29 @@ QTextBlockFormat RtfParagraph::blockFormat() const
     return format;
 }
 
+double rtfSpacingPixels(const QTextBlockFormat& format)
+{
+    // A line of the document's 12 points is up to 20 pixels high.
+    constexpr double linePixels = 20;
+    double pixels = std::max(format.topMargin(), 0.0) + std::max(format.bottomMargin(), 0.0);
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::FixedHeight:
+    case QTextBlockFormat::MinimumHeight: pixels += std::max(format.lineHeight(), 0.0); break;
+    case QTextBlockFormat::ProportionalHeight: pixels += std::max(format.lineHeight(), 0.0) / 100 * linePixels; break;
+    default: break;
+    }
+    return pixels;
+}
+
+QTextBlockFormat rtfWithoutSpacing(QTextBlockFormat format)
+{
+    format.clearProperty(QTextFormat::BlockTopMargin);
+    format.clearProperty(QTextFormat::BlockBottomMargin);
+    format.clearProperty(QTextFormat::LineHeight);
+    format.clearProperty(QTextFormat::LineHeightType);
+    return format;
+}
+
 QByteArray rtfParagraphWords(const QTextBlockFormat& format)
 {
     QByteArray words;
@@ -144,7 +167,8 @@ QByteArray rtfParagraphWords(const QTextBlockFormat& format)
     word("sb", twipsOf(format.topMargin()));
     word("sa", twipsOf(format.bottomMargin()));
     const double height = format.lineHeight();
-    switch (format.lineHeightType()) {
+    // A line height that makes a table's row high is written with the row.
+    switch (format.boolProperty(rtfLineHeightOfRowProperty) ? QTextBlockFormat::SingleHeight : format.lineHeightType()) {
     case QTextBlockFormat::FixedHeight:
         if (const int twips = twipsOf(height); twips > 0)
             words += "\\sl-" + QByteArray::number(twips) + "\\slmult0";

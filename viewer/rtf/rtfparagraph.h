@@ -5,6 +5,8 @@
 // group as word processors do, \pard sets them back, and the block a paragraph mark ends takes
 // them as its QTextBlockFormat; the writer writes a block's format back as the same words.
 
+#include "viewer/rtf/rtfunits.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QTextFormat>
@@ -42,6 +44,15 @@ struct RtfParagraph {
     void apply(std::string_view word, bool hasParameter, int parameter);
     QTextBlockFormat blockFormat() const;
 };
+
+// The room a block's spacing and line height ask for, in pixels (a multiple of lines counted
+// in lines of 12 points), and the same format without them.
+double rtfSpacingPixels(const QTextBlockFormat& format);
+QTextBlockFormat rtfWithoutSpacing(QTextBlockFormat format);
+// The spacing of all a document's paragraphs together stays within a thousand pages: beyond
+// that, paragraphs are set without it. A document millions of pixels high froze the window
+// for minutes while it was laid out.
+constexpr double rtfDocumentSpacingPixels = 1000 * rtfTallestTwips / twipsPerPixel;
 
 // The control words that give a paragraph a block's format, to follow \pard: empty for a
 // plain left-aligned paragraph.

@@ -690,6 +690,7 @@ private:
         flush();
         enterTables(st.tableDepth);
         formatParagraph();
+        keepSpacingWithinBudget();
         // The next paragraph keeps these properties until \pard.
         cursor.insertBlock(blockFormat, st.format);
     }
@@ -767,6 +768,20 @@ private:
         cursor.setBlockFormat(blockFormat);
     }
 
+    // Once the document's paragraphs have used the spacing it may have, the paragraph ends
+    // without its own, and the next ones with the same properties likewise.
+    void keepSpacingWithinBudget()
+    {
+        const double spacing = rtfSpacingPixels(blockFormat);
+        if (spacing <= 0)
+            return;
+        spacingUsed += spacing;
+        if (spacingUsed <= rtfDocumentSpacingPixels)
+            return;
+        blockFormat = rtfWithoutSpacing(blockFormat);
+        cursor.setBlockFormat(blockFormat);
+    }
+
     // A note's mark: in the text the next footnote's number until its note turns out to be an
     // endnote, in a note the note's own.
     void addNoteMark()
@@ -823,6 +838,7 @@ private:
     // elsewhere than at a paragraph mark, so that the next text gives it its format.
     std::optional<RtfParagraph> blockParagraph = RtfParagraph{};
     QTextBlockFormat blockFormat;
+    double spacingUsed = 0;  // pixels, by the paragraphs ended so far
     RtfPicture picture;
     PictureBudget pictureBudget;
     int pictureCount = 0;

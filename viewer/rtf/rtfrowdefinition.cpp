@@ -10,7 +10,9 @@ enum class DefinitionWord {
     AlignRight, CellRight, CellBorderTop, CellBorderLeft, CellBorderBottom, CellBorderRight, RowBorderTop,
     RowBorderLeft, RowBorderBottom, RowBorderRight, RowBorderAcross, RowBorderDown, ParagraphBorder, Solid,
     Double, Dotted, Dashed, NoBorder, BorderWidth, BorderColour, MergeFirst, Merged, VerticalFirst,
-    VerticallyMerged,
+    VerticallyMerged, Height, CellPaddingTop, CellPaddingLeft, CellPaddingBottom, CellPaddingRight,
+    CellPaddingUnitTop, CellPaddingUnitLeft, CellPaddingUnitBottom, CellPaddingUnitRight,
+    PaddingUnitTop, PaddingUnitLeft, PaddingUnitBottom, PaddingUnitRight,
 };
 
 const std::unordered_map<std::string_view, DefinitionWord>& definitionWords()
@@ -27,7 +29,11 @@ const std::unordered_map<std::string_view, DefinitionWord>& definitionWords()
             {"trbrdrv", W::RowBorderDown}, {"brdrdb", W::Double}, {"brdrdot", W::Dotted}, {"brdrnone", W::NoBorder},
             {"brdrnil", W::NoBorder}, {"brdrw", W::BorderWidth}, {"brdrcf", W::BorderColour},
             {"clmgf", W::MergeFirst}, {"clmrg", W::Merged}, {"clvmgf", W::VerticalFirst},
-            {"clvmrg", W::VerticallyMerged},
+            {"clvmrg", W::VerticallyMerged}, {"trrh", W::Height}, {"clpadt", W::CellPaddingTop},
+            {"clpadl", W::CellPaddingLeft}, {"clpadb", W::CellPaddingBottom}, {"clpadr", W::CellPaddingRight},
+            {"clpadft", W::CellPaddingUnitTop}, {"clpadfl", W::CellPaddingUnitLeft}, {"clpadfb", W::CellPaddingUnitBottom},
+            {"clpadfr", W::CellPaddingUnitRight}, {"trpaddft", W::PaddingUnitTop}, {"trpaddfl", W::PaddingUnitLeft},
+            {"trpaddfb", W::PaddingUnitBottom}, {"trpaddfr", W::PaddingUnitRight},
         };
         // The borders of paragraphs: the border words after them are no table's.
         for (const char* p : {"brdrt", "brdrl", "brdrb", "brdrr", "box", "brdrbtw", "brdrbar"})
@@ -101,7 +107,9 @@ void RtfRowDefinitions::read(std::string_view name, bool hasParameter, int p, in
         pendingCell = RtfCellDefinition{};
         borderOf = BorderOf::Nothing;
         break;
-    case W::Left: row.left = value; break;
+    // Edges beyond the widest page are cut there, so that the width between two of them is
+    // always a number, however far apart a damaged file puts them.
+    case W::Left: row.left = std::clamp(value, -rtfLargestTwips, rtfLargestTwips); break;
     case W::Gap: row.gap = std::clamp(value, 0, rtfWidestCell); break;
     case W::PaddingTop: row.padding[0] = std::clamp(value, 0, rtfWidestCell); break;
     case W::PaddingLeft: row.padding[1] = std::clamp(value, 0, rtfWidestCell); break;
@@ -113,7 +121,7 @@ void RtfRowDefinitions::read(std::string_view name, bool hasParameter, int p, in
     case W::CellRight:
         // Further cells of a row beyond the column limit are read as text.
         if (row.cells.size() < size_t(rtfTableColumnLimit)) {
-            pendingCell.right = value;
+            pendingCell.right = std::clamp(value, -rtfLargestTwips, rtfLargestTwips);
             row.cells.push_back(pendingCell);
         }
         pendingCell = RtfCellDefinition{};
@@ -147,6 +155,20 @@ void RtfRowDefinitions::read(std::string_view name, bool hasParameter, int p, in
     case W::Merged: pendingCell.merged = true; break;
     case W::VerticalFirst: pendingCell.verticalFirst = true; break;
     case W::VerticallyMerged: pendingCell.verticallyMerged = true; break;
+    case W::Height: row.height = std::clamp(value, -rtfTallestTwips, rtfTallestTwips); break;
+    case W::CellPaddingTop: pendingCell.padding[0] = std::clamp(value, 0, rtfTallestTwips); break;
+    case W::CellPaddingLeft: pendingCell.padding[1] = std::clamp(value, 0, rtfWidestCell); break;
+    case W::CellPaddingBottom: pendingCell.padding[2] = std::clamp(value, 0, rtfTallestTwips); break;
+    case W::CellPaddingRight: pendingCell.padding[3] = std::clamp(value, 0, rtfWidestCell); break;
+    // A padding's unit follows its value: 3 twips; 0 says the value means nothing.
+    case W::CellPaddingUnitTop: if (value == 0) pendingCell.padding[0] = -1; break;
+    case W::CellPaddingUnitLeft: if (value == 0) pendingCell.padding[1] = -1; break;
+    case W::CellPaddingUnitBottom: if (value == 0) pendingCell.padding[2] = -1; break;
+    case W::CellPaddingUnitRight: if (value == 0) pendingCell.padding[3] = -1; break;
+    case W::PaddingUnitTop: if (value == 0) row.padding[0] = -1; break;
+    case W::PaddingUnitLeft: if (value == 0) row.padding[1] = -1; break;
+    case W::PaddingUnitBottom: if (value == 0) row.padding[2] = -1; break;
+    case W::PaddingUnitRight: if (value == 0) row.padding[3] = -1; break;
     }
 }
 

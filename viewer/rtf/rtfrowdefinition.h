@@ -11,11 +11,14 @@
 #include <vector>
 
 // Beyond these, cells and rows are kept as text, tab-separated in the deepest or last cell:
-// a word processor's tables hold at most 63 columns and nest far less deeply, and every
-// further column or level costs the document's layout work for every row, so a damaged or
-// hostile file with thousands of cells in a row or levels in a cell would lay out for minutes.
+// a word processor's tables hold at most 63 columns and seldom nest more than three deep, and
+// every further column costs the document's layout work for every row, so a damaged or
+// hostile file with thousands of cells in a row would lay out for minutes. Each level of
+// nesting doubles the layout's work for the text inside it (a table lays each cell out twice,
+// once to measure its columns), so 16 levels took seconds for a single word and minutes for a
+// page of text; at 6, a page of text in the deepest cell lays out in a fraction of a second.
 constexpr int rtfTableColumnLimit = 63;
-constexpr int rtfTableDepthLimit = 16;
+constexpr int rtfTableDepthLimit = 6;
 // Widths beyond the widest page are cut, so that a damaged \cellx does not ask the layout for a
 // table kilometres wide.
 constexpr int rtfWidestCell = rtfLargestTwips;
@@ -36,6 +39,7 @@ using RtfBorders = std::array<RtfBorder, 4>;
 
 struct RtfCellDefinition {
     int right = 0;  // twips
+    std::array<int, 4> padding{-1, -1, -1, -1};  // \clpad*, twips, top, left, bottom, right; -1: the row's
     RtfBorders borders;
     bool mergeFirst = false, merged = false;                  // across: \clmgf, \clmrg
     bool verticalFirst = false, verticallyMerged = false;     // down: \clvmgf, \clvmrg
@@ -46,6 +50,7 @@ struct RtfRowDefinition {
     int gap = 0;   // half the space between cells, twips
     std::array<int, 4> padding{-1, -1, -1, -1};  // \trpadd*, twips; -1: from the gap
     int alignment = 0;                            // 0 left, 1 centred, 2 right
+    int height = 0;                               // \trrh, twips: above 0 at least, below 0 exactly
     std::array<RtfBorder, 6> rowBorders;          // top, left, bottom, right, inside across, inside down
     std::vector<RtfCellDefinition> cells;
 };

@@ -301,8 +301,13 @@ void RtfTables::applyWidths(Level& level)
 QTextTableCellFormat RtfTables::cellFormat(const RtfRowDefinition& row, const RtfCellDefinition* cell, bool first, bool last) const
 {
     QTextTableCellFormat format;
-    const std::array<int, 4> padding{std::max(row.padding[0], 0), row.padding[1] >= 0 ? row.padding[1] : row.gap,
-                                     std::max(row.padding[2], 0), row.padding[3] >= 0 ? row.padding[3] : row.gap};
+    // The cell's own padding, else the row's, else (left and right) the gap between cells.
+    const auto paddingOf = [&](size_t side, int otherwise) {
+        return cell && cell->padding[side] >= 0 ? cell->padding[side] : row.padding[side] >= 0 ? row.padding[side] : otherwise;
+    };
+    const std::array<int, 4> padding{paddingOf(0, 0), paddingOf(1, row.gap), paddingOf(2, 0), paddingOf(3, row.gap)};
+    if (row.height != 0)
+        format.setProperty(rtfRowHeightProperty, row.height);
     if (padding[0] > 0) format.setTopPadding(padding[0] / twipsPerPixel);
     if (padding[1] > 0) format.setLeftPadding(padding[1] / twipsPerPixel);
     if (padding[2] > 0) format.setBottomPadding(padding[2] / twipsPerPixel);
@@ -327,6 +332,29 @@ QTextTableCellFormat RtfTables::cellFormat(const RtfRowDefinition& row, const Rt
         }
     }
     return format;
+}
+
+// The document's tables know no row height: a cell of one paragraph without a line spacing of
+// its own takes the row's height (less its padding and borders) as its least line height, so
+// that the row is at least that high. A row of exactly that height is shown as at least so
+// high, its text never cut off.
+void RtfTables::giveRowItsHeight(Level& level, int height)
+{
+    for (const Level::Placed& placed : level.placed) {
+        const QTextTableCell cell = level.table->cellAt(level.row, placed.column);
+        const QTextBlock block = cell.firstCursorPosition().block();
+        if (block != cell.lastCursorPosition().block() || block.blockFormat().lineHeightType() != QTextBlockFormat::SingleHeight)
+            continue;
+        const QTextTableCellFormat format = cell.format().toTableCellFormat();
+        const qreal line = std::abs(height) / twipsPerPixel - format.topPadding() - format.bottomPadding() - format.topBorder()
+                           - format.bottomBorder();
+        if (line <= 0)
+            continue;
+        QTextBlockFormat paragraph = block.blockFormat();
+        paragraph.setLineHeight(line, QTextBlockFormat::MinimumHeight);
+        paragraph.setProperty(rtfLineHeightOfRowProperty, true);
+        QTextCursor(block).setBlockFormat(paragraph);
+    }
 }
 
 void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
@@ -362,6 +390,9 @@ void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
         if (format.propertyCount() > 1)  // more than its kind
             table.cellAt(level.row, level.placed[i].column).setFormat(format);
     }
+
+    if (definition.height != 0)
+        giveRowItsHeight(level, definition.height);
 
     // Merged cells: across by \clmgf/\clmrg or a wide cell, down by \clvmrg.
     for (size_t i = 0; i < count;) {

@@ -51,6 +51,7 @@ private:
     void splitColumn(Level& level, int column, int edge);
     void moveToCell(Level& level);
     void finishRow(Level& level, const RtfRowDefinition& definition);
+    void giveRowItsHeight(Level& level, int height);
     void widen(Level& level);
     void applyWidths(Level& level);
     QTextTableCellFormat cellFormat(const RtfRowDefinition& row, const RtfCellDefinition* cell, bool first, bool last) const;

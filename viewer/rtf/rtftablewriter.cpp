@@ -153,6 +153,8 @@ private:
             d += "\\trpaddt" + number(top) + "\\trpaddft3";
         if (const long bottom = padding(QTextFormat::TableCellBottomPadding); bottom > 0)
             d += "\\trpaddb" + number(bottom) + "\\trpaddfb3";
+        if (const int height = first.intProperty(rtfRowHeightProperty); height != 0)
+            d += "\\trrh" + number(height);
         if (format.alignment() & Qt::AlignHCenter)
             d += "\\trqc";
         else if (format.alignment() & Qt::AlignRight)
@@ -168,8 +170,24 @@ private:
                 d += cell.row() == row ? "\\clvmgf" : "\\clvmrg";
             if (cell.columnSpan() > 1)
                 d += cell.column() == column ? "\\clmgf" : "\\clmrg";
+            d += cellPadding(cell.format().toTableCellFormat(), first);
             right += widths[column];
             d += "\\cellx" + number(std::lround(right * twipsPerPixel));
+        }
+        return d;
+    }
+
+    // A cell's padding where it differs from the row's, the first cell's.
+    static QByteArray cellPadding(const QTextTableCellFormat& cell, const QTextTableCellFormat& row)
+    {
+        static constexpr std::pair<int, const char*> sides[] = {
+            {QTextFormat::TableCellTopPadding, "t"}, {QTextFormat::TableCellLeftPadding, "l"},
+            {QTextFormat::TableCellBottomPadding, "b"}, {QTextFormat::TableCellRightPadding, "r"}};
+        QByteArray d;
+        for (const auto& [property, side] : sides) {
+            const long twips = std::lround(cell.doubleProperty(property) * twipsPerPixel);
+            if (twips != std::lround(row.doubleProperty(property) * twipsPerPixel))
+                d += "\\clpad" + QByteArray(side) + number(twips) + "\\clpadf" + QByteArray(side) + "3";
         }
         return d;
     }
