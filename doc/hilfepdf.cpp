@@ -285,9 +285,7 @@ int hilfeSchreiben(char* argv[])
         painter.setClipRect(QRectF(QPointF(0, 0), body));
         painter.translate(0, -clip.top());
         QAbstractTextDocumentLayout::PaintContext context;
-        // A line that only touches the page's edge belongs to the page beside it: drawn here
-        // too, the clip would hide it, but the text layer would hold it twice.
-        context.clip = clip.adjusted(0, 0.5, 0, -0.5);
+        context.clip = clip;
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
 

@@ -78,13 +78,6 @@ for ((n = 1; n <= pages; n++)); do
   last="$(tail -2 <<< "$lines" | head -1)"
   grep -Fxq -- "$last" <<< "$headings" && fail "Überschrift \"$last\" allein am Fuß von Seite $n"
 done
-# No page starts with the line that ended the page before: the text layer holds each line once.
-for ((n = 2; n <= pages; n++)); do
-  before="$(page $((n - 1)) | tail -2 | head -1)"
-  top="$(page "$n" | head -1)"
-  [ "$before" != "$top" ] || fail "Seite $n beginnt mit der letzten Zeile von Seite $((n - 1)): $top"
-done
-
 if [ -n "$generator" ]; then
   # Each page's first line.
   starts() { for ((n = 1; n <= $2; n++)); do pdftotext -f "$n" -l "$n" "$1" - | grep -v '^[[:space:]]*$' | head -1; done; }
