@@ -29,32 +29,36 @@ bool berechnet(const std::optional<BauplanDaten>& plan, bool veraltet)
                                          "Berechnung für %1 MHz.\r\n\r\n"
                                          "Trotzdem diesen Bauplan verwenden? (Nein: zuerst \"Rechnen\")")
                               .arg(plan->frequenz),
-                          Titel, ui::Buttons::YesNo, ui::Icon::Question)
+                          Titel, ui::Buttons::YesNoDefaultNo, ui::Icon::Question)
            == ui::Answer::Yes;
 }
 
 } // namespace
 
-void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
+QString BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
     if (!berechnet(plan, veraltet))
-        return;
+        return {};
     const auto gewaehlt = ui::services().saveFileName(
         parent, {QStringLiteral("Bauplan speichern"), QDir::currentPath(), BauplanPdfName,
                  QStringLiteral("Bauplan als PDF (*.pdf)|*.pdf|Bauplan als SVG (*.svg)|*.svg")});
     if (!gewaehlt || gewaehlt->trimmed().isEmpty())
-        return;
+        return {};
     QString pfad = *gewaehlt;
     const QString endung = QFileInfo(pfad).suffix().toLower();
     if (endung.isEmpty())
         pfad += QStringLiteral(".pdf");
     try {
         // A device or a pipe chosen as the target is refused: the window saves files only.
-        schreibeDatei(pfad, endung == QStringLiteral("svg") ? bauplanSvg(*plan) : bauplanPdf(*plan));
+        const bool svg = endung == QStringLiteral("svg");
+        schreibeDatei(pfad, svg ? bauplanSvg(*plan) : bauplanPdf(*plan));
+        return QStringLiteral("Bauplan geschrieben: %1 (%2, DIN A4 hoch)")
+            .arg(QDir::toNativeSeparators(pfad), svg ? QStringLiteral("SVG") : QStringLiteral("PDF"));
     } catch (const Failure& failure) {
         ui::messageBox(failure.description, QStringLiteral(" Fehler  ") + QString::number(failure.number), ui::Buttons::Ok,
                        ui::Icon::Exclamation);
     }
+    return {};
 }
 
 void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)

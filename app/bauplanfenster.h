@@ -4,6 +4,8 @@
 
 #include "plan/bauplandaten.h"
 
+#include <QString>
+
 #include <optional>
 
 class QWidget;
@@ -11,7 +13,8 @@ class QWidget;
 // Asks for a file name; a name ending in ".svg" gets an SVG, any other a PDF (".pdf" is added
 // to a name without an ending). Without a calculation the user is told to calculate first;
 // when the inputs were changed after it (veraltet), asked whether the last one's plan is wanted.
-void BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet = false);
+// Returns the line the status bar shows afterwards: what was written, or empty.
+QString BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet = false);
 
 // Asks for a printer and prints the plan on one page of whatever paper it holds.
 void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet = false);

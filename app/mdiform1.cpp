@@ -74,10 +74,18 @@ void MDIForm1::createMenus()
     mnuEnde = mnuDat->addAction(QStringLiteral("&Beenden"));
     mnuEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Open);
-    connect(mnuAnzeigen, &QAction::triggered, this, [this] { DateiAnzeigen(module1().TabellenDatei, *this); });
+    connect(mnuAnzeigen, &QAction::triggered, this, [this] {
+        DateiAnzeigen(module1().TabellenDatei, *this);
+        // The report does not follow the inputs typed since it was written.
+        if (beamForm && beamForm->berichtVeraltet())
+            setStatus(QStringLiteral("Die Tabelle gehört zur letzten Berechnung, nicht zu den jetzigen Eingaben im Zentavik-Formular"));
+    });
     // The plan of the beam form's last calculation; without one the user is told to calculate.
     connect(mnuBauplan, &QAction::triggered, this, [this] {
-        BauplanSpeichern(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+        const QString geschrieben =
+            BauplanSpeichern(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+        if (!geschrieben.isEmpty())
+            setStatus(geschrieben);
     });
     connect(mnuBauplanDruck, &QAction::triggered, this, [this] {
         BauplanDrucken(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
@@ -365,6 +373,7 @@ void MDIForm1::showChild(QWidget* form)
         sub->raise();
         area->setActiveSubWindow(sub);
         disconnect(watch);
+        keepOwnSize(sub);
         if (becomesActive && !announced)
             childActivated(sub);
         // Keyboard users start in the form's first field.
@@ -377,8 +386,18 @@ void MDIForm1::showChild(QWidget* form)
     }
 }
 
+void MDIForm1::keepOwnSize(QMdiSubWindow* window)
+{
+    // The area maximises a window shown after a maximised one, even after that one is gone;
+    // a form of fixed size would stand in the corner of an empty maximised frame.
+    if (window && window->isMaximized() && window->widget()
+        && window->widget()->minimumSize() == window->widget()->maximumSize())
+        window->showNormal();
+}
+
 void MDIForm1::childActivated(QMdiSubWindow* window)
 {
+    keepOwnSize(window);
     showMenusOf(window);
     if (auto* child = window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr)
         child->childActivated();

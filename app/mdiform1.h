@@ -72,6 +72,7 @@ private:
     void createMenus();
     void createWindowKeys();
     void createStatusBar();
+    void keepOwnSize(QMdiSubWindow* window);
     void readSettings();
     void writeSettings();
     void storeRectangle(const QRect& outer);

@@ -40,6 +40,8 @@ public:
     const std::optional<BauplanDaten>& bauplan() const { return letzterBauplan; }
     // Whether the inputs were changed after the calculation the build plan comes from.
     bool bauplanVeraltet() const { return letzterBauplan && eingabenStand() != gerechnetMit; }
+    // Whether the inputs were changed after the last calculation, the one the report is from.
+    bool berichtVeraltet() const { return !gerechnetMit.isEmpty() && eingabenStand() != gerechnetMit; }
 
     // The controls, named as the form designer named them.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;

@@ -210,7 +210,10 @@ int hilfeSchreiben(char* argv[])
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(10);
     doc.setDefaultFont(font);
+    // Every family named, none left to the machine's defaults: the pages break the same everywhere.
     doc.setDefaultStyleSheet(QStringLiteral(
+        "body, h1, h2, h3, p, li, td, th { font-family: 'Liberation Sans'; }"
+        "code, pre, tt { font-family: 'Liberation Mono'; }"
         "h1 { font-size: 18pt; color: #1a3a8a; } h2 { font-size: 13pt; color: #1a3a8a; margin-top: 14px; }"
         "h3 { font-size: 11pt; } th { background-color: #e8ecf6; } td, th { padding: 3px; }"));
 
@@ -310,6 +313,11 @@ int hilfeSchreiben(char* argv[])
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The windows' frames and menus in the pictures take the application's font; its family is
+    // named so that they look the same on every machine.
+    QFont appFont = QApplication::font();
+    appFont.setFamilies({QStringLiteral("Liberation Sans")});
+    QApplication::setFont(appFont);
     // The manual shows the program as a German user sees it: decimal comma, dd.MM.yyyy.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     try {

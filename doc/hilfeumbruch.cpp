@@ -226,12 +226,59 @@ void Manual::scalePictures(const QTextBlock& block, qreal factor)
     }
 }
 
+int Manual::linePage(const QTextBlock& block, int index) const
+{
+    const QRectF box = doc.documentLayout()->blockBoundingRect(block);
+    return pageOf(box.top() + block.layout()->lineAt(index).rect().center().y());
+}
+
+void Manual::keepLinesTogether(Fix& first)
+{
+    for (QTextBlock block = doc.begin(); block.isValid() && block.position() < first.position; block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (!inRootFrame(block) || !layout || layout->lineCount() < 2 || block.blockFormat().headingLevel() > 0
+            || holdsPicture(block) || (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+            continue;
+        const int lines = layout->lineCount();
+        const int page = linePage(block, 0);
+        int onFirst = 0;
+        while (onFirst < lines && linePage(block, onFirst) == page)
+            ++onFirst;
+        if (onFirst == lines)
+            continue;
+        const int onNext = lines - onFirst;
+        if (onFirst >= 2 && onNext >= 2)
+            continue;
+        if (onFirst < 2 || lines <= 3 || block.textList()) {
+            consider(first, block.position(), [block] { breakBefore(block); });
+            return;
+        }
+        // The last two lines become a paragraph of their own on the next page; the break lies
+        // between lines, so each keeps its words.
+        const int splitAt = block.position() + layout->lineAt(lines - 2).textStart();
+        consider(first, block.position(), [this, block, splitAt] {
+            QTextCursor cursor(&doc);
+            cursor.setPosition(splitAt);
+            QTextBlockFormat upper = block.blockFormat();
+            QTextBlockFormat lower = upper;
+            upper.setBottomMargin(0);
+            lower.setTopMargin(0);
+            lower.setTextIndent(0);
+            lower.setPageBreakPolicy(lower.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            cursor.insertBlock(lower);
+            QTextCursor(block).setBlockFormat(upper);
+        });
+        return;
+    }
+}
+
 void Manual::paginate()
 {
     for (int round = 0; round < 200; ++round) {
         Fix first;
         shrinkPicturesToFit(first);
         keepWithNext(first);
+        keepLinesTogether(first);
         keepTablesWhole(doc.rootFrame(), first);
         if (!first.apply)
             return;

@@ -1,7 +1,7 @@
 #pragma once
 // The pagination of the help: breaks that keep a heading, a picture or an introducing sentence
-// with what follows it, tables whole or split between their rows, and pictures a little smaller
-// where that saves a gap at a page foot. The document is laid out on pages of the given height.
+// with what follows it, no paragraph's first or last line alone on a page, tables whole or split
+// between their rows, and pictures a little smaller where that saves a gap at a page foot. The document is laid out on pages of the given height.
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -80,6 +80,14 @@ private:
     void shrinkPicturesToFit(Fix& first);
 
     void scalePictures(const QTextBlock& block, qreal factor);
+
+    // A paragraph runs over a page foot with at least two lines on either side: one whose first
+    // line alone would stand at the foot, or that is three lines or fewer, goes to the next page
+    // whole; a longer one whose last line alone would start the next page is split before its
+    // last two lines, and they go there.
+    void keepLinesTogether(Fix& first);
+    // The page of a block's line `index`.
+    int linePage(const QTextBlock& block, int index) const;
 
     QTextDocument& doc;
     qreal pageHeight;

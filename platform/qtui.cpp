@@ -96,7 +96,10 @@ ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Butto
     switch (buttons) {
     case ui::Buttons::Ok: answers = {{box.addButton(QMessageBox::Ok), ui::Answer::Ok}}; break;
     case ui::Buttons::YesNo:
+    case ui::Buttons::YesNoDefaultNo:
         answers = {{box.addButton(QMessageBox::Yes), ui::Answer::Yes}, {box.addButton(QMessageBox::No), ui::Answer::No}};
+        if (buttons == ui::Buttons::YesNoDefaultNo)
+            box.setDefaultButton(static_cast<QPushButton*>(answers.last().first));
         break;
     case ui::Buttons::AbortRetryIgnore: {
         // Qt would sort these by their roles (Abbrechen last); all three of one role keep
@@ -125,7 +128,7 @@ ui::Answer QtUi::messageBox(const QString& text, const QString& title, ui::Butto
         if (box.clickedButton() == button)
             return answer;
     // Closing the box with Escape or its close box is the careful answer.
-    return buttons == ui::Buttons::YesNo ? ui::Answer::No : buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::Abort;
+    return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoDefaultNo ? ui::Answer::No : buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::Abort;
 }
 
 std::optional<QString> QtUi::inputBox(const QString& prompt, const QString& title, const QString& preset)

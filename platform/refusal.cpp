@@ -11,7 +11,14 @@
 #include <QLineEdit>
 #include <QWidget>
 
-RefusalNotice::RefusalNotice(QWidget* form, FrameServices* frame) : QObject(form), form(form), frame(frame) {}
+RefusalNotice::RefusalNotice(QWidget* form, FrameServices* frame)
+    : QObject(form), form(form), frame(frame), lifetime(this)
+{
+    lifetime.setObjectName(QStringLiteral("grundDauer"));
+    lifetime.setSingleShot(true);
+    lifetime.setInterval(15000);
+    connect(&lifetime, &QTimer::timeout, this, &RefusalNotice::clear);
+}
 
 void RefusalNotice::refuse(QWidget* field, const QString& reason)
 {
@@ -33,6 +40,7 @@ void RefusalNotice::show(const QString& reason, bool speak)
     if (current.isEmpty())
         qApp->installEventFilter(this);
     current = reason;
+    lifetime.start();
     // The status line is away from the focus: a screen reader would not read it by itself.
     if (speak)
         announce(form, text);
@@ -43,6 +51,7 @@ void RefusalNotice::clear()
     if (current.isEmpty())
         return;
     qApp->removeEventFilter(this);
+    lifetime.stop();
     current.clear();
     if (frame && frame->status() == shownStatus)
         frame->setStatus(statusBefore);
@@ -59,13 +68,13 @@ void RefusalNotice::focusField(QWidget* field)
 
 bool RefusalNotice::eventFilter(QObject* watched, QEvent* event)
 {
-    // The next key that changes a field of the form ends the reason; moving around does not.
-    if (event->type() == QEvent::KeyPress && form) {
-        auto* widget = qobject_cast<QWidget*>(watched);
+    // The next key that changes a field, in this window or another, ends the reason; moving
+    // around does not.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool edits = (!key->text().isEmpty() && key->text()[0].isPrint()) || key->key() == Qt::Key_Backspace
                            || key->key() == Qt::Key_Delete;
-        if (edits && widget && form->isAncestorOf(widget))
+        if (edits)
             clear();
     }
     return QObject::eventFilter(watched, event);

@@ -1,11 +1,13 @@
 #pragma once
 // A refused input that a user perceives on any desktop: the beep carries the reason, the
-// frame's status line shows it until the next input into the form, a screen reader hears it
-// once, and the field gets the focus with its text selected, ready to be typed over.
+// frame's status line shows it until the next input in any window or for a short while, a
+// screen reader hears it once, and the field gets the focus with its text selected, ready to be
+// typed over.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 class FrameServices;
 class QWidget;
@@ -35,5 +37,7 @@ protected:
 private:
     QPointer<QWidget> form;
     FrameServices* frame;
+    // Long enough to be read, short enough not to stand beside later work.
+    QTimer lifetime;
     QString current, shownStatus, statusBefore;
 };

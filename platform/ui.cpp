@@ -19,7 +19,8 @@ Answer SilentServices::messageBox(const QString&, const QString&, Buttons button
 {
     switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
-    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo: return Answer::No;
     case Buttons::AbortRetryIgnore: return Answer::Abort;
     }
     return Answer::Abort;

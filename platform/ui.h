@@ -14,7 +14,8 @@ class QWidget;
 
 namespace ui {
 
-enum class Buttons { Ok, YesNo, AbortRetryIgnore };
+// YesNoDefaultNo: Enter answers No, for a question whose Yes goes on with something doubtful.
+enum class Buttons { Ok, YesNo, AbortRetryIgnore, YesNoDefaultNo };
 enum class Icon { None, Information, Question, Exclamation, Critical };
 enum class Answer { Ok, Yes, No, Abort, Retry, Ignore };
 

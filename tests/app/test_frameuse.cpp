@@ -62,6 +62,8 @@ private slots:
         QTest::addColumn<QString>("how");  // how the form is hidden
         QTest::newRow("close box") << "close";
         QTest::newRow("another child then close box") << "other";
+        // Reopened after a maximised child was closed, the form keeps its own size.
+        QTest::newRow("maximised child closed") << "maximised";
     }
     void reopeningTheHiddenFormActivatesIt()
     {
@@ -72,11 +74,17 @@ private slots:
         frame.mnuBerStromsAnt->trigger();
         frmHauptform& form = frame.hauptform();
         QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
-        if (how == "other") {
+        QMdiSubWindow* otherWindow = nullptr;
+        if (how != "close") {
             auto* other = new QWidget;
-            frame.showChild(frame.addChild(other)->widget());
+            otherWindow = frame.addChild(other);
+            frame.showChild(other);
+            if (how == "maximised")
+                otherWindow->showMaximized();
         }
         form.parentWidget()->close();
+        if (how == "maximised")
+            otherWindow->close();
         QVERIFY(!form.parentWidget()->isVisible());
         QCOMPARE(frame.status(), QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
         // Another form hands over a factor while the beam form is hidden.
@@ -85,6 +93,8 @@ private slots:
         QCOMPARE(frame.status(), QStringLiteral("Status: Berechnung eines Zentavik"));
         QCOMPARE(form.VkSteller->value(), 50);
         QCOMPARE(form.Text4->text(), QStringLiteral("0,95"));
+        QVERIFY(!form.parentWidget()->isMaximized());
+        QVERIFY(form.parentWidget()->height() < form.height() + 60);
     }
 
     // A child window reaching beyond the client area (the frame made smaller after it was

@@ -295,14 +295,30 @@ private slots:
         QTest::addColumn<QString>("text");      // typed into the factor field, or the conductor field
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("focus");     // the field that has the focus, its text selected after a calculation
-        QTest::newRow("factor above 1") << "leave" << "" << "1,5" << "Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen" << "Text1";
-        QTest::newRow("factor 1") << "leave" << "" << "1" << "ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet" << "Text1";
-        QTest::newRow("letter in the frequency") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt" << "Text1";
+        // How the reason goes: "key" typed into the form, "key elsewhere" into another window,
+        // "time" passing, "newer status" written meanwhile (it stays), "second refusal" shown
+        // first (and the status line before both comes back).
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("factor above 1") << "leave" << "" << "1,5" << "Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen" << "Text1" << "key";
+        QTest::newRow("factor 1") << "leave" << "" << "1" << "ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet" << "Text1" << "key";
+        QTest::newRow("factor 1,00 with insulation chosen") << "leave" << "2,3" << "1,00"
+                                                            << "ein Verkürzungsfaktor von 1 gilt für blanken Draht: Drahtisolierung ausgeschaltet"
+                                                            << "Text1" << "key";
+        QTest::newRow("letter in the frequency, a key in another window")
+            << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt" << "Text1" << "key elsewhere";
+        QTest::newRow("letter in the frequency, left standing") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt"
+                                                                << "Text1" << "time";
+        QTest::newRow("letter in the frequency, then a result") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt"
+                                                                << "Text1" << "newer status";
+        QTest::newRow("factor above 1 after a letter in the frequency")
+            << "leave" << "" << "1,5" << "Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen" << "Text1"
+            << "second refusal";
+        QTest::newRow("letter in the frequency") << "type" << "" << "a" << "nur Ziffern, Komma und Punkt sind erlaubt" << "Text1" << "key";
         QTest::newRow("conductor too thin") << "calculate" << "2,3" << "0"
                                             << "Durchmesser zu gering! (Leiter mindestens 0,01 mm, dünner als der Außendurchmesser)"
-                                            << "Text7";
+                                            << "Text7" << "key";
         QTest::newRow("permittivity above 20, answered No") << "calculate" << "25" << "1"
-                                                            << "relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?" << "Combo1";
+                                                            << "relative Dielektrizitätszahl über 20 - ist die Eingabe korrekt?" << "Combo1" << "key";
     }
     void refusalSaysWhy()
     {
@@ -311,6 +327,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, reason);
         QFETCH(QString, focus);
+        QFETCH(QString, ending);
+        if (ending == u"second refusal") {
+            ::focus(form->Text1);
+            QTest::keyClicks(form->Text1, QStringLiteral("x"));
+            QCOMPARE(frame.text, asSentence(QStringLiteral("nur Ziffern, Komma und Punkt sind erlaubt")));
+        }
         if (!material.isEmpty()) {
             form->Combo1->setCurrentIndex(5);
             form->Combo1->activated(5);
@@ -342,8 +364,26 @@ private slots:
         // Moving on shows the reason still; the next key typed ends it.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(frame.text, asSentence(reason));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
-        QCOMPARE(frame.text, QStringLiteral("Status:"));
+        QString after = QStringLiteral("Status:");
+        if (ending == u"key elsewhere") {
+            QLineEdit elsewhere;
+            elsewhere.show();
+            QTest::keyClick(&elsewhere, Qt::Key_1);
+        } else if (ending == u"time") {
+            auto* lifetime = form->findChild<QTimer*>(QStringLiteral("grundDauer"));
+            QVERIFY(lifetime && lifetime->isActive());
+            QVERIFY(lifetime->interval() >= 5000 && lifetime->interval() <= 30000);
+            lifetime->setInterval(1);
+            lifetime->start();
+            QTRY_COMPARE(frame.text, after);
+        } else {
+            if (ending == u"newer status") {
+                after = QStringLiteral("Status: Berechnung beendet");
+                frame.setStatus(after);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        }
+        QCOMPARE(frame.text, after);
     }
 
     // After a calculation, a changed input leaves the results standing but marks them stale

@@ -3,9 +3,11 @@
 # page numbers lead to the headings and whose lines jump there, a numbered footer, no heading alone at a page foot, no page
 # less than half full except before a chapter, and list numbers that do not repeat the menu
 # captions' own numbers.
-# test_hilfe.sh HILFE.pdf QUELLE.html VERSION
+# Given the generator and the drawing, it builds the help again on a machine whose default fonts
+# are others, and finds the same pages starting with the same lines.
+# test_hilfe.sh HILFE.pdf QUELLE.html VERSION [HILFEPDF ZEICHNUNG.svg]
 set -euo pipefail
-pdf="$1"; html="$2"; version="$3"
+pdf="$1"; html="$2"; version="$3"; generator="${4:-}"; drawing="${5:-}"
 for tool in pdftotext pdftohtml pdftoppm; do
   command -v "$tool" > /dev/null || { echo "$tool fehlt (poppler-utils)"; exit 1; }
 done
@@ -76,4 +78,31 @@ for ((n = 1; n <= pages; n++)); do
   last="$(tail -2 <<< "$lines" | head -1)"
   grep -Fxq -- "$last" <<< "$headings" && fail "Überschrift \"$last\" allein am Fuß von Seite $n"
 done
+if [ -n "$generator" ]; then
+  # Each page's first line.
+  starts() { for ((n = 1; n <= $2; n++)); do pdftotext -f "$n" -l "$n" "$1" - | grep -v '^[[:space:]]*$' | head -1; done; }
+  work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
+  # Another family preferred for every generic name: only what the help names itself is kept.
+  cat > "$work/fonts.conf" << 'KONF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <match target="pattern"><test qual="any" name="family"><string>sans-serif</string></test>
+    <edit name="family" mode="prepend_first" binding="strong"><string>Liberation Serif</string></edit></match>
+  <match target="pattern"><test qual="any" name="family"><string>serif</string></test>
+    <edit name="family" mode="prepend_first" binding="strong"><string>Liberation Mono</string></edit></match>
+  <match target="pattern"><test qual="any" name="family"><string>monospace</string></test>
+    <edit name="family" mode="prepend_first" binding="strong"><string>Liberation Serif</string></edit></match>
+</fontconfig>
+KONF
+  [ "$(FONTCONFIG_FILE="$work/fonts.conf" fc-match -f '%{family}' sans-serif)" = "Liberation Serif" ] \
+    || fail "die Schriftkonfiguration des Tests wirkt nicht"
+  FONTCONFIG_FILE="$work/fonts.conf" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+    "$generator" "$html" "$drawing" "$work/andere.pdf" > /dev/null 2>&1 || fail "Hilfe mit anderen Schriften nicht gebaut"
+  other="$(pdfinfo "$work/andere.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')"
+  [ "$other" = "$pages" ] || fail "mit anderen Standardschriften $other statt $pages Seiten"
+  diff <(starts "$pdf" "$pages") <(starts "$work/andere.pdf" "$pages") > "$work/diff" \
+    || fail "mit anderen Standardschriften beginnen Seiten anders: $(head -4 "$work/diff")"
+fi
 echo "Hilfe: $pages Seiten, $(wc -l <<< "$headings") Überschriften im Inhaltsverzeichnis"

@@ -14,7 +14,7 @@ namespace {
 // Answers the box that is about to open, and notes the cursor it was shown with.
 struct Answerer {
     explicit Answerer(const QString& pressed) : button(pressed) {}
-    QString button;  // the button's English text, as the desktop names it; empty: Escape
+    QString button;  // the button's English text, as the desktop names it; empty: Escape; "Enter": the default
     bool closeOnly = false;  // the program closes the box, no button is pressed
     bool shown = false;
     bool found = false;
@@ -34,6 +34,11 @@ struct Answerer {
                 cursor = c->shape();
             if (closeOnly) {
                 box->reject();
+                return;
+            }
+            if (button == u"Enter") {
+                found = true;
+                QTest::keyClick(box, Qt::Key_Return);
                 return;
             }
             for (QAbstractButton* b : box->buttons()) {
@@ -110,6 +115,11 @@ private slots:
         QTest::newRow("Escape on Yes/No") << int(B::YesNo) << "" << int(A::No);
         QTest::newRow("Escape on Ok") << int(B::Ok) << "" << int(A::Ok);
         QTest::newRow("Escape on Abort/Retry/Ignore") << int(B::AbortRetryIgnore) << "" << int(A::Abort);
+        // Enter takes the default: Yes, unless the question makes No the safe default.
+        QTest::newRow("Enter on Yes/No") << int(B::YesNo) << "Enter" << int(A::Yes);
+        QTest::newRow("Enter on Yes/No, No by default") << int(B::YesNoDefaultNo) << "Enter" << int(A::No);
+        QTest::newRow("Yes when No is the default") << int(B::YesNoDefaultNo) << "&Yes" << int(A::Yes);
+        QTest::newRow("Escape when No is the default") << int(B::YesNoDefaultNo) << "" << int(A::No);
     }
     void answers()
     {

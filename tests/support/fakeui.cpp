@@ -8,7 +8,8 @@ ui::Answer fallback(ui::Buttons buttons)
 {
     switch (buttons) {
     case ui::Buttons::Ok: return ui::Answer::Ok;
-    case ui::Buttons::YesNo: return ui::Answer::No;
+    case ui::Buttons::YesNo:
+    case ui::Buttons::YesNoDefaultNo: return ui::Answer::No;
     case ui::Buttons::AbortRetryIgnore: return ui::Answer::Abort;
     }
     return ui::Answer::Abort;
