@@ -26,7 +26,12 @@ const QString Schluessel = QStringLiteral("Anschluss");
 
 SettingsStore einstellungen() { return SettingsStore(QStringLiteral("Zentavik")); }
 
-void melden(const QString& text) { ui::messageBox(text, Titel, ui::Buttons::Ok, ui::Icon::Exclamation); }
+// One sentence a line, so that the box stays narrower than the screen.
+void melden(QString text)
+{
+    text.replace(QStringLiteral(". "), QStringLiteral(".\r\n")).replace(QStringLiteral("? "), QStringLiteral("?\r\n"));
+    ui::messageBox(text, Titel, ui::Buttons::Ok, ui::Icon::Exclamation);
+}
 } // namespace
 
 AnschlussWahl::AnschlussWahl(QWidget* parent) : QComboBox(parent)
@@ -182,9 +187,13 @@ void PruningAnalysator::fertig(const Messung& messung, const QString& name)
         fehlgeschlagen(f.text);
         return;
     }
-    // The sweep shown before stays faintly beside the new one.
-    ziel->anzeige->setzeVorige(gemessen);
+    // The sweep before the dip last moved stays faintly beside the new one: repeated sweeps of
+    // an element not yet cut would otherwise only cover it with their own curve.
+    const double schritt = (messung.punkte.back().frequenz - messung.punkte.front().frequenz) / double(messung.punkte.size() - 1);
+    if (!gemesseneResonanz || std::abs(resonanz.frequenz - *gemesseneResonanz) > schritt)
+        ziel->anzeige->setzeVorige(gemessen);
     gemessen = messung;
+    gemesseneResonanz = resonanz.frequenz;
     geraet = name;
     speichernKnopf->setEnabled(true);
     ziel->uebernehmen(messung, resonanz, QStringLiteral("Gemessen. "));

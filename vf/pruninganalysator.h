@@ -54,6 +54,7 @@ private:
 
     PruningMessung* ziel;
     std::optional<Messung> gemessen;
+    std::optional<double> gemesseneResonanz;  // Hz, of `gemessen`
     QString geraet;
     QString gemerkterAnschluss;
     bool spanneGetippt = false;
