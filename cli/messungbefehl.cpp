@@ -208,8 +208,14 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
         const double mhz = ZahlAusText(soll);
         if (!(mhz > 0))
             throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanz muss größer als 0 sein")};
-        sollHz = mhz * 1e6;
+        sollHz = double(mhz) * 1e6;
+        if (*sollHz > MessFrequenzHoechstens)
+            throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)")};
     }
+    // The plot never takes the place of the sweep it is drawn from.
+    if (!mitGeraet && befehl.gesetzt(QStringLiteral("svg")) && dieselbeDatei(befehl.dateiName(QStringLiteral("svg")), datei))
+        throw FalscheEingabe{QStringLiteral("--svg"), QStringLiteral("\"%1\" ist die Messdatei selbst; sie wird nicht überschrieben")
+                                                          .arg(befehl.dateiName(QStringLiteral("svg")))};
     QString geraet;
     const QString anschluss = befehl.wert(QStringLiteral("geraet"));
     const GeleseneMessung g = mitGeraet ? messeMitGeraet(QStringLiteral("--geraet"), anschluss, gewaehlterBereich(befehl, sollHz), &geraet)
