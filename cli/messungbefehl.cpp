@@ -1,5 +1,6 @@
 #include "cli/messungbefehl.h"
 
+#include "analysator/analysatorverbindung.h"
 #include "calculators/messdatei.h"
 #include "calculators/messungtext.h"
 #include "calculators/swrdiagramm.h"
@@ -17,7 +18,54 @@ namespace rechner {
 namespace {
 
 // Options that take a value; any other word that is no option names the sweep file.
-const QStringList MitWert = {QStringLiteral("--svg"), QStringLiteral("--soll")};
+const QStringList MitWert = {QStringLiteral("--svg"), QStringLiteral("--soll"), QStringLiteral("--geraet"), QStringLiteral("--von"),
+                             QStringLiteral("--bis"), QStringLiteral("--punkte"), QStringLiteral("--s1p")};
+
+// A frequency option in MHz, as Hz.
+double mhzOption(Befehl& befehl, const QString& name)
+{
+    const QString option = QStringLiteral("--") + name;
+    const QString text = befehl.wert(name);
+    pruefeFeldZahl(option, text);
+    if (text.trimmed().isEmpty())
+        throw FalscheEingabe{option, QStringLiteral("keine Zahl")};
+    const double mhz = ZahlAusText(text);
+    if (!(mhz > 0))
+        throw FalscheEingabe{option, QStringLiteral("die Frequenz muss größer als 0 sein")};
+    return std::round(mhz * 1e6);
+}
+
+// The range asked for: --von and --bis, else around --soll.
+SweepBereich gewaehlterBereich(Befehl& befehl, std::optional<double> sollHz)
+{
+    int punkte = AnalysatorPunkteStandard;
+    if (befehl.gesetzt(QStringLiteral("punkte"))) {
+        bool ok = false;
+        punkte = befehl.wert(QStringLiteral("punkte")).trimmed().toInt(&ok);
+        if (!ok)
+            throw FalscheEingabe{QStringLiteral("--punkte"), QStringLiteral("keine ganze Zahl")};
+    }
+    const bool von = befehl.gesetzt(QStringLiteral("von")), bis = befehl.gesetzt(QStringLiteral("bis"));
+    SweepBereich b;
+    if (von || bis) {
+        if (!von || !bis)
+            throw FalscheEingabe{von ? QStringLiteral("--bis") : QStringLiteral("--von"), QStringLiteral("--von und --bis gehören zusammen")};
+        b = {mhzOption(befehl, QStringLiteral("von")), mhzOption(befehl, QStringLiteral("bis")), punkte};
+    } else if (sollHz) {
+        b = bereichUmSoll(QStringLiteral("--soll"), *sollHz);
+        b.punkte = punkte;
+    } else {
+        throw FalscheEingabe{QStringLiteral("--geraet"), QStringLiteral("den Messbereich mit --von und --bis angeben oder seine Mitte mit --soll")};
+    }
+    try {
+        pruefeBereich(b);
+    } catch (const AnalysatorFehler& f) {
+        throw FalscheEingabe{befehl.gesetzt(QStringLiteral("punkte")) && (b.punkte < AnalysatorPunkteWenigstens || b.punkte > AnalysatorPunkteHoechstens)
+                                 ? QStringLiteral("--punkte") : von ? QStringLiteral("--von") : QStringLiteral("--soll"),
+                             f.text};
+    }
+    return b;
+}
 
 // Takes the one file name out of the arguments, so that the rest reads as options.
 QString nimmDateiName(QStringList& argumente)
@@ -81,6 +129,26 @@ GeleseneMessung leseMessungFuer(const QString& option, const QString& pfad)
     }
 }
 
+GeleseneMessung messeMitGeraet(const QString& option, const QString& anschluss, const SweepBereich& bereich, QString* geraet)
+{
+    try {
+        GeleseneMessung g{AnalysatorMessung::messeUndWarte(anschluss, bereich, geraet), {}};
+        g.resonanz = resonanzImBereich(g.messung);
+        return g;
+    } catch (const AnalysatorFehler& f) {
+        throw FalscheEingabe{option, f.text};
+    }
+}
+
+SweepBereich bereichUmSoll(const QString& option, double sollHz)
+{
+    try {
+        return bereichUm(sollHz, erwarteteSpanne(sollHz));
+    } catch (const AnalysatorFehler& f) {
+        throw FalscheEingabe{option, f.text};
+    }
+}
+
 QByteArray swrDiagrammSvg(const Messung& messung, const Resonanz& resonanz, std::optional<double> sollHz)
 {
     QByteArray bytes;
@@ -106,17 +174,31 @@ QByteArray swrDiagrammSvg(const Messung& messung, const Resonanz& resonanz, std:
 int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextStream&)
 {
     Befehl befehl(QStringLiteral("messung"),
-                  QStringLiteral("Liest den Sweep eines Antennenanalysators (Touchstone, DATEI.s1p) und nennt Resonanz, SWR-Minimum,\n"
-                                 "Impedanz und 2:1-Bandbreite."),
+                  QStringLiteral("Liest den Sweep eines Antennenanalysators (Touchstone, DATEI.s1p) oder misst ihn mit dem\n"
+                                 "Analysator am Anschluss --geraet und nennt Resonanz, SWR-Minimum, Impedanz und 2:1-Bandbreite."),
                   {{QStringLiteral("soll"), QStringLiteral("MHZ"), QStringLiteral("gewünschte Resonanz in MHz, im Diagramm markiert")},
                    {QStringLiteral("svg"), QStringLiteral("DATEI"), QStringLiteral("das SWR-Diagramm als SVG in DATEI schreiben")},
+                   {QStringLiteral("geraet"), QStringLiteral("ANSCHLUSS"),
+                    QStringLiteral("mit dem Analysator (NanoVNA-Familie) am seriellen Anschluss messen, z. B. /dev/ttyACM0")},
+                   {QStringLiteral("von"), QStringLiteral("MHZ"), QStringLiteral("Anfang des Messbereichs (ohne: um --soll)")},
+                   {QStringLiteral("bis"), QStringLiteral("MHZ"), QStringLiteral("Ende des Messbereichs")},
+                   {QStringLiteral("punkte"), QStringLiteral("N"), QStringLiteral("Messpunkte, 11 bis 401 (Vorgabe 101; ältere Geräte höchstens 101)")},
+                   {QStringLiteral("s1p"), QStringLiteral("DATEI"), QStringLiteral("den gemessenen Sweep als Touchstone-Datei speichern")},
                    {QStringLiteral("json"), QString(), QStringLiteral("Ergebnisse als JSON ausgeben")}});
     befehl.setzeArgument(QStringLiteral("DATEI.s1p"));
     QStringList argumente = argumenteMitDatei;
     const QString datei = nimmDateiName(argumente);
     if (!befehl.lies(argumente, out))
         return Erfolg;
-    if (datei.trimmed().isEmpty())
+    const bool mitGeraet = befehl.gesetzt(QStringLiteral("geraet"));
+    if (mitGeraet && !datei.isEmpty())
+        throw FalscheEingabe{QStringLiteral("--geraet"), QStringLiteral("entweder eine Messdatei oder --geraet angeben, nicht beide")};
+    if (!mitGeraet) {
+        for (const char* nurGeraet : {"von", "bis", "punkte", "s1p"})
+            if (befehl.gesetzt(QString::fromLatin1(nurGeraet)))
+                throw FalscheEingabe{QStringLiteral("--") + QString::fromLatin1(nurGeraet), QStringLiteral("gilt nur mit --geraet")};
+    }
+    if (!mitGeraet && datei.trimmed().isEmpty())
         throw FalscheEingabe{QString(), QStringLiteral("keine Messdatei angegeben (Aufruf: %1 messung DATEI.s1p)").arg(Programm)};
 
     std::optional<double> sollHz;
@@ -131,11 +213,16 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
             throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)")};
     }
     // The plot never takes the place of the sweep it is drawn from.
-    if (befehl.gesetzt(QStringLiteral("svg")) && dieselbeDatei(befehl.dateiName(QStringLiteral("svg")), datei))
+    if (!mitGeraet && befehl.gesetzt(QStringLiteral("svg")) && dieselbeDatei(befehl.dateiName(QStringLiteral("svg")), datei))
         throw FalscheEingabe{QStringLiteral("--svg"), QStringLiteral("\"%1\" ist die Messdatei selbst; sie wird nicht überschrieben")
                                                           .arg(befehl.dateiName(QStringLiteral("svg")))};
-    const GeleseneMessung g = leseMessungFuer(QString(), datei);
+    QString geraet;
+    const QString anschluss = befehl.wert(QStringLiteral("geraet"));
+    const GeleseneMessung g = mitGeraet ? messeMitGeraet(QStringLiteral("--geraet"), anschluss, gewaehlterBereich(befehl, sollHz), &geraet)
+                                        : leseMessungFuer(QString(), datei);
     const Resonanz& r = g.resonanz;
+    if (befehl.gesetzt(QStringLiteral("s1p")))
+        schreibeDatei(befehl.dateiName(QStringLiteral("s1p")), touchstoneText(g.messung, geraet), DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
     if (befehl.gesetzt(QStringLiteral("svg")))
         schreibeDatei(befehl.dateiName(QStringLiteral("svg")), swrDiagrammSvg(g.messung, r, sollHz),
                       DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
@@ -143,7 +230,12 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
     if (befehl.gesetzt(QStringLiteral("json"))) {
         JsonWriter j;
         j.beginObject();
-        j.key(QStringLiteral("datei")).value(datei);
+        if (mitGeraet) {
+            j.key(QStringLiteral("geraet")).value(anschluss);
+            j.key(QStringLiteral("analysator")).value(geraet);
+        } else {
+            j.key(QStringLiteral("datei")).value(datei);
+        }
         j.key(QStringLiteral("punkte")).value(int(g.messung.punkte.size()));
         zahlJson(j, "bezugsimpedanz", g.messung.bezugsimpedanz);
         j.key(QStringLiteral("resonanz")).beginObject();
@@ -175,7 +267,11 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
         out << j.text();
         return Erfolg;
     }
-    out << QStringLiteral("Messdatei: ") << datei << QStringLiteral(" (%1 Messpunkte, %2 bis %3)\n")
+    if (mitGeraet)
+        out << QStringLiteral("Analysator: ") << geraet << QStringLiteral(" an ") << anschluss;
+    else
+        out << QStringLiteral("Messdatei: ") << datei;
+    out << QStringLiteral(" (%1 Messpunkte, %2 bis %3)\n")
                                                         .arg(g.messung.punkte.size())
                                                         .arg(mhzKurz(g.messung.punkte.front().frequenz), mhzKurz(g.messung.punkte.back().frequenz))
         << QStringLiteral("Resonanz: ") << mhzText(r.frequenz) << QStringLiteral(" MHz\n")

@@ -5,6 +5,7 @@
 #include "cli/befehl.h"
 #include "cli/json.h"
 #include "cli/messungbefehl.h"
+#include "common/numbertext.h"
 #include "vf/vkcalculation.h"
 
 #include <QTextStream>
@@ -111,21 +112,36 @@ int pruningBefehl(const QStringList& argumente, QTextStream& out, QTextStream&)
                    {QStringLiteral("soll"), QStringLiteral("MHZ"), QStringLiteral("soll Resonanzfrequenz (gewünscht) in MHz")},
                    {QStringLiteral("messung"), QStringLiteral("DATEI"),
                     QStringLiteral("ist Resonanzfrequenz aus dem Sweep eines Antennenanalysators (.s1p) statt --ist")},
+                   {QStringLiteral("geraet"), QStringLiteral("ANSCHLUSS"),
+                    QStringLiteral("ist Resonanzfrequenz mit dem Analysator am seriellen Anschluss gemessen, um --soll, statt --ist")},
                    {QStringLiteral("json"), QString(), QStringLiteral("Eingaben, Texte und Werte als JSON ausgeben")}});
     if (!befehl.lies(argumente, out))
         return Erfolg;
     PruningEingabe e{befehl.wert(QStringLiteral("laenge")), befehl.wert(QStringLiteral("ist")), befehl.wert(QStringLiteral("soll"))};
     // The measured resonance from a sweep goes in as the window's field takes it when loaded.
     std::optional<Resonanz> messung;
-    if (befehl.gesetzt(QStringLiteral("messung"))) {
+    const bool mitGeraet = befehl.gesetzt(QStringLiteral("geraet"));
+    const QString messOption = mitGeraet ? QStringLiteral("--geraet") : QStringLiteral("--messung");
+    if (mitGeraet && befehl.gesetzt(QStringLiteral("messung")))
+        throw FalscheEingabe{QStringLiteral("--geraet"), QStringLiteral("entweder --messung oder --geraet angeben, nicht beide")};
+    if (mitGeraet || befehl.gesetzt(QStringLiteral("messung"))) {
         if (befehl.gesetzt(QStringLiteral("ist")))
-            throw FalscheEingabe{QStringLiteral("--messung"), QStringLiteral("entweder --ist oder --messung angeben, nicht beide")};
-        messung = leseMessungFuer(QStringLiteral("--messung"), befehl.dateiName(QStringLiteral("messung"))).resonanz;
+            throw FalscheEingabe{messOption, QStringLiteral("entweder --ist oder %1 angeben, nicht beide").arg(messOption)};
+        if (mitGeraet) {
+            // The sweep is centred on the wanted resonance.
+            pruefeFeldZahl(QStringLiteral("--soll"), e.fSoll);
+            const double soll = e.fSoll.trimmed().isEmpty() ? 0 : double(ZahlAusText(e.fSoll));
+            if (!(soll > 0))
+                throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("mit --geraet nötig: die Mitte des Messbereichs")};
+            messung = messeMitGeraet(messOption, befehl.wert(QStringLiteral("geraet")), bereichUmSoll(QStringLiteral("--soll"), soll * 1e6)).resonanz;
+        } else {
+            messung = leseMessungFuer(messOption, befehl.dateiName(QStringLiteral("messung"))).resonanz;
+        }
         e.fIst = mhzText(messung->frequenz);
     }
     const PruningErgebnis r = PruningBerechnen(e, Komma);
     // A measured resonance the calculation refuses came from the sweep, not from a typed --ist.
-    const QString istOption = messung ? QStringLiteral("--messung") : QStringLiteral("--ist");
+    const QString istOption = messung ? messOption : QStringLiteral("--ist");
     // A field given a text that is no number, or one too large, is refused with that reason.
     switch (r.stopp) {
     case PruningFeld::Keins: break;

@@ -6,10 +6,12 @@
 #include "common/numbertext.h"
 #include "platform/accessiblenames.h"
 #include "platform/ui.h"
+#include "vf/pruninganalysator.h"
 #include "vf/swranzeige.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,8 +30,23 @@ PruningMessung::PruningMessung(QLineEdit* istFeld, QLineEdit* sollFeld, QWidget*
                                           "die Resonanz wird gemessene Resonanzfrequenz"));
     ladenKnopf->setAutoDefault(false);
     anzeige = new SwrAnzeige(this);
-    spalte->addWidget(ladenKnopf, 0, Qt::AlignLeft);
+    analysator = new PruningAnalysator(this);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(ladenKnopf);
+    knoepfe->addWidget(analysator->messenKnopf);
+    knoepfe->addWidget(analysator->wiederholenKnopf);
+    knoepfe->addWidget(analysator->speichernKnopf);
+    knoepfe->addStretch(1);
+    spalte->addLayout(knoepfe);
+    spalte->addWidget(analysator);
     spalte->addWidget(anzeige, 1);
+    // Tab goes along the row of buttons, then to the port and the span, then to the plot.
+    setTabOrder(ladenKnopf, analysator->messenKnopf);
+    setTabOrder(analysator->messenKnopf, analysator->wiederholenKnopf);
+    setTabOrder(analysator->wiederholenKnopf, analysator->speichernKnopf);
+    setTabOrder(analysator->speichernKnopf, analysator->anschlussWahl);
+    setTabOrder(analysator->anschlussWahl, analysator->spanneFeld);
+    setTabOrder(analysator->spanneFeld, anzeige);
     connect(ladenKnopf, &QPushButton::clicked, this, &PruningMessung::ladenClick);
     connect(sollFeld, &QLineEdit::textChanged, this, &PruningMessung::sollGeaendert);
 }
@@ -58,24 +75,40 @@ bool PruningMessung::laden(const QString& pfad)
         return false;
     }
     verzeichnis = QFileInfo(pfad).absolutePath();
-    gefunden = resonanz;
-    istFeld->setText(mhzText(resonanz.frequenz));
-    anzeige->zeige(messung, resonanz);
-    sollGeaendert();
-    announce(window(), QStringLiteral("Messung geladen. ") + anzeige->accessibleDescription());
+    anzeige->setzeVorige(std::nullopt);
+    uebernehmen(messung, resonanz, QStringLiteral("Messung geladen. "));
     return true;
 }
 
-void PruningMessung::sollGeaendert()
+void PruningMessung::uebernehmen(const Messung& messung, const Resonanz& resonanz, const QString& ansage)
 {
-    std::optional<double> soll;
+    gefunden = resonanz;
+    gezeigt = messung;
+    istFeld->setText(mhzText(resonanz.frequenz));
+    anzeige->zeige(messung, resonanz);
+    sollGeaendert();
+    announce(window(), ansage + anzeige->accessibleDescription());
+}
+
+void PruningMessung::zeigeWieder()
+{
+    if (gefunden)
+        anzeige->zeige(gezeigt, *gefunden);
+    else
+        anzeige->leeren();
+}
+
+std::optional<double> PruningMessung::sollHz() const
+{
     try {
         const float mhz = ZahlAusText(sollFeld->text());
         // Only a frequency a sweep could hold is marked: never "Soll 0,000 MHz".
         if (mhz > 0 && double(mhz) * 1e6 <= MessFrequenzHoechstens)
-            soll = double(mhz) * 1e6;
+            return double(mhz) * 1e6;
     } catch (const Failure&) {
-        // Too large a number marks nothing.
+        // Too large a number is no wanted frequency.
     }
-    anzeige->setzeSoll(soll);
+    return std::nullopt;
 }
+
+void PruningMessung::sollGeaendert() { anzeige->setzeSoll(sollHz()); }

@@ -1,7 +1,8 @@
 #pragma once
 // A measured sweep in the pruning window: "&Messung laden…" reads an analyser's .s1p file,
 // writes the resonance found in it into the measured-frequency field and shows the sweep's
-// SWR plot. Each pruning window keeps its own measurement.
+// SWR plot; "Messen" takes the sweep from an analyser on a serial port instead. Each pruning
+// window keeps its own measurement.
 
 #include "calculators/resonanz.h"
 
@@ -11,6 +12,7 @@
 
 class QLineEdit;
 class QPushButton;
+class PruningAnalysator;
 class SwrAnzeige;
 
 class PruningMessung : public QWidget {
@@ -26,8 +28,18 @@ public:
 
     const std::optional<Resonanz>& resonanz() const { return gefunden; }
 
+    // Puts a sweep's resonance into the measured-frequency field and shows its plot, whether
+    // the sweep came from a file or from the analyser; `ansage` heads what a screen reader hears.
+    void uebernehmen(const Messung& messung, const Resonanz& resonanz, const QString& ansage);
+    // The plot of the last sweep taken over again, after one that failed halfway.
+    void zeigeWieder();
+    // The wanted frequency in Hz, when the field holds one.
+    std::optional<double> sollHz() const;
+    QLineEdit* sollFeldText() const { return sollFeld; }
+
     QPushButton* ladenKnopf;
     SwrAnzeige* anzeige;
+    PruningAnalysator* analysator;
 
 private:
     void sollGeaendert();
@@ -35,5 +47,6 @@ private:
     QLineEdit* istFeld;
     QLineEdit* sollFeld;
     std::optional<Resonanz> gefunden;
+    Messung gezeigt;  // the sweep of `gefunden`
     QString verzeichnis;  // where the last sweep came from
 };

@@ -15,9 +15,16 @@ public:
 
     void zeige(const Messung& messung, const Resonanz& resonanz);
     void setzeSoll(std::optional<double> sollHz);
+    // The sweep before the current one, drawn faintly for comparison while trimming.
+    void setzeVorige(std::optional<Messung> vorige);
+    // The points of a sweep that is still arriving; its resonance so far marks the plot.
+    void zeigeTeil(const Messung& teil);
+    // Back to no sweep.
+    void leeren();
 
     bool hatMessung() const { return resonanz.has_value(); }
     std::optional<double> soll() const { return sollHz; }
+    bool hatVorige() const { return vorige.has_value(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,4 +35,5 @@ private:
     Messung messung;
     std::optional<Resonanz> resonanz;
     std::optional<double> sollHz;
+    std::optional<Messung> vorige;
 };

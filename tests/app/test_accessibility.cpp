@@ -283,6 +283,14 @@ private slots:
         QTest::newRow("pruning load sweep") << pruning << "MessungLaden" << "Messung laden…"
                                             << "Sweep eines Antennenanalysators (Touchstone .s1p) laden: die Resonanz wird gemessene Resonanzfrequenz";
         QTest::newRow("pruning sweep plot") << pruning << "SwrAnzeige" << "SWR-Diagramm" << "Noch keine Messung geladen.";
+        QTest::newRow("pruning measure") << pruning << "Messen" << "Messen"
+                                         << "Mit dem Antennenanalysator (NanoVNA-Familie) messen: die Resonanz wird gemessene Resonanzfrequenz";
+        QTest::newRow("pruning repeat") << pruning << "Wiederholen" << "Wiederholen"
+                                        << "Immer wieder messen, bis der Knopf wieder gelöst wird; die vorige Messung bleibt blass sichtbar";
+        QTest::newRow("pruning save sweep") << pruning << "SweepSpeichern" << "Speichern…" << "Den gemessenen Sweep als Touchstone-Datei (.s1p) speichern";
+        QTest::newRow("pruning port") << pruning << "AnschlussWahl" << "Anschluss:" << "Serieller Anschluss des Antennenanalysators (z. B. /dev/ttyACM0, USB 0483:5740)";
+        QTest::newRow("pruning span") << pruning << "SpanneFeld" << "Spanne [kHz]"
+                                      << "Breite des Messbereichs um die Soll-Resonanzfrequenz; vorgeschlagen wird etwa die dreifache 2:1-Bandbreite eines Drahtelements";
     }
     void vkWindowNames()
     {
@@ -298,7 +306,8 @@ private slots:
         QCOMPARE(accessibleDescription(w), description);
         // The pruning window's sweep: its button and the plot, which a screen reader reads in words.
         const QStringList reachable = role == int(frmVk::Rolle::Pruning)
-                                          ? QStringList{"Command1", "MessungLaden", "SwrAnzeige", "Text1", "Text2", "Text3"}
+                                          ? QStringList{"AnschlussWahl", "Command1", "Messen", "MessungLaden", "SpanneFeld", "SweepSpeichern",
+                                                        "SwrAnzeige", "Text1", "Text2", "Text3", "Wiederholen"}
                                           : QStringList{"Command1", "Text1", "Text2", "Text3"};
         QCOMPARE(reachableControls(&vk), reachable);
     }

@@ -11,6 +11,7 @@
 #include "tests/cli/rechnerlauf.h"
 #include "tests/support/dateigrenze.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/analysatorsimulator.h"
 #include "tests/support/s1pmodell.h"
 
 #include <QBuffer>
@@ -325,6 +326,25 @@ private slots:
                                                           << "zentavik-rechner: --soll: die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)\n";
         QTest::newRow("pruning from a bad sweep") << "pruning --laenge 10,9 --messung kaputt.s1p --soll 14,2" << 2
                                                   << "zentavik-rechner: --messung: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
+        QTest::newRow("analyser: no such port") << "messung --geraet /dev/ttyZentavikFehlt --soll 14,2" << 2
+                                                << "zentavik-rechner: --geraet: Den Anschluss „/dev/ttyZentavikFehlt“ gibt es nicht.";
+        QTest::newRow("analyser: no range") << "messung --geraet /dev/ttyACM0" << 2
+                                            << "zentavik-rechner: --geraet: den Messbereich mit --von und --bis angeben oder seine Mitte mit --soll\n";
+        QTest::newRow("analyser: --von alone") << "messung --geraet /dev/ttyACM0 --von 14" << 2
+                                               << "zentavik-rechner: --bis: --von und --bis gehören zusammen\n";
+        QTest::newRow("analyser: range upside down") << "messung --geraet /dev/ttyACM0 --von 14,5 --bis 14" << 2
+                                                     << "zentavik-rechner: --von: Der Messbereich endet nicht über seinem Anfang";
+        QTest::newRow("analyser: too many points") << "messung --geraet /dev/ttyACM0 --von 14 --bis 14,5 --punkte 1001" << 2
+                                                   << "zentavik-rechner: --punkte: 1001 Messpunkte: möglich sind 11 bis 401.\n";
+        QTest::newRow("analyser: points no number") << "messung --geraet /dev/ttyACM0 --soll 14 --punkte 1e2" << 2
+                                                    << "zentavik-rechner: --punkte: keine ganze Zahl\n";
+        QTest::newRow("analyser and file") << "messung dipol.s1p --geraet /dev/ttyACM0" << 2
+                                           << "zentavik-rechner: --geraet: entweder eine Messdatei oder --geraet angeben, nicht beide\n";
+        QTest::newRow("saving a sweep from a file") << "messung dipol.s1p --s1p neu.s1p" << 2 << "zentavik-rechner: --s1p: gilt nur mit --geraet\n";
+        QTest::newRow("pruning from analyser without wanted") << "pruning --laenge 10,9 --geraet /dev/ttyACM0" << 2
+                                                              << "zentavik-rechner: --soll: mit --geraet nötig: die Mitte des Messbereichs\n";
+        QTest::newRow("pruning from analyser and file") << "pruning --laenge 10,9 --geraet /dev/ttyACM0 --messung dipol.s1p --soll 14,2" << 2
+                                                        << "zentavik-rechner: --geraet: entweder --messung oder --geraet angeben, nicht beide\n";
         QTest::newRow("pruning from sweep and typed") << "pruning --laenge 10,9 --messung dipol.s1p --ist 14 --soll 14,2" << 2
                                                       << "zentavik-rechner: --messung: entweder --ist oder --messung angeben, nicht beide\n";
         // Insulation that shortens each half by more than a half leaves no wire to cut.
@@ -740,6 +760,44 @@ private slots:
         QCOMPARE(ausDatei, getippt);
     }
 
+    // Measured with the analyser the output is the file's: the sweep saved with --s1p and read
+    // back gives the same lines; after a cut the dip has moved; pruning from the analyser
+    // equals pruning from the resonance typed.
+    void messungMitGeraet_data()
+    {
+        QTest::addColumn<bool>("mitScan");
+        QTest::addColumn<QString>("bereich");
+        QTest::newRow("scan, range around the wanted frequency") << true << "--soll 14,2";
+        QTest::newRow("older firmware, range given") << false << "--von 13,5 --bis 14,5 --punkte 51";
+    }
+    void messungMitGeraet()
+    {
+        QFETCH(bool, mitScan);
+        QFETCH(QString, bereich);
+        AnalysatorSimulator sim;
+        sim.mitScan = mitScan;
+        sim.schneide(13.93e6);
+        const RechnerLauf lauf = rechne(args("messung --geraet " + sim.pfad() + " --s1p gemessen.s1p " + bereich));
+        QCOMPARE(lauf.err, QString());
+        QCOMPARE(lauf.status, 0);
+        const QStringList zeilen = lauf.out.split(u'\n');
+        QVERIFY2(zeilen[0].startsWith(QStringLiteral("Analysator: NanoVNA-H 4, 1.2.27 an ") + sim.pfad()), qPrintable(zeilen[0]));
+        const QJsonObject o = json(rechne(args("messung --json --geraet " + sim.pfad() + ' ' + bereich)).out);
+        QVERIFY(std::abs(o[u"resonanz"][u"frequenz_hz"].toDouble() - 13.93e6) < 20e3);
+        QCOMPARE(o[u"analysator"].toString(), QStringLiteral("NanoVNA-H 4, 1.2.27"));
+        const QStringList ausDatei = rechne({QStringLiteral("messung"), QStringLiteral("gemessen.s1p")}).out.split(u'\n');
+        QCOMPARE(ausDatei.mid(1), zeilen.mid(1));
+
+        sim.schneide(14.18e6);
+        const QJsonObject nachSchnitt = json(rechne(args("messung --json --geraet " + sim.pfad() + ' ' + bereich)).out);
+        QVERIFY(std::abs(nachSchnitt[u"resonanz"][u"frequenz_hz"].toDouble() - 14.18e6) < 20e3);
+        const QString mhz = nachSchnitt[u"texte"][u"resonanz_mhz"].toString();
+        const QJsonObject gemessen = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --geraet " + sim.pfad())).out);
+        const QJsonObject getippt = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --ist " + mhz)).out);
+        QVERIFY(!gemessen.isEmpty());
+        QCOMPARE(gemessen, getippt);
+    }
+
     // The plot as SVG: German axis, both markers and its description for a reader.
     void messungSvg()
     {
@@ -772,8 +830,9 @@ private slots:
         QTest::newRow("dipol info") << "dipol --info" << QStringList{" Bedingungen für die Richtigkeit der Berechnung:\n\n · Der Erreger-Dipol",
                                                                      "   über dessen Ende hinaus ragen.\n"};
         QTest::newRow("vk") << "vk --help" << QStringList{"  --frequenz MHZ", "  --hoehe M", "  --durchmesser MM", "  --erdbodenkorrektur"};
-        QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ", "  --messung DATEI"};
-        QTest::newRow("messung") << "messung --help" << QStringList{"Aufruf: zentavik-rechner messung DATEI.s1p [OPTIONEN]\nLiest", "  --soll MHZ", "  --svg DATEI", "  --json"};
+        QTest::newRow("pruning") << "pruning --help" << QStringList{"  --laenge M", "  --ist MHZ", "  --soll MHZ", "  --messung DATEI", "  --geraet ANSCHLUSS"};
+        QTest::newRow("messung") << "messung --help" << QStringList{"Aufruf: zentavik-rechner messung DATEI.s1p [OPTIONEN]\nLiest", "  --soll MHZ", "  --svg DATEI", "  --json",
+                                                                    "  --geraet ANSCHLUSS", "  --von MHZ", "  --bis MHZ", "  --punkte N", "  --s1p DATEI"};
         QTest::newRow("beam") << "beam --help" << QStringList{"Aufruf: zentavik-rechner beam [OPTIONEN]", "  --frequenz MHZ", "  --material ER|NAME", "  --datei PFAD", "  --er-bestaetigt", "  -h, --help"};
         QTest::newRow("baender") << "baender -h" << QStringList{"  --csv", "  --json", "  --bereich cw|ssb|mitte"};
         QTest::newRow("bauplan") << "bauplan --help" << QStringList{"  --svg", "  --datei PFAD", "  --leise"};

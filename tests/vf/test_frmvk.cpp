@@ -2,10 +2,16 @@
 #include "beam/frmhauptform.h"
 #include "common/numbertext.h"
 #include "platform/twips.h"
+#include "tests/support/analysatorsimulator.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
 #include "tests/support/staleresult.h"
 #include "tests/support/s1pmodell.h"
+#include "calculators/messdatei.h"
+#include "calculators/messungtext.h"
+#include "common/numbertext.h"
+#include "platform/settingsstore.h"
+#include "vf/pruninganalysator.h"
 #include "vf/pruningmessung.h"
 #include "vf/swranzeige.h"
 #include "vf/frmvk.h"
@@ -37,7 +43,11 @@ bool stale(const QLabel* result) { return shownStale(result); }
 void enter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
 
 QMdiSubWindow* windowOf(QWidget* form) { return qobject_cast<QMdiSubWindow*>(form->parentWidget()); }
+
+QString mhzTextAusDatei(const QString& pfad) { return mhzText(findeResonanz(ladeMessung(pfad)).frequenz); }
 } // namespace
+
+Q_DECLARE_METATYPE(AnalysatorSimulator::Stoerung)
 
 class TestFrmVk : public QObject {
     Q_OBJECT
@@ -603,6 +613,81 @@ private slots:
         enter(p.Text3);
         QCOMPARE((QStringList{p.Label5->text(), p.Label7->text(), p.Label9->text(), p.Label11->text()}), ausDatei);
         QVERIFY(ausDatei[2] != vorher);
+    }
+
+    // "Messen" sweeps the analyser around the wanted frequency and fills the measured
+    // frequency with the element's resonance; "Wiederholen" measures until released and
+    // shows the dip moving after a cut, the sweep before it faintly; the sweep saves as .s1p.
+    void measureLive()
+    {
+        AnalysatorSimulator sim;
+        sim.schneide(13.95e6);
+        frmVk& p = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14,2"));
+        PruningAnalysator& a = *p.messung->analysator;
+        QCOMPARE(a.spanneFeld->text(), QStringLiteral("1500"));
+        a.anschlussWahl->lineEdit()->clear();
+        QTest::keyClicks(a.anschlussWahl->lineEdit(), sim.pfad());
+        QSignalSpy gemessen(a.verbindung, &AnalysatorMessung::fertig);
+        QTest::keyClick(&p, Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(gemessen.count(), 1);
+        QVERIFY(!a.misst());
+        QVERIFY(a.messenKnopf->isEnabled());
+        QCOMPARE(fake->messages.size(), 0);
+        // Within a point's spacing: 1,5 MHz over 100 steps.
+        QVERIFY2(std::abs(ZahlAusText(p.Text2->text()) * 1e6 - 13.95e6) < 15e3, qPrintable(p.Text2->text()));
+        QVERIFY(p.messung->anzeige->hatMessung());
+        QVERIFY(!p.messung->anzeige->hatVorige());
+        QCOMPARE(SettingsStore(QStringLiteral("Zentavik")).get(QStringLiteral("Analysator"), QStringLiteral("Anschluss"), QString()), sim.pfad());
+
+        sim.schneide(14.12e6);
+        a.wiederholenKnopf->click();
+        QTRY_VERIFY(std::abs(ZahlAusText(p.Text2->text()) * 1e6 - 14.12e6) < 15e3);
+        QVERIFY(p.messung->anzeige->hatVorige());
+        const int bisher = sim.befehle.size();
+        QTRY_VERIFY(sim.befehle.size() > bisher + 8);  // still measuring
+        // The sweep before the cut still shows, not the one just before, which looks the same.
+        QVERIFY(p.messung->anzeige->hatVorige());
+        a.wiederholenKnopf->click();
+        QTRY_VERIFY(!a.misst());
+        QVERIFY(a.messenKnopf->isEnabled());
+
+        const QString datei = dir.filePath(QStringLiteral("gemessen.s1p"));
+        fake->fileNames.push_back(datei);
+        a.speichernKnopf->click();
+        QCOMPARE(mhzTextAusDatei(datei), p.Text2->text());
+    }
+
+    // A fault gets its message and fills in nothing; the repeating stops.
+    void measureLiveFault_data()
+    {
+        QTest::addColumn<AnalysatorSimulator::Stoerung>("stoerung");
+        QTest::addColumn<double>("resonanz");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("silent") << AnalysatorSimulator::Stoerung::Stille << 14.2e6 << "antwortet nicht";
+        QTest::newRow("unplugged") << AnalysatorSimulator::Stoerung::AbbruchMitten << 14.2e6 << "USB-Kabel";
+        QTest::newRow("resonance above the sweep") << AnalysatorSimulator::Stoerung::Keine << 16e6 << "nach oben erweitern";
+    }
+    void measureLiveFault()
+    {
+        QFETCH(AnalysatorSimulator::Stoerung, stoerung);
+        QFETCH(double, resonanz);
+        QFETCH(QString, meldung);
+        AnalysatorSimulator sim;
+        sim.stoerung = stoerung;
+        sim.schneide(resonanz);
+        frmVk& p = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14,2"));
+        PruningAnalysator& a = *p.messung->analysator;
+        a.verbindung->setzeFristen({300, 300});
+        a.anschlussWahl->waehle(sim.pfad());
+        a.wiederholenKnopf->click();
+        QTRY_COMPARE(fake->messages.size(), 1);
+        QVERIFY2(fake->messages[0].text.contains(meldung), qPrintable(fake->messages[0].text));
+        QCOMPARE(fake->messages[0].title, QStringLiteral(" Messen "));
+        QCOMPARE(p.Text2->text(), QStringLiteral("13,9"));
+        QVERIFY(!p.messung->anzeige->hatMessung());
+        QVERIFY(!a.wiederholenKnopf->isChecked());
+        QVERIFY(!a.misst());
+        QVERIFY(!a.speichernKnopf->isEnabled());
     }
 
     // Each pruning window keeps its own sweep; the wanted frequency moves only its own marker.
