@@ -76,10 +76,10 @@ void MDIForm1::createMenus()
     connect(mnuAnzeigen, &QAction::triggered, this, [this] { DateiAnzeigen(module1().TabellenDatei, *this); });
     // The plan of the beam form's last calculation; without one the user is told to calculate.
     connect(mnuBauplan, &QAction::triggered, this, [this] {
-        BauplanSpeichern(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+        BauplanSpeichern(this, *this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
     });
     connect(mnuBauplanDruck, &QAction::triggered, this, [this] {
-        BauplanDrucken(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+        BauplanDrucken(this, *this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
     });
     connect(mnuEnde, &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
 
