@@ -26,7 +26,7 @@ QList<PlanMass> drahtMasse(const BauplanDaten& d, const BauplanGeometrie& g)
 
 QList<PlanMass> rahmenMasse(const BeamDimensions& o, const BauplanGeometrie& g)
 {
-    return {
+    QList<PlanMass> m{
         {QStringLiteral("gesLgBoom"), QStringLiteral("Boom, ganze Länge"), o.gesLgBoom},
         {QStringLiteral("C"), QStringLiteral("Boomende bis Querträger, je"), o.C},
         {QStringLiteral("LgBoom"), QStringLiteral("Querträger vorn bis Querträger hinten"), o.LgBoom},
@@ -36,6 +36,9 @@ QList<PlanMass> rahmenMasse(const BeamDimensions& o, const BauplanGeometrie& g)
         {QStringLiteral("Bv"), QStringLiteral("Querträger vorn, Spitze bis Spitze"), o.Bv},
         {QStringLiteral("Bh"), QStringLiteral("Querträger hinten, Spitze bis Spitze"), o.Bh},
     };
+    if (g.luecke > 0)
+        m.append({QStringLiteral("Seil"), QStringLiteral("Isolator bis Reflektor-Ende, je"), float(g.luecke)});
+    return m;
 }
 
 QList<PlanMass> berichtMasse(const BeamDimensions& o, const BauplanGeometrie& g)

@@ -36,13 +36,19 @@ GeometrieErgebnis bauplanGeometrie(const BeamDimensions& o)
         return {std::nullopt, QStringLiteral("der Strahler (LgD = %1) ist zu kurz, um von Isolator zu Isolator um die Spitzen "
                                              "des vorderen Querträgers (Bv = %2) bis zum Boom zu reichen")
                                   .arg(meterText(o.LgD), meterText(o.Bv))};
-    if (!(reflektorSchraeg > halbBh))
-        return {std::nullopt, QStringLiteral("der Reflektor (LgR = %1) ist zu kurz, um von Isolator zu Isolator um die Spitzen "
-                                             "des hinteren Querträgers (Bh = %2) bis zum Boom zu reichen")
-                                  .arg(meterText(o.LgR), meterText(o.Bh))};
     g.speisepunkt = std::sqrt(strahlerSchraeg * strahlerSchraeg - halbBv * halbBv);
     g.x = p - g.speisepunkt;
-    g.y = std::sqrt(reflektorSchraeg * reflektorSchraeg - halbBh * halbBh);
+    if (reflektorSchraeg > halbBh) {
+        g.y = std::sqrt(reflektorSchraeg * reflektorSchraeg - halbBh * halbBh);
+    } else {
+        // Along the rear cross-arm to its tips, and forward as far as the wire reaches.
+        g.reflektorSeite = lgR / 2 - halbBh;
+        g.luecke = lgBoom - d - g.reflektorSeite;
+        if (!(g.reflektorSeite >= MarkenAbstand))
+            return {std::nullopt, QStringLiteral("der Reflektor (LgR = %1) ist zu kurz, um die Spitzen des hinteren "
+                                                 "Querträgers (Bh = %2) zu erreichen")
+                                      .arg(meterText(o.LgR), meterText(o.Bh))};
+    }
     g.reflektorMitte = lgBoom - g.y;
     if (g.x < 0)
         return {std::nullopt, QStringLiteral("der Strahler (LgD = %1) ist so lang, dass sein Speisepunkt hinter P = %2 läge")
@@ -52,7 +58,8 @@ GeometrieErgebnis bauplanGeometrie(const BeamDimensions& o)
                                   .arg(meterText(o.LgR))};
 
     g.strahler = {{-halbBv, d}, {-halbBv, 0}, {0, g.speisepunkt}, {halbBv, 0}, {halbBv, d}};
-    g.reflektor = {{-halbBh, d}, {-halbBh, lgBoom}, {0, g.reflektorMitte}, {halbBh, lgBoom}, {halbBh, d}};
+    const double ende = d + g.luecke;
+    g.reflektor = {{-halbBh, ende}, {-halbBh, lgBoom}, {0, g.reflektorMitte}, {halbBh, lgBoom}, {halbBh, ende}};
 
     // Marks that fall on one another could not be told apart on the frame.
     const QList<BauplanMarke> marken = rahmenMarken(o, g);
@@ -72,15 +79,19 @@ QList<BauplanMarke> rahmenMarken(const BeamDimensions& o, const BauplanGeometrie
         {QStringLiteral("das vordere Boomende"), {0, -c}},
         {QStringLiteral("der vordere Querträger"), {0, 0}},
         {QStringLiteral("der Speisepunkt"), {0, g.speisepunkt}},
-        {QStringLiteral("die Reflektor-Mitte"), {0, g.reflektorMitte}},
         {QStringLiteral("der hintere Querträger"), {0, lgBoom}},
         {QStringLiteral("das hintere Boomende"), {0, lgBoom + c}},
     };
+    // A reflector along the rear cross-arm has its middle at the cross-arm: one point, one mark.
+    if (g.y > 0)
+        m << BauplanMarke{QStringLiteral("die Reflektor-Mitte"), {0, g.reflektorMitte}};
     for (const double seite : {-1.0, 1.0}) {
         const QString s = seite < 0 ? QStringLiteral(" links") : QStringLiteral(" rechts");
         m << BauplanMarke{QStringLiteral("die vordere Spitze") + s, {seite * halbBv, 0}}
           << BauplanMarke{QStringLiteral("die hintere Spitze") + s, {seite * halbBh, lgBoom}}
           << BauplanMarke{QStringLiteral("der Isolator") + s, {seite * (halbBv + halbBh) / 2, d}};
+        if (g.luecke > 0)
+            m << BauplanMarke{QStringLiteral("das Reflektor-Ende") + s, {seite * halbBh, d + g.luecke}};
     }
     return m;
 }

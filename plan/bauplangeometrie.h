@@ -8,6 +8,8 @@
 // from the front tips, the reflector's forward from the rear tips to the same insulators. What
 // is left of each wire fixes where its middle sits on the boom: the driven element's feed point
 // P − x behind the front cross-arm, the reflector's middle y in front of the rear cross-arm.
+// A reflector too short for that (a small velocity factor, thick insulation) runs along the
+// rear cross-arm (y = 0) and its ends stop short of the insulators: a cord bridges the gap.
 
 #include "beam/beamcalculation.h"
 
@@ -24,7 +26,8 @@ struct BauplanGeometrie {
     double y = 0;               // the reflector's middle lies y in front of the rear cross-arm
     double speisepunkt = 0;     // P − x: front cross-arm to the feed point
     double reflektorMitte = 0;  // LgBoom − y: front cross-arm to the reflector's middle
-    double reflektorSeite = 0;  // LgBoom − D: the reflector's side wire, rear tip to insulator
+    double reflektorSeite = 0;  // DR: the reflector's side wire, rear tip to its end
+    double luecke = 0;          // from the reflector's end to the insulator, bridged by a cord
     // Each route from the insulator on the left to the one on the right: end, arm tip, middle
     // on the boom, arm tip, end.
     QList<QPointF> strahler, reflektor;

