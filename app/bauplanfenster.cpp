@@ -1,6 +1,8 @@
 #include "app/bauplanfenster.h"
 
+#include "common/ablehnungen.h"
 #include "common/failure.h"
+#include "platform/mdichild.h"
 #include "platform/dateischreiber.h"
 #include "platform/ui.h"
 #include "plan/bauplandatei.h"
@@ -13,7 +15,7 @@ namespace {
 
 const QString Titel = QStringLiteral(" Bauplan");
 
-bool berechnet(const std::optional<BauplanDaten>& plan, bool veraltet)
+bool berechnet(FrameServices& frame, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
     if (!plan) {
         ui::messageBox(QStringLiteral("Für den Bauplan bitte zuerst den Zentavik berechnen:\r\n"
@@ -22,22 +24,30 @@ bool berechnet(const std::optional<BauplanDaten>& plan, bool veraltet)
         return false;
     }
     // A plan is cut from: one that no longer matches the form is used only when the user says so.
-    if (!veraltet)
-        return true;
-    return ui::messageBox(QStringLiteral("Die Eingaben im Zentavik-Formular wurden nach der letzten\r\n"
+    if (veraltet
+        && ui::messageBox(QStringLiteral("Die Eingaben im Zentavik-Formular wurden nach der letzten\r\n"
                                          "Berechnung geändert. Der Bauplan zeigt die letzte\r\n"
                                          "Berechnung für %1 MHz.\r\n\r\n"
                                          "Trotzdem diesen Bauplan verwenden? (Nein: zuerst \"Rechnen\")")
                               .arg(plan->frequenz),
                           Titel, ui::Buttons::YesNoDefaultNo, ui::Icon::Question)
-           == ui::Answer::Yes;
+               != ui::Answer::Yes)
+        return false;
+    // Nor is a plan that cannot be built from ever written.
+    if (const auto nein = bauplanAblehnung(*plan)) {
+        const QString grund = QStringLiteral("kein Bauplan: ") + nein->grund;
+        ui::beep(grund);
+        frame.setStatus(ablehnung::satz(grund));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-QString BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
+QString BauplanSpeichern(QWidget* parent, FrameServices& frame, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
-    if (!berechnet(plan, veraltet))
+    if (!berechnet(frame, plan, veraltet))
         return {};
     const auto gewaehlt = ui::services().saveFileName(
         parent, {QStringLiteral("Bauplan speichern"), QDir::currentPath(), BauplanPdfName,
@@ -61,9 +71,9 @@ QString BauplanSpeichern(QWidget* parent, const std::optional<BauplanDaten>& pla
     return {};
 }
 
-void BauplanDrucken(QWidget* parent, const std::optional<BauplanDaten>& plan, bool veraltet)
+void BauplanDrucken(QWidget* parent, FrameServices& frame, const std::optional<BauplanDaten>& plan, bool veraltet)
 {
-    if (!berechnet(plan, veraltet))
+    if (!berechnet(frame, plan, veraltet))
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Bauplan Zentavik"));

@@ -83,12 +83,12 @@ void MDIForm1::createMenus()
     // The plan of the beam form's last calculation; without one the user is told to calculate.
     connect(mnuBauplan, &QAction::triggered, this, [this] {
         const QString geschrieben =
-            BauplanSpeichern(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+            BauplanSpeichern(this, *this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
         if (!geschrieben.isEmpty())
             setStatus(geschrieben);
     });
     connect(mnuBauplanDruck, &QAction::triggered, this, [this] {
-        BauplanDrucken(this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
+        BauplanDrucken(this, *this, beamForm ? beamForm->bauplan() : std::nullopt, beamForm && beamForm->bauplanVeraltet());
     });
     connect(mnuEnde, &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
 

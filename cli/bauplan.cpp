@@ -44,6 +44,14 @@ int bauplanBefehl(const QStringList& argumente, QTextStream& out, QTextStream& e
     const BeamLauf lauf = rechneBeam(beamEingaben(befehl, true), QDate::currentDate());
     meldeHinweise(lauf.hinweise, err);
     const BauplanDaten daten = bauplanDaten(lauf);
+    // A plan is cut and built from: one that cannot be is refused, naming what it follows from.
+    if (const auto nein = bauplanAblehnung(daten)) {
+        const BeamEingaben& e = lauf.eingaben;
+        const QString option = nein->ursache == BauplanAblehnung::Ursache::Frequenz ? e.genannt(QStringLiteral("frequenz"), e.frequenz)
+                               : e.vkRechner                                         ? e.genannt(QStringLiteral("hoehe"), e.hoehe)
+                                                                                     : e.genannt(QStringLiteral("vk"), e.vk);
+        throw FalscheEingabe{option, nein->grund};
+    }
     schreibeDatei(pfad, svg ? bauplanSvg(daten) : bauplanPdf(daten), DateiSchreiber::Sonderdateien::AnOrtBeschreiben);
     if (!befehl.gesetzt(QStringLiteral("leise")))
         out << QStringLiteral("Bauplan geschrieben: %1 (%2, DIN A4 hoch)\n").arg(pfad, svg ? QStringLiteral("SVG") : QStringLiteral("PDF"));

@@ -91,15 +91,8 @@ BeispielLauf beispielRechnen(const QDate& stand)
     // Insulation only ever shortens a wire, and its correction is the least certain part of
     // the calculation: cut to the bare wire's length, and the wire can only be too long.
     l.blank = rechneBeam(e, l.uebergabe.vkText, listenEintrag(QStringLiteral("Luft")), stand).werte.out;
-    l.zugabeCm = zugabeProEndeCm(l.beam.werte.out, l.blank);
+    l.zugabeCm = zugabeProEndeCm(l.beam.werte);
     return l;
-}
-
-int zugabeProEndeCm(const BeamDimensions& isoliert, const BeamDimensions& blank)
-{
-    const double mehr = std::max(blank.LgD - isoliert.LgD, blank.LgR - isoliert.LgR);
-    // A reserve that is a whole centimetre already stays one.
-    return int(std::ceil(mehr / 2 * 100 - 1e-6));
 }
 
 QString bereichOption(int bereich)

@@ -32,12 +32,8 @@ struct BeispielLauf {
     rechner::BeamLauf beam;      // the beam form and the report after "Rechnen"
     BauplanDaten plan;
     BeamDimensions blank;        // the same wire bare: where the reserve comes from
-    int zugabeCm = 0;            // reserve at each end of a wire, whole cm
+    int zugabeCm = 0;            // reserve at each end of a wire, whole cm, as the plan gives it
 };
-
-// The reserve at each end of a wire, whole centimetres: the whole insulation shortening, the
-// larger of the two elements', so that each wire is at least as long as the same wire bare.
-int zugabeProEndeCm(const BeamDimensions& isoliert, const BeamDimensions& blank);
 
 // The command line's name of a range button: "cw", "ssb" or "mitte".
 QString bereichOption(int bereich);

@@ -75,8 +75,18 @@ HilfeZahlen bauZahlen()
     z[QStringLiteral("bau_lgd")] = meterText(o.LgD);
     z[QStringLiteral("bau_lgr")] = meterText(o.LgR);
     z[QStringLiteral("bau_lgd_halb")] = meterText(o.LgD / 2);
+    z[QStringLiteral("bau_lgr_halb")] = meterText(o.LgR / 2);
     z[QStringLiteral("bau_d")] = meterText(o.D);
     z[QStringLiteral("bau_p")] = meterText(o.P);
+    // Where the wires' middles sit, as the plan draws and lists them.
+    const GeometrieErgebnis geometrie = bauplanGeometrie(o);
+    if (!geometrie.geometrie)
+        qFatal("Hilfe: kein Bauplan für das Beispiel: %s", qPrintable(geometrie.grund));
+    const BauplanGeometrie& g = *geometrie.geometrie;
+    z[QStringLiteral("bau_x")] = meterText(float(g.x));
+    z[QStringLiteral("bau_px")] = meterText(float(g.speisepunkt));
+    z[QStringLiteral("bau_y")] = meterText(float(g.y));
+    z[QStringLiteral("bau_dr")] = meterText(float(g.reflektorSeite));
     z[QStringLiteral("bau_frd")] = mhz(o.frD);
     z[QStringLiteral("bau_frr")] = mhz(o.frR);
 
@@ -91,6 +101,7 @@ HilfeZahlen bauZahlen()
     // Cutting with reserve: the same at both ends of both wires.
     const int zugabe = beispiel.zugabeCm;
     z[QStringLiteral("bau_zugabe")] = QStringLiteral("%1 cm").arg(zugabe);
+    z[QStringLiteral("bau_zugabe_min")] = QStringLiteral("%1 cm").arg(MindestZugabeCm);
     z[QStringLiteral("bau_zugabe_anteil")] = formatDouble(lauf.zusatzVerkuerzung * 2 * 100, u"0.0#", Komma) + QStringLiteral(" %");
     z[QStringLiteral("bau_lgd_zugabe")] = meterText(o.LgD + float(2 * zugabe) / 100);
     z[QStringLiteral("bau_lgr_zugabe")] = meterText(o.LgR + float(2 * zugabe) / 100);

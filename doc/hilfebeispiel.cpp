@@ -7,6 +7,8 @@
 #include "common/numbertext.h"
 #include "plan/bauplandaten.h"
 
+#include <stdexcept>
+
 namespace {
 
 const QString Komma = QStringLiteral(",");
@@ -47,15 +49,18 @@ QString kasten(const QString& festbreit)
 QString mhz(float f) { return formatSingle(f, u"###0.0##", Komma) + QStringLiteral(" MHz"); }
 
 // The cut list of the plan with the reserve at both ends of each element's wire. The side
-// wire's mark D is measured from where the reserve begins, the matching line is cut as planned.
-QString zuschnittTabelle(const BeispielLauf& l)
+// wires' marks D and DR are measured from where the reserve begins, the matching line is cut
+// as planned.
+QString zuschnittTabelle(const BeispielLauf& l, const BauplanGeometrie& g)
 {
     QString html = QStringLiteral(
         "<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
         "<tr><th>Maß</th><th>was</th><th>laut Bauplan</th><th>Zugabe</th><th>zuschneiden auf</th></tr>");
-    for (const PlanMass& m : drahtMasse(l.beam.werte.out)) {
+    for (const PlanMass& m : drahtMasse(l.plan, g)) {
+        if (m.name == u"Zugabe")
+            continue;
         const bool element = m.name == u"LgD" || m.name == u"LgR";
-        const bool marke = m.name == u"D";
+        const bool marke = m.name == u"D" || m.name == u"DR";
         const QString zugabe = element ? QStringLiteral("2 × %1 cm").arg(l.zugabeCm) : QStringLiteral("–");
         const float schnitt = element ? m.laenge + float(2 * l.zugabeCm) / 100 : m.laenge;
         const QString ziel = marke ? QStringLiteral("Marke") : QStringLiteral("<b>%1</b>").arg(meterText(schnitt));
@@ -68,11 +73,11 @@ QString zuschnittTabelle(const BeispielLauf& l)
 }
 
 // The measures to mark on the frame, as the plan lists them.
-QString rahmenTabelle(const BeispielLauf& l)
+QString rahmenTabelle(const BeispielLauf& l, const BauplanGeometrie& g)
 {
     QString html = QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
                                   "<tr><th>Maß</th><th>was</th><th>Länge</th></tr>");
-    for (const PlanMass& m : rahmenMasse(l.beam.werte.out))
+    for (const PlanMass& m : rahmenMasse(l.beam.werte.out, g))
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=\"right\">%3</td></tr>")
                     .arg(m.name.toHtmlEscaped(), m.was.toHtmlEscaped(), meterText(m.laenge));
     return html + QStringLiteral("</table>");
@@ -87,6 +92,10 @@ HilfeZahlen beispielZahlen()
     const BeispielLauf l = beispielRechnen(hilfeStand());
     const BeispielEingaben& e = l.eingaben;
     const BeamDimensions& o = l.beam.werte.out;
+    // The example's plan is drawn, so its wires fit the frame.
+    const GeometrieErgebnis geometrie = bauplanGeometrie(o);
+    if (!geometrie.geometrie)
+        throw std::runtime_error(qPrintable(QStringLiteral("kein Bauplan für das Beispiel: ") + geometrie.grund));
     const double kHzD = kHzProZentimeter(o.frD, o.LgD);
     const double kHzR = kHzProZentimeter(o.frR, o.LgR);
     // Both ends of the radiator longer by the reserve: its resonance lies this much lower at first.
@@ -131,8 +140,8 @@ HilfeZahlen beispielZahlen()
         {QStringLiteral("bsp_blank_LgD"), meterText(l.blank.LgD)},
         {QStringLiteral("bsp_blank_LgR"), meterText(l.blank.LgR)},
         {QStringLiteral("bsp_zugabe"), QStringLiteral("%1 cm").arg(l.zugabeCm)},
-        {QStringLiteral("bsp_zuschnitt"), zuschnittTabelle(l)},
-        {QStringLiteral("bsp_rahmen"), rahmenTabelle(l)},
+        {QStringLiteral("bsp_zuschnitt"), zuschnittTabelle(l, *geometrie.geometrie)},
+        {QStringLiteral("bsp_rahmen"), rahmenTabelle(l, *geometrie.geometrie)},
         {QStringLiteral("bsp_khz_D"), kHzText(kHzD)},
         {QStringLiteral("bsp_khz_R"), kHzText(kHzR)},
         {QStringLiteral("bsp_zugabe_khz"), kHzText(zugabeKHz)},

@@ -7,7 +7,21 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 class QPagedPaintDevice;
+
+// Why no plan is drawn for a design: what it comes from (the frequency, or the wire: velocity
+// factor and insulation) and the reason in German, lower case first.
+struct BauplanAblehnung {
+    enum class Ursache { Frequenz, Draht } ursache;
+    QString grund;
+};
+
+// A plan is only drawn when it can be built from: every figure on it shows more than 0 in its
+// digits, both wires fit around the frame (BauplanGeometrie), and every text fits the page
+// without running into another text or a line.
+std::optional<BauplanAblehnung> bauplanAblehnung(const BauplanDaten& daten);
 
 QByteArray bauplanPdf(const BauplanDaten& daten);
 QByteArray bauplanSvg(const BauplanDaten& daten);

@@ -4,33 +4,65 @@
 #include "common/numberformat.h"
 #include "common/version.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 const QString Komma = QStringLiteral(",");
 }
 
-QList<PlanMass> drahtMasse(const BeamDimensions& o)
+QList<PlanMass> drahtMasse(const BauplanDaten& d, const BauplanGeometrie& g)
 {
+    const BeamDimensions& o = d.werte.out;
     return {
         {QStringLiteral("LgD"), QStringLiteral("Strahler, Isolator bis Isolator"), o.LgD},
         {QStringLiteral("LgR"), QStringLiteral("Reflektor, Isolator bis Isolator"), o.LgR},
-        {QStringLiteral("D"), QStringLiteral("Strahler: Ende bis Querträger-Spitze"), o.D},
+        {QStringLiteral("Zugabe"), QStringLiteral("an jedem Drahtende zusätzlich"), float(zugabeProEndeCm(d.werte)) / 100},
+        {QStringLiteral("D"), QStringLiteral("Strahler: Endmarke bis Querträger-Spitze"), o.D},
+        {QStringLiteral("DR"), QStringLiteral("Reflektor: Endmarke bis Querträger-Spitze"), float(g.reflektorSeite)},
         {QStringLiteral("Vlg"), QStringLiteral("Anpassleitung 2 x RG59 parallel, je"), o.Vlg},
     };
 }
 
-QList<PlanMass> rahmenMasse(const BeamDimensions& o)
+QList<PlanMass> rahmenMasse(const BeamDimensions& o, const BauplanGeometrie& g)
 {
-    return {
+    QList<PlanMass> m{
         {QStringLiteral("gesLgBoom"), QStringLiteral("Boom, ganze Länge"), o.gesLgBoom},
         {QStringLiteral("C"), QStringLiteral("Boomende bis Querträger, je"), o.C},
-        {QStringLiteral("LgBoom"), QStringLiteral("Abstand der Querträger"), o.LgBoom},
-        {QStringLiteral("P (minus x)"), QStringLiteral("Querträger vorn bis Speisepunkt"), o.P},
-        {QStringLiteral("A"), QStringLiteral("Speisepunkt bis Querträger hinten"), o.A},
+        {QStringLiteral("LgBoom"), QStringLiteral("Querträger vorn bis Querträger hinten"), o.LgBoom},
+        {QStringLiteral("P − x"), QStringLiteral("Querträger vorn bis Speisepunkt"), float(g.speisepunkt)},
+        {QStringLiteral("y"), QStringLiteral("Querträger hinten bis Reflektor-Mitte"), float(g.y)},
+        {QStringLiteral("D"), QStringLiteral("Querträger vorn bis Isolatoren"), o.D},
         {QStringLiteral("Bv"), QStringLiteral("Querträger vorn, Spitze bis Spitze"), o.Bv},
         {QStringLiteral("Bh"), QStringLiteral("Querträger hinten, Spitze bis Spitze"), o.Bh},
     };
+    if (g.luecke > 0)
+        m.append({QStringLiteral("Seil"), QStringLiteral("Isolator bis Reflektor-Ende, je"), float(g.luecke)});
+    return m;
+}
+
+QList<PlanMass> berichtMasse(const BeamDimensions& o, const BauplanGeometrie& g)
+{
+    return {
+        {QStringLiteral("P"), QStringLiteral("Querträger vorn bis Speisepunkt bei x = 0"), o.P},
+        {QStringLiteral("A"), QStringLiteral("Speisepunkt bei x = 0 bis Querträger hinten"), o.A},
+        {QStringLiteral("x"), QStringLiteral("so weit liegt der Speisepunkt vor P"), float(g.x)},
+    };
+}
+
+int zugabeProEndeCm(const BeamValues& w)
+{
+    // The same wire bare: the calculation's lengths with the free-space wavelength.
+    const float blankD = float(163 * w.lambda / 300 * w.VF), blankR = float(169.85 * w.lambda / 300 * w.VF);
+    const double mehr = std::max(double(blankD) - w.out.LgD, double(blankR) - w.out.LgR);
+    // A reserve that is a whole centimetre already stays one.
+    const double cm = std::ceil(mehr / 2 * 100 - 1e-6);
+    return std::isfinite(cm) && cm > MindestZugabeCm ? int(std::min(cm, 1e9)) : MindestZugabeCm;
+}
+
+QString vlgHinweis()
+{
+    return QStringLiteral("Vlg: elektrische Länge × ") + formatSingle(KabelVk, u"0.0#", Komma) + QStringLiteral(" schon eingerechnet");
 }
 
 double kHzProZentimeter(double resonanzMHz, double drahtLaengeM)
@@ -41,7 +73,7 @@ double kHzProZentimeter(double resonanzMHz, double drahtLaengeM)
     return resonanzMHz * 1000.0 * 0.01 / drahtLaengeM;
 }
 
-QString meterText(float laenge) { return formatSingle(laenge, u"###0.0##", Komma) + QStringLiteral(" m"); }
+QString meterText(float laenge) { return formatSingle(laenge, u"###0.000", Komma) + QStringLiteral(" m"); }
 
 QString kHzText(double kHz)
 {

@@ -3,6 +3,7 @@
 // and what a builder reads off it (the cut list, the trimming aid, the inputs).
 
 #include "beam/beamcalculation.h"
+#include "plan/bauplangeometrie.h"
 
 #include <QDate>
 #include <QList>
@@ -38,16 +39,30 @@ struct PlanMass {
     float laenge = 0;
 };
 
-// The wires to cut (and the side wire's mark) and the matching line.
-QList<PlanMass> drahtMasse(const BeamDimensions& o);
-// The measures to mark on the boom and on the cross-arms.
-QList<PlanMass> rahmenMasse(const BeamDimensions& o);
+// The wires to cut, the reserve at their ends, where each passes its cross-arm's tip, and the
+// matching line.
+QList<PlanMass> drahtMasse(const BauplanDaten& d, const BauplanGeometrie& g);
+// The measures to mark on the boom and on the cross-arms, each from a named reference.
+QList<PlanMass> rahmenMasse(const BeamDimensions& o, const BauplanGeometrie& g);
+// The report's P and A (the feed point at P, x = 0) and the x that moves it: to compare the
+// plan with the report, not to mark.
+QList<PlanMass> berichtMasse(const BeamDimensions& o, const BauplanGeometrie& g);
+
+// The reserve at each end of both wires, whole centimetres: the whole shortening the insulation
+// gives (the larger of the two elements'), so that each wire cut with it is at least as long as
+// the same wire bare would have to be; and never less than the piece that fastens the end at
+// its insulator.
+inline constexpr int MindestZugabeCm = 10;
+int zugabeProEndeCm(const BeamValues& werte);
+
+// What the matching line's length already holds: the cable's velocity factor.
+QString vlgHinweis();
 
 // How far an element's resonance rises when its wire is cut one centimetre shorter, in kHz:
 // to first order Δf ≈ −f·ΔL/L. 0 for a wire without length.
 double kHzProZentimeter(double resonanzMHz, double drahtLaengeM);
 
-// "10,905 m"; "13,3 kHz" with three significant digits (at least one decimal).
+// "10,905 m", "2,470 m": every length with three decimals; "13,3 kHz" with three significant digits (at least one decimal).
 QString meterText(float laenge);
 QString kHzText(double kHz);
 

@@ -2,6 +2,7 @@
 
 #include "common/numberformat.h"
 #include "common/version.h"
+#include "plan/bauplangeometrie.h"
 #include "plan/blatt.h"
 
 
@@ -26,31 +27,45 @@ const QColor GrauText(0x55, 0x55, 0x55), IsolatorFarbe(0xf2, 0xea, 0xc8);
 const QString Komma = QStringLiteral(",");
 QString F(float v) { return formatSingle(v, u"###0.0##", Komma); }
 
-// The insulator between the driven element's end and the reflector's tip.
-void isolator(Blatt& b, QPointF strahlerEnde, QPointF reflektorSpitze)
+// An insulator, drawn larger than it is: across the step between the side wires' lines.
+void isolator(Blatt& b, QPointF mitte)
 {
-    const double x = (strahlerEnde.x() + reflektorSpitze.x()) / 2, halb = 0.9;
-    b.flaeche({{x - halb, strahlerEnde.y() - 0.4}, {x + halb, strahlerEnde.y() - 0.4}, {x + halb, reflektorSpitze.y() + 0.4},
-               {x - halb, reflektorSpitze.y() + 0.4}},
+    constexpr double halbBreit = 1.3, halbHoch = 0.8;
+    b.flaeche({{mitte.x() - halbBreit, mitte.y() - halbHoch}, {mitte.x() + halbBreit, mitte.y() - halbHoch},
+               {mitte.x() + halbBreit, mitte.y() + halbHoch}, {mitte.x() - halbBreit, mitte.y() + halbHoch}},
               IsolatorFarbe, Strich{QColor(0x55, 0x55, 0x55), 0.25});
 }
 
-// The antenna seen from above, front (the main direction) up, within the area: the frame to
-// scale, the wires in their arrangement, the measures at their dimension lines. Each vertical
-// dimension line has a lane of its own with its labels beside it, so that no extension line
-// runs through a label. Returns the lowest y drawn.
-double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
+// A vertical chain of dimension lines at x, each labelled on the right or on the left.
+struct Glied {
+    double von, bis;
+    QString text;
+};
+void kette(Blatt& b, double x, const QList<Glied>& glieder, bool rechts, double luft)
+{
+    for (const Glied& g : glieder) {
+        b.masslinie({x, g.von}, {x, g.bis}, MassStrich);
+        b.text(g.text, {rechts ? x + luft : x - luft, (g.von + g.bis) / 2},
+               (rechts ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    }
+}
+
+// The antenna seen from above, front (the main direction) up, within the area: the frame and
+// the wires to scale, on the routes whose lengths are the cut lengths; only the insulators are
+// drawn larger. Each vertical dimension line has a lane of its own with its labels beside it,
+// so that no extension line runs through a label. Returns the lowest y drawn.
+double zeichneAntenne(Blatt& b, const BeamDimensions& o, const BauplanGeometrie& g, const QRectF& bereich)
 {
     b.schrift(8.5, true);
     const QString bv = QStringLiteral("Bv = ") + meterText(o.Bv), bh = QStringLiteral("Bh = ") + meterText(o.Bh),
-                  c = QStringLiteral("C = ") + meterText(o.C), p = QStringLiteral("P = ") + meterText(o.P) + QStringLiteral(" − x"),
-                  a = QStringLiteral("A = ") + meterText(o.A), lgBoom = QStringLiteral("LgBoom = ") + meterText(o.LgBoom),
-                  d = QStringLiteral("D = ") + meterText(o.D);
+                  c = QStringLiteral("C = ") + meterText(o.C), px = QStringLiteral("P − x = ") + meterText(float(g.speisepunkt)),
+                  y = QStringLiteral("y = ") + meterText(float(g.y)), lgBoom = QStringLiteral("LgBoom = ") + meterText(o.LgBoom),
+                  d = QStringLiteral("D = ") + meterText(o.D), dr = QStringLiteral("DR = ") + meterText(float(g.reflektorSeite));
     const double h = b.hoehe();
-    const double kette = std::max({b.breite(c), b.breite(p), b.breite(a)});
+    const double kettenBreite = std::max({b.breite(c), b.breite(px), b.breite(y)});
     constexpr double abstand = 5, luft = 1.5;  // dimension line from the antenna; label from its line
-    const double links = abstand + luft + b.breite(d);
-    const double zweiteSpur = abstand + luft + kette + 4;
+    const double links = abstand + luft + std::max(b.breite(d), b.breite(dr));
+    const double zweiteSpur = abstand + luft + kettenBreite + 4;
     const double rechts = zweiteSpur + luft + b.breite(lgBoom);
     const double oben = 4 + 1 + h, unten = 4 + 1 + h;
     const double breiteste = std::max(o.Bv, o.Bh);
@@ -60,7 +75,9 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
     const double cx = bereich.left() + (bereich.width() - (links + 2 * aussen + rechts)) / 2 + links + aussen;
     const double spitze = bereich.top() + oben, vorn = spitze + o.C * massstab, hinten = vorn + o.LgBoom * massstab,
                  ende = hinten + o.C * massstab;
-    const double speise = vorn + o.P * massstab, strahlerEnde = vorn + o.D * massstab, reflektorSpitze = strahlerEnde + 3;
+    auto blatt = [&](QPointF m) { return QPointF(cx + m.x() * massstab, vorn + m.y() * massstab); };
+    const double speise = vorn + g.speisepunkt * massstab, mitteR = vorn + g.reflektorMitte * massstab,
+                 iso = vorn + o.D * massstab;
 
     // Frame and guys.
     for (int seite : {-1, 1}) {
@@ -71,19 +88,27 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
     b.linie({cx - halbBv, vorn}, {cx + halbBv, vorn}, RahmenStrich);
     b.linie({cx - halbBh, hinten}, {cx + halbBh, hinten}, RahmenStrich);
 
-    // The wires: the driven element's V meets the boom at the feed point, its side wires run
-    // back to the insulators; the reflector's V meets the boom at the rear cross-arm.
-    b.linienzug({{cx - halbBv, strahlerEnde}, {cx - halbBv, vorn}, {cx, speise}, {cx + halbBv, vorn}, {cx + halbBv, strahlerEnde}},
-                StrahlerStrich);
-    b.linienzug({{cx - halbBh, hinten}, {cx - halbBh, reflektorSpitze}, {cx, hinten}, {cx + halbBh, reflektorSpitze}, {cx + halbBh, hinten}},
-                ReflektorStrich);
-    for (int seite : {-1, 1})
-        isolator(b, {cx + seite * halbBv, strahlerEnde}, {cx + seite * halbBh, reflektorSpitze});
+    // The wires on their routes, and the insulators where their ends meet.
+    QList<QPointF> strahler, reflektor;
+    for (const QPointF& p : g.strahler)
+        strahler << blatt(p);
+    for (const QPointF& p : g.reflektor)
+        reflektor << blatt(p);
+    b.linienzug(strahler, StrahlerStrich);
+    b.linienzug(reflektor, ReflektorStrich);
+    const double reflektorEnde = iso + g.luecke * massstab;
+    for (int seite : {-1, 1}) {
+        if (g.luecke > 0)
+            b.linie({cx + seite * halbBh, iso}, {cx + seite * halbBh, reflektorEnde}, AbspannStrich);
+        isolator(b, {cx + seite * (halbBv + halbBh) / 2, iso});
+    }
     b.punkt({cx, speise}, 1.1, Qt::black);
+    b.punkt({cx, mitteR}, 0.8, ReflektorStrich.farbe);
 
     b.schrift(7.5);
     b.text(QStringLiteral("Speisepunkt"), {cx - 2.2, speise + 1.4}, Qt::AlignRight | Qt::AlignTop);
-    b.text(QStringLiteral("Isolator"), {cx - halbBv + 2, strahlerEnde - 1.2}, Qt::AlignLeft | Qt::AlignBottom);
+    b.text(QStringLiteral("Reflektor-Mitte"), {cx + 2.2, mitteR - 1.4}, Qt::AlignLeft | Qt::AlignBottom);
+    b.text(QStringLiteral("Isolator"), {cx - halbBv + 2.5, iso - 1.2}, Qt::AlignLeft | Qt::AlignBottom);
 
     // Widths above and below.
     b.schrift(8.5, true);
@@ -97,30 +122,34 @@ double zeichneAntenne(Blatt& b, const BeamDimensions& o, const QRectF& bereich)
     b.masslinie({cx - halbBh, yBh}, {cx + halbBh, yBh}, MassStrich);
     b.text(bh, {cx, yBh + 1}, Qt::AlignHCenter | Qt::AlignTop);
 
-    // D on the left, along the driven element's side wire.
+    // On the left the side wires: D from the front cross-arm to the insulators, DR from there
+    // to the rear cross-arm.
     const double xD = cx - aussen - abstand;
     b.linie({cx - halbBv - 1.5, vorn}, {xD - 1.5, vorn}, HilfsStrich);
-    b.linie({cx - aussen - 2, strahlerEnde}, {xD - 1.5, strahlerEnde}, HilfsStrich);
-    b.masslinie({xD, vorn}, {xD, strahlerEnde}, MassStrich);
-    b.text(d, {xD - luft, (vorn + strahlerEnde) / 2}, Qt::AlignRight | Qt::AlignVCenter);
+    b.linie({cx - aussen - 2.5, iso}, {xD - 1.5, iso}, HilfsStrich);
+    b.linie({cx - halbBh - 1.5, hinten}, {xD - 1.5, hinten}, HilfsStrich);
+    // A cord between the reflector's end and the insulator is listed; its dimension line is
+    // drawn where its label has room.
+    if (g.luecke > 0) {
+        b.linie({cx - halbBh - 1.5, reflektorEnde}, {xD - 1.5, reflektorEnde}, HilfsStrich);
+        if (reflektorEnde - iso >= h + 1)
+            kette(b, xD, {{iso, reflektorEnde, QStringLiteral("Seil = ") + meterText(float(g.luecke))}}, false, luft);
+    }
+    kette(b, xD, {{vorn, iso, d}, {reflektorEnde, hinten, dr}}, false, luft);
 
-    // On the right the boom's chain C, P, A, C, and beyond it LgBoom.
+    // On the right the boom's marks, each from its cross-arm: C, P − x to the feed point, y
+    // from the rear cross-arm to the reflector's middle, C; beyond them LgBoom.
     const double xK = cx + aussen + abstand, xB = cx + aussen + zweiteSpur;
-    b.linie({cx + 1.5, spitze}, {xK + 1.5, spitze}, HilfsStrich);
-    b.linie({cx + 1.5, speise}, {xK + 1.5, speise}, HilfsStrich);
-    b.linie({cx + 1.5, ende}, {xK + 1.5, ende}, HilfsStrich);
+    for (const double marke : {spitze, speise, mitteR, ende})
+        b.linie({cx + 1.5, marke}, {xK + 1.5, marke}, HilfsStrich);
     b.linie({cx + halbBv + 1.5, vorn}, {xB + 1.5, vorn}, HilfsStrich);
     b.linie({cx + halbBh + 1.5, hinten}, {xB + 1.5, hinten}, HilfsStrich);
-    const struct {
-        double von, bis;
-        const QString& text;
-    } glieder[] = {{spitze, vorn, c}, {vorn, speise, p}, {speise, hinten, a}, {hinten, ende, c}};
-    for (const auto& g : glieder) {
-        b.masslinie({xK, g.von}, {xK, g.bis}, MassStrich);
-        b.text(g.text, {xK + luft, (g.von + g.bis) / 2}, Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    b.masslinie({xB, vorn}, {xB, hinten}, MassStrich);
-    b.text(lgBoom, {xB + luft, (vorn + hinten) / 2}, Qt::AlignLeft | Qt::AlignVCenter);
+    QList<Glied> boom{{spitze, vorn, c}, {vorn, speise, px}, {hinten, ende, c}};
+    // A short y is listed; its dimension line is drawn where its label has room.
+    if (hinten - mitteR >= h + 1)
+        boom.insert(2, {mitteR, hinten, y});
+    kette(b, xK, boom, true, luft);
+    kette(b, xB, {{vorn, hinten, lgBoom}}, true, luft);
     return yBh + 1 + h;
 }
 
@@ -145,8 +174,9 @@ double legende(Blatt& b, double y)
     eintrag(QStringLiteral("Reflektor (Draht LgR)"), strecke(ReflektorStrich));
     eintrag(QStringLiteral("Boom und Querträger"), strecke(RahmenStrich));
     eintrag(QStringLiteral("Abspannung"), strecke(AbspannStrich));
-    eintrag(QStringLiteral("Isolator, je Seite einer"), [&b](QPointF m) { isolator(b, m + QPointF(4.5, -1.2), m + QPointF(4.5, 1.2)); });
+    eintrag(QStringLiteral("Isolator, je Seite einer (vergrößert)"), [&b](QPointF m) { isolator(b, m + QPointF(4.5, 0)); });
     eintrag(QStringLiteral("Speisepunkt"), [&b](QPointF m) { b.punkt(m + QPointF(4.5, 0), 1.1, Qt::black); });
+    eintrag(QStringLiteral("Reflektor-Mitte"), [&b](QPointF m) { b.punkt(m + QPointF(4.5, 0), 0.8, ReflektorStrich.farbe); });
     eintrag(QStringLiteral("Maß"), [&b](QPointF m) { b.masslinie(m, m + QPointF(9, 0), MassStrich); });
     return y + zeile;
 }
@@ -204,19 +234,30 @@ void maleBauplan(QPainter& painter, const BauplanDaten& d, BauplanProtokoll* pro
                       Qt::AlignLeft | Qt::AlignTop).bottom();
     b.schrift(10);
     y = b.text(bandZeile(d), {Rand, y + 0.5}, Qt::AlignLeft | Qt::AlignTop).bottom();
+    const GeometrieErgebnis geometrie = bauplanGeometrie(o);
+    if (!geometrie.geometrie) {
+        // Never saved or printed: the plan is refused before. Whoever draws it anyway sees why.
+        b.schrift(10, true);
+        b.absatz(QStringLiteral("Kein Bauplan: ") + geometrie.grund + u'.', Rand, y + 4, SeiteBreite - 2 * Rand, StrahlerStrich.farbe);
+        return;
+    }
+    const BauplanGeometrie& g = *geometrie.geometrie;
     b.schrift(8, false);
-    y = b.text(QStringLiteral("Ansicht von oben; vorn (oben im Bild) ist die Hauptstrahlrichtung. Der Rahmen ist maßstäblich, "
-                              "der Drahtverlauf nicht."),
+    y = b.text(QStringLiteral("Ansicht von oben; vorn (oben im Bild) ist die Hauptstrahlrichtung. Rahmen und Drähte sind "
+                              "maßstäblich, nur die Isolatoren vergrößert."),
                {Rand, y + 0.5}, Qt::AlignLeft | Qt::AlignTop, GrauText)
             .bottom();
 
-    y = zeichneAntenne(b, o, QRectF(Rand, y + 2, SeiteBreite - 2 * Rand, 142));
+    y = zeichneAntenne(b, o, g, QRectF(Rand, y + 2, SeiteBreite - 2 * Rand, 108));
     y = legende(b, y + 2) + 3;
 
-    // The cut list on the left, resonances, trimming and the feed point on the right.
-    const double mitte = Rand + 95, rechtsBreite = SeiteBreite - Rand - mitte;
-    double links = massListe(b, Rand, y, mitte - Rand - 6, QStringLiteral("Drähte zuschneiden und markieren"), drahtMasse(o));
-    links = massListe(b, Rand, links + 2, mitte - Rand - 6, QStringLiteral("Am Rahmen anzeichnen"), rahmenMasse(o));
+    // The cut list and the marks on the left; resonances, trimming, how to build and the
+    // report's own P and A on the right.
+    const double mitte = Rand + 95, rechtsBreite = SeiteBreite - Rand - mitte, linksBreite = mitte - Rand - 6;
+    double links = massListe(b, Rand, y, linksBreite, QStringLiteral("Drähte zuschneiden und markieren"), drahtMasse(d, g));
+    b.schrift(8);
+    links = b.absatz(vlgHinweis(), Rand, links + 0.3, linksBreite, GrauText);
+    links = massListe(b, Rand, links + 2, linksBreite, QStringLiteral("Am Rahmen anzeichnen"), rahmenMasse(o, g));
 
     b.schrift(10, true);
     double r = b.text(QStringLiteral("Eigenresonanzen und Trimmen"), {mitte, y}, Qt::AlignLeft | Qt::AlignTop).bottom() + 0.8;
@@ -234,17 +275,22 @@ void maleBauplan(QPainter& painter, const BauplanDaten& d, BauplanProtokoll* pro
     }
     r = b.absatz(QStringLiteral("Nach dem ersten Messen: den Abstand zur gewünschten Resonanz durch diesen Wert teilen; "
                                 "so viele Zentimeter kürzen, wenn die Resonanz zu tief liegt, an beiden Enden je die Hälfte. "
-                                "Liegt sie zu hoch, war der Draht zu kurz. Darum mit etwas Zugabe zuschneiden."),
+                                "Liegt sie zu hoch, war der Draht zu kurz: darum die Zugabe."),
                  mitte, r + 1, rechtsBreite);
     b.schrift(10, true);
-    r = b.text(QStringLiteral("Was „P (minus x)“ heißt"), {mitte, r + 2}, Qt::AlignLeft | Qt::AlignTop).bottom() + 0.8;
+    r = b.text(QStringLiteral("So wird gebaut"), {mitte, r + 2}, Qt::AlignLeft | Qt::AlignTop).bottom() + 0.8;
     b.schrift(8.5);
-    r = b.absatz(QStringLiteral("Die Zeichnung zeigt, wie die Drähte liegen, nicht wie lang sie sind: geschnitten wird nach LgD "
-                                "und LgR. Den Strahler an den Spitzen des vorderen Querträgers und an den Isolatoren befestigen, "
-                                "dann den Speisepunkt auf dem Boom so weit nach vorn schieben, bis der Draht straff ist. "
-                                "Das Stück, um das er dabei näher an den vorderen Querträger rückt, ist x: "
-                                "der Speisepunkt sitzt P minus x hinter dem vorderen Querträger."),
+    r = b.absatz(QStringLiteral("Jeden Draht mit der Zugabe zuschneiden, seine Enden bei LgD bzw. LgR und seine Mitte "
+                                "markieren, von jeder Endmarke D bzw. DR abmessen und markieren. Die Mitte des Strahlers "
+                                "kommt an den Speisepunkt, die des Reflektors an die Reflektor-Mitte; die D- und DR-Marken "
+                                "an die Spitzen ihres Querträgers, die Endmarken in die Augen der Isolatoren. Dann liegen "
+                                "beide Drähte straff; die Zugabe hinter dem Isolator zurückwickeln."),
                  mitte, r, rechtsBreite);
+    if (g.luecke > 0)
+        r = b.absatz(QStringLiteral("Der Reflektor reicht nicht bis zu den Isolatoren: er liegt am hinteren Querträger "
+                                    "entlang, seine Enden werden mit einem Seil (Seil) an die Isolatoren gebunden."),
+                     mitte, r, rechtsBreite);
+    r = massListe(b, mitte, r + 2, rechtsBreite, QStringLiteral("Zum Vergleich mit dem Bericht"), berichtMasse(o, g));
 
     y = eingaben(b, std::max(links, r) + 3, d) + 3;
 
