@@ -263,7 +263,7 @@ void frmHauptform::createControls()
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    for (QObject* o : QList<QObject*>{Text1, Text4, Text6, Text7, Combo1->lineEdit(), VkSteller, Command1, Command2, Combo1})
+    for (QObject* o : QList<QObject*>{Text1, Text4, Text6, Text7, Combo1->lineEdit(), VkSteller, Command1, Command2, Combo1, Combo2})
         o->installEventFilter(this);
     for (QAbstractButton* b : Option1->buttons() + Option2->buttons())
         b->installEventFilter(this);

@@ -16,7 +16,7 @@ constexpr qint64 HoechstensMeldung = 2048;
 
 [[noreturn]] void laufFehler(const QString& grund)
 {
-    throw Failure(NecFehler::Lauf, QStringLiteral("Das Rechenprogramm nec2c %1. Das Vollwellenmodell hat kein Ergebnis; "
+    throw Failure(NecFehler::Lauf, QStringLiteral("Das Rechenprogramm nec2c %1.\r\nDas Vollwellenmodell hat kein Ergebnis; "
                                                   "die Formel bleibt wählbar.").arg(grund));
 }
 
@@ -38,7 +38,7 @@ QByteArray NecProzess::listing(const QByteArray& karten)
 {
     const QString pfad = QStandardPaths::findExecutable(programm);
     if (pfad.isEmpty())
-        throw Failure(NecFehler::Fehlt, QStringLiteral("Das Rechenprogramm nec2c ist nicht installiert (Debian-Paket \"nec2c\"). "
+        throw Failure(NecFehler::Fehlt, QStringLiteral("Das Rechenprogramm nec2c ist nicht installiert (Debian-Paket \"nec2c\").\r\n"
                                                        "Das Vollwellenmodell braucht es; die Formel bleibt wählbar."));
     QTemporaryDir ordner;
     if (!ordner.isValid())

@@ -21,7 +21,7 @@ constexpr int BevorzugteSegmente = 41;
 
 [[noreturn]] void nichtModellierbar(const QString& grund)
 {
-    throw Failure(NecFehler::Modell, QStringLiteral("Das Vollwellenmodell kann diesen Draht nicht rechnen: %1. "
+    throw Failure(NecFehler::Modell, QStringLiteral("Das Vollwellenmodell kann diesen Draht nicht rechnen: %1.\r\n"
                                                     "Die Formel bleibt wählbar.").arg(grund));
 }
 

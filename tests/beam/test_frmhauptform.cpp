@@ -684,6 +684,10 @@ private slots:
         focus(form->Text1);
         QVERIFY(!form->Command2->isEnabled());
         QCOMPARE(frame.text, QStringLiteral("Status: Berechnung eines Zentavik"));
+        // The model's box too.
+        focus(form->Combo2);
+        QTest::keyClick(form->Combo2, Qt::Key_Return);
+        QVERIFY(form->Command2->isEnabled());
     }
 
     // Enter in the factor field checks the field as leaving it for a click on "&Rechnen" does:
