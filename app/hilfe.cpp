@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 bool DateiVorhanden(const QString& path)
 {
@@ -34,9 +33,18 @@ QString ProgrammBefehl(const QString& program, QString& document)
 
 bool ProgrammStarten(const QString& program, QString& document)
 {
+    // The path as it names the file: a caller's variable may already be in quotes.
+    QString pfad = document;
+    if (pfad.size() >= 2 && pfad.startsWith(u'"') && pfad.endsWith(u'"'))
+        pfad = pfad.mid(1, pfad.size() - 2);
     ProgrammBefehl(program, document);
-    // The program's path is taken whole; only the document part is split into words.
-    const bool started = desktop::startDetached(program, QProcess::splitCommand(document));
+    // The path is one argument whatever it holds, never a line split into words again; the
+    // desktop's own line for the program places it among that program's options.
+    QStringList argumente{pfad};
+    const desktop::Aufruf aufruf = desktop::standardAufruf(pfad);
+    if (!aufruf.programm.isEmpty() && aufruf.programm == program)
+        argumente = aufruf.argumente;
+    const bool started = desktop::startDetached(program, argumente);
     ui::processEvents();
     return started;
 }

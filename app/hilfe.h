@@ -16,7 +16,8 @@ QString ProgrammSuchen(const QString& document);
 // The command line that opens the document in the program. A path holding ".pdf" (in any
 // case) is put into double quotes, also in the caller's variable.
 QString ProgrammBefehl(const QString& program, QString& document);
-// Starts that command line as a process of its own. False when it could not be started.
+// Starts the program as a process of its own, the document's path as one argument (placed as
+// the desktop's entry for the program places it). False when it could not be started.
 bool ProgrammStarten(const QString& program, QString& document);
 
 inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");

@@ -15,6 +15,7 @@
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
 #include "platform/twips.h"
+#include "platform/ui.h"
 #include "resources/resources.h"
 
 #include <QAction>
@@ -157,6 +158,9 @@ QString MDIForm1::status() const { return statusText->text(); }
 
 void MDIForm1::readSettings()
 {
+    // Said once, as the program starts: a file too large to be ours is left alone.
+    if (const QString reason = settings.tooLargeReason(); !reason.isEmpty())
+        ui::messageBox(reason, QStringLiteral(" Einstellungen"), ui::Buttons::Ok, ui::Icon::Exclamation);
     // Each coordinate on its own: a text that does not convert keeps the design value.
     const struct {
         const char* key;

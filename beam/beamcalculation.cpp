@@ -128,6 +128,14 @@ std::vector<Step> Berechnung::calculationSteps()
              // The wavelength on the insulated wire.
              const double s = env.module.ZusatzVerkuerzung;
              const double u = 1 - (s + s);
+             // Insulation that shortens each half by a half or more leaves no wire: refused as
+             // a failure of the inputs that cause it, never reported or drawn as lengths.
+             if (!(u > 0)) {
+                 Failure f(failures::InvalidArgument, QStringLiteral("Die Zusatzverkürzung durch die Drahtisolierung ist zu groß: "
+                                                                     "die Drahtlängen wären nicht positiv."));
+                 f.feld = QStringLiteral("relative Dielektrizitätszahl, Durchmesser Aussen, Durchmesser Leiter und Verkürzungsfaktor");
+                 throw f;
+             }
              v.lambdaK = checked::finite(u * checked::div(300, v.f));
              return StepResult::Next;
          }},

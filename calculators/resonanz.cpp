@@ -1,5 +1,7 @@
 #include "calculators/resonanz.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 
@@ -59,6 +61,15 @@ Resonanz findeResonanz(const Messung& messung)
         }
     }
     if (r.regel == ResonanzRegel::Nulldurchgang) {
+        // Points a calibration left a little above |S11| = 1 have a negative resistance; between
+        // two of them the crossing would report a resonance no antenna can have.
+        if (!(r.impedanz.real() > 0)) {
+            QLocale l;
+            l.setNumberOptions(QLocale::OmitGroupSeparator);
+            throw MessungFehler{0, QStringLiteral("bei der Resonanz (%1 MHz) ergibt die Messung einen Wirkwiderstand von %2 Ω; eine Antenne "
+                                                  "hat dort mehr als 0 Ω (ist der Analysator kalibriert?)")
+                                       .arg(l.toString(r.frequenz / 1e6, 'f', 3), l.toString(r.impedanz.real(), 'f', 1).replace(u'-', u'−'))};
+        }
         const std::complex<double> z0 = messung.bezugsimpedanz;
         r.swr = swrAusReflexion((r.impedanz - z0) / (r.impedanz + z0));
     } else {

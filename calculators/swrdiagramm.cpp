@@ -9,10 +9,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// A step of 1, 2 or 5 times a power of ten that divides the span into about `teile` parts.
+// A step of 1, 2 or 5 times a power of ten that divides the span into about `teile` parts. The
+// span is positive and finite (the axes widen a narrower one).
 double runderSchritt(double spanne, int teile)
 {
     const double roh = spanne / teile;
@@ -24,6 +28,51 @@ double runderSchritt(double spanne, int teile)
 }
 
 int nachkommastellen(double schritt) { return std::max(0, int(std::ceil(-std::log10(schritt) - 1e-9))); }
+
+// The multiples of `schritt` from `von` to `bis`, counted first: a loop that added the step to a
+// double would stand still where the step falls below the double's resolution.
+std::vector<double> teilstriche(double von, double bis, double schritt)
+{
+    const double erste = std::ceil(von / schritt - 1e-9), letzte = std::floor(bis / schritt + 1e-9);
+    std::vector<double> striche;
+    if (!std::isfinite(erste) || !std::isfinite(letzte) || letzte < erste)
+        return striche;
+    const int anzahl = int(std::min(letzte - erste, 50.0)) + 1;
+    for (int i = 0; i < anzahl; ++i)
+        striche.push_back((erste + i) * schritt);
+    return striche;
+}
+
+// Where the 2:1 band lies across the plot, clipped to it; nothing when its edges are not known.
+std::optional<std::pair<double, double>> bandbreiteLinksRechts(const SwrDiagrammAchsen& a, const Resonanz& resonanz)
+{
+    if (!resonanz.bandbreite)
+        return std::nullopt;
+    return std::pair{std::clamp(a.x(resonanz.bandbreite->unten), a.feld.left(), a.feld.right()),
+                     std::clamp(a.x(resonanz.bandbreite->oben), a.feld.left(), a.feld.right())};
+}
+
+// The 2:1 band shaded below the 2:1 line, behind grid and curve.
+void schattiereBandbreite(QPainter& painter, const SwrDiagrammAchsen& a, const Resonanz& resonanz)
+{
+    if (const auto band = bandbreiteLinksRechts(a, resonanz))
+        painter.fillRect(QRectF(QPointF(band->first, a.y(BandbreitenSwr)), QPointF(band->second, a.feld.bottom())), BandbreitenFarbe);
+}
+
+// Its width above the 2:1 line, over the markers so that it stays readable.
+void beschrifteBandbreite(QPainter& painter, const SwrDiagrammAchsen& a, const Resonanz& resonanz, const QFontMetricsF& schrift)
+{
+    const auto band = bandbreiteLinksRechts(a, resonanz);
+    if (!band)
+        return;
+    const QString text = QStringLiteral("2:1-Bandbreite ") + khzText(resonanz.bandbreite->breite());
+    const double breite = schrift.horizontalAdvance(text) + 6;
+    const double mitte = std::clamp((band->first + band->second) / 2, a.feld.left() + breite / 2, a.feld.right() - breite / 2);
+    const QRectF kasten(mitte - breite / 2, a.y(BandbreitenSwr) - schrift.height() - 3, breite, schrift.height() + 2);
+    painter.fillRect(kasten, BandbreitenFarbe);
+    painter.setPen(Qt::black);
+    painter.drawText(kasten, Qt::AlignCenter, text);
+}
 
 } // namespace
 
@@ -40,6 +89,12 @@ SwrDiagrammAchsen swrDiagrammAchsen(const Messung& messung, const QRectF& flaech
     SwrDiagrammAchsen a;
     a.fMin = messung.punkte.front().frequenz;
     a.fMax = messung.punkte.back().frequenz;
+    // A sweep still growing may hold one frequency only; the axis spans at least a hertz.
+    if (!(a.fMax - a.fMin >= MessSpanneMindestens)) {
+        const double mitte = a.fMin / 2 + a.fMax / 2;
+        a.fMin = mitte - MessSpanneMindestens / 2;
+        a.fMax = mitte + MessSpanneMindestens / 2;
+    }
     double groesstes = 1;
     for (const MessPunkt& p : messung.punkte)
         if (std::isfinite(p.swr))
@@ -74,10 +129,12 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     const QRectF& feld = a.feld;
     const double zeile = schrift.height() * 1.4;
+    schattiereBandbreite(painter, a, *resonanz);
 
     // Grid and SWR scale.
-    const double swrSchritt = a.swrMax <= 5 ? 1 : 2;
-    for (double s = 1; s <= a.swrMax + 1e-9; s += swrSchritt) {
+    const int swrSchritt = a.swrMax <= 5 ? 1 : 2;
+    for (int i = 0; i <= int((a.swrMax - 1) / swrSchritt + 1e-9); ++i) {
+        const double s = 1 + i * swrSchritt;
         painter.setPen(QPen(QColor(220, 220, 220), 0));
         painter.drawLine(QPointF(feld.left(), a.y(s)), QPointF(feld.right(), a.y(s)));
         painter.setPen(Qt::black);
@@ -87,9 +144,7 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
     // Frequency scale in MHz.
     const double fSchritt = runderSchritt((a.fMax - a.fMin) / 1e6, 5) * 1e6;
     const int stellen = nachkommastellen(fSchritt / 1e6);
-    const double erste = std::ceil(a.fMin / fSchritt - 1e-9), letzte = std::floor(a.fMax / fSchritt + 1e-9);
-    for (double k = erste; k <= letzte; ++k) {
-        const double f = k * fSchritt;
+    for (const double f : teilstriche(a.fMin, a.fMax, fSchritt)) {
         painter.setPen(QPen(QColor(220, 220, 220), 0));
         painter.drawLine(QPointF(a.x(f), feld.top()), QPointF(a.x(f), feld.bottom()));
         painter.setPen(Qt::black);
@@ -135,8 +190,11 @@ void zeichneSwrDiagramm(QPainter& painter, const QRectF& flaeche, const Messung*
         legendeLinks += schrift.horizontalAdvance(text) + schrift.height();
     };
     marke(resonanz->frequenz, ResonanzFarbe, Qt::SolidLine, QStringLiteral("Resonanz"));
-    if (sollHz)
+    // A wanted frequency of 0 or below is no wish, whoever hands it in.
+    if (sollHz && *sollHz > 0 && *sollHz <= MessFrequenzHoechstens)
         marke(*sollHz, SollFarbe, Qt::DashLine, QStringLiteral("Soll"));
+
+    beschrifteBandbreite(painter, a, *resonanz, schrift);
 
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);

@@ -1,7 +1,8 @@
 #pragma once
 // The plot of SWR over frequency, drawn with any QPainter: on the pruning window's widget and
 // into the command line's SVG file alike. Markers stand at the resonance and at the wanted
-// frequency; the axes are labelled in German with MHz.
+// frequency, the 2:1 band is shaded and its width written in kHz; the axes are labelled in
+// German with MHz.
 
 #include "calculators/resonanz.h"
 
@@ -16,6 +17,7 @@ class QPainter;
 inline const QColor SwrKurvenFarbe(0, 0, 160);
 inline const QColor ResonanzFarbe(200, 0, 0);
 inline const QColor SollFarbe(0, 128, 0);
+inline const QColor BandbreitenFarbe(214, 236, 214);  // the 2:1 band, behind the grid
 
 // Where a frequency and an SWR land in the picture.
 struct SwrDiagrammAchsen {

@@ -13,8 +13,11 @@ enum class Format { RI, MA, DB };
 
 struct Optionen {
     double einheit = 1e9;  // Hz per unit of the file's frequencies
+    QString einheitName = QStringLiteral("GHz");
     Format format = Format::MA;
     double z0 = 50;
+    // What the line names itself; a second, different value of one of them contradicts it.
+    QByteArray genannteEinheit, genanntesFormat, genannteImpedanz;
 };
 
 [[noreturn]] void fehler(int zeile, const QString& text) { throw MessungFehler{zeile, text}; }
@@ -46,7 +49,27 @@ double zahl(const QByteArray& wort, int zeile)
     return wert;
 }
 
+// UTF-16 shows as its byte-order mark, or as a zero byte beside each character of ASCII text.
+bool inUtf16(const QByteArray& text)
+{
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
+        return true;
+    if (text.size() < 2)
+        return false;
+    const auto druckbar = [](char c) { return c >= 0x20 && c < 0x7f; };
+    return (text[0] == '\0' && druckbar(text[1])) || (druckbar(text[0]) && text[1] == '\0');
+}
+
 QList<QByteArray> woerter(const QByteArray& zeile) { return zeile.simplified().split(' '); }
+
+// A unit, a format or a reference named twice with different values leaves open which one the
+// analyser meant.
+void einmalGenannt(QByteArray& genannt, const QByteArray& wort, const QString& was, int nummer)
+{
+    if (!genannt.isEmpty() && genannt.toUpper() != wort.toUpper())
+        fehler(nummer, QStringLiteral("die Optionszeile nennt zwei %1: \"%2\" und \"%3\"").arg(was, gezeigt(genannt), gezeigt(wort)));
+    genannt = wort;
+}
 
 Optionen leseOptionen(const QByteArray& zeile, int nummer)
 {
@@ -56,20 +79,29 @@ Optionen leseOptionen(const QByteArray& zeile, int nummer)
         const QByteArray w = teile[i].toUpper();
         if (w.isEmpty())
             continue;
+        const auto einheit = [&](double hz, const char* name) {
+            einmalGenannt(o.genannteEinheit, teile[i], QStringLiteral("Einheiten"), nummer);
+            o.einheit = hz;
+            o.einheitName = QString::fromLatin1(name);
+        };
+        const auto format = [&](Format f) {
+            einmalGenannt(o.genanntesFormat, teile[i], QStringLiteral("Formate"), nummer);
+            o.format = f;
+        };
         if (w == "HZ")
-            o.einheit = 1;
+            einheit(1, "Hz");
         else if (w == "KHZ")
-            o.einheit = 1e3;
+            einheit(1e3, "kHz");
         else if (w == "MHZ")
-            o.einheit = 1e6;
+            einheit(1e6, "MHz");
         else if (w == "GHZ")
-            o.einheit = 1e9;
+            einheit(1e9, "GHz");
         else if (w == "RI")
-            o.format = Format::RI;
+            format(Format::RI);
         else if (w == "MA")
-            o.format = Format::MA;
+            format(Format::MA);
         else if (w == "DB")
-            o.format = Format::DB;
+            format(Format::DB);
         else if (w == "S")
             continue;
         else if (w == "Y" || w == "Z" || w == "H" || w == "G")
@@ -77,9 +109,13 @@ Optionen leseOptionen(const QByteArray& zeile, int nummer)
         else if (w == "R") {
             if (i + 1 >= teile.size())
                 fehler(nummer, QStringLiteral("nach \"R\" fehlt die Bezugsimpedanz"));
-            o.z0 = zahl(teile[++i], nummer);
-            if (!(o.z0 > 0))
+            const double z0 = zahl(teile[++i], nummer);
+            if (!(z0 > 0))
                 fehler(nummer, QStringLiteral("die Bezugsimpedanz muss größer als 0 sein"));
+            if (!o.genannteImpedanz.isEmpty() && z0 != o.z0)
+                fehler(nummer, QStringLiteral("die Optionszeile nennt zwei Bezugsimpedanzen: \"%1\" und \"%2\"").arg(gezeigt(o.genannteImpedanz), gezeigt(teile[i])));
+            o.genannteImpedanz = teile[i];
+            o.z0 = z0;
         } else {
             fehler(nummer, QStringLiteral("\"%1\" gehört nicht in die Optionszeile (erwartet: Hz, kHz, MHz oder GHz, S, RI, MA oder DB, R und die Bezugsimpedanz)")
                                .arg(gezeigt(teile[i])));
@@ -180,6 +216,12 @@ double swrAusReflexion(std::complex<double> s11)
 Messung leseTouchstone(const QByteArray& inhalt)
 {
     QByteArray text = inhalt;
+    // Editors on Windows start a UTF-8 file with a byte-order mark; the file is plain text all the same.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+    if (inUtf16(text))
+        fehler(0, QStringLiteral("die Datei ist in UTF-16 gespeichert; gelesen werden Textdateien in ASCII oder UTF-8 "
+                                 "(im Editor als UTF-8 speichern)"));
     // Line ends of every system: CR LF, LF and CR alone.
     text.replace("\r\n", "\n").replace('\r', '\n');
 
@@ -223,8 +265,13 @@ Messung leseTouchstone(const QByteArray& inhalt)
         const double f = zahl(teile[0], nummer) * optionen->einheit;
         const double a = zahl(teile[1], nummer);
         const double b = zahl(teile[2], nummer);
-        if (f < 0 || !std::isfinite(f))
+        if (f < 0)
             fehler(nummer, QStringLiteral("negative Frequenz"));
+        if (!(f <= MessFrequenzHoechstens))
+            fehler(nummer, QStringLiteral("die Frequenz %1 %2 ist zu hoch: gelesen werden Frequenzen bis 1000 GHz%3")
+                               .arg(gezeigt(teile[0]), optionen->einheitName,
+                                    optionen->genannteEinheit.isEmpty() ? QStringLiteral(" (die Optionszeile nennt keine Einheit, also gilt GHz)")
+                                                                        : QString()));
         if (!messung.punkte.empty() && !(f > messung.punkte.back().frequenz))
             fehler(nummer, QStringLiteral("die Frequenzen steigen nicht an (%1 folgt auf %2)")
                                .arg(gezeigt(teile[0]), QLocale::c().toString(messung.punkte.back().frequenz / optionen->einheit, 'g', 12)));
@@ -249,6 +296,9 @@ Messung leseTouchstone(const QByteArray& inhalt)
     if (messung.punkte.size() < 3)
         fehler(letzteDatenzeile, (messung.punkte.size() == 1 ? QStringLiteral("nur 1 Messpunkt") : QStringLiteral("nur %1 Messpunkte").arg(messung.punkte.size()))
                                     + QStringLiteral("; mindestens 3 sind nötig"));
+    if (const double spanne = messung.punkte.back().frequenz - messung.punkte.front().frequenz; spanne < MessSpanneMindestens)
+        fehler(letzteDatenzeile, QStringLiteral("der Sweep überstreicht nur %1 Hz vom ersten bis zum letzten Messpunkt; nötig ist mindestens 1 Hz")
+                                     .arg(QLocale().toString(spanne, 'g', 3)));
     messung.bezugsimpedanz = schluessel.bezug.value_or(optionen->z0);
     for (MessPunkt& p : messung.punkte)
         p.impedanz = impedanzAusReflexion(p.reflexion, messung.bezugsimpedanz);

@@ -40,6 +40,12 @@ struct MessungFehler {
 inline constexpr int MessPunkteHoechstens = 100000;
 // |S11| a little above 1 is a calibration's rounding; beyond this a passive antenna cannot reflect.
 inline constexpr double ReflexionHoechstens = 1.01;
+// Analysers measure from a few kHz to a few GHz, laboratory network analysers up to about a
+// terahertz; a higher frequency is a wrong unit or a broken file.
+inline constexpr double MessFrequenzHoechstens = 1e12;  // Hz
+// The narrowest sweep that is read: below a hertz a plot's frequency axis has no resolution
+// left to show, and no analyser steps that finely.
+inline constexpr double MessSpanneMindestens = 1;      // Hz
 
 // Reads a file's content. Throws MessungFehler.
 Messung leseTouchstone(const QByteArray& inhalt);

@@ -308,6 +308,13 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     // corrects the diameter to 0, and the slenderness divides by it.
     if (fehler && schritt == QStringLiteral("5") && e.vkRechner)
         throw RechenfehlerDurch{e.genannt(QStringLiteral("hoehe"), e.hoehe), *fehler};
+    // The insulation's shortening leaves no wire: the options that give it are named.
+    if (fehler && schritt == QStringLiteral("17"))
+        throw RechenfehlerDurch{QStringLiteral("%1, %2, %3, %4").arg(e.genannt(QStringLiteral("material"), e.material),
+                                                                     e.genannt(QStringLiteral("aussen"), e.aussen),
+                                                                     e.genannt(QStringLiteral("leiter"), e.leiter),
+                                                                     e.genannt(QStringLiteral("vk"), e.vk)),
+                                *fehler};
     if (fehler)
         throw *fehler;
     if (ende != RunEnd::Completed) {

@@ -22,9 +22,14 @@ void nurFatales(QtMsgType type, const QMessageLogContext&, const QString& messag
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(nurFatales);
-    QStringList argumente;
+    QList<QByteArray> roh;
     for (int i = 1; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
+        roh << QByteArray(argv[i]);
+    QTextStream err(stderr);
+    const std::optional<QStringList> gelesen = rechner::argumenteLesen(roh, err);
+    if (!gelesen)
+        return 2;  // bad input, as the commands' own
+    const QStringList& argumente = *gelesen;
     // Only the build plan draws; it needs fonts but never a screen.
     std::unique_ptr<QCoreApplication> app;
     if (rechner::brauchtGrafik(argumente)) {
@@ -37,7 +42,6 @@ int main(int argc, char* argv[])
     // exit status into a failure.
     QString ausgabe;
     QTextStream out(&ausgabe);
-    QTextStream err(stderr);
     int status = rechner::zentavikRechner(argumente, out, err);
     out.flush();
     status = rechner::gibAus(ausgabe, status, err);

@@ -126,8 +126,14 @@ int messungBefehl(const QStringList& argumenteMitDatei, QTextStream& out, QTextS
         const double mhz = ZahlAusText(soll);
         if (!(mhz > 0))
             throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanz muss größer als 0 sein")};
-        sollHz = mhz * 1e6;
+        sollHz = double(mhz) * 1e6;
+        if (*sollHz > MessFrequenzHoechstens)
+            throw FalscheEingabe{QStringLiteral("--soll"), QStringLiteral("die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)")};
     }
+    // The plot never takes the place of the sweep it is drawn from.
+    if (befehl.gesetzt(QStringLiteral("svg")) && dieselbeDatei(befehl.dateiName(QStringLiteral("svg")), datei))
+        throw FalscheEingabe{QStringLiteral("--svg"), QStringLiteral("\"%1\" ist die Messdatei selbst; sie wird nicht überschrieben")
+                                                          .arg(befehl.dateiName(QStringLiteral("svg")))};
     const GeleseneMessung g = leseMessungFuer(QString(), datei);
     const Resonanz& r = g.resonanz;
     if (befehl.gesetzt(QStringLiteral("svg")))

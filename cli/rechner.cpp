@@ -66,6 +66,27 @@ int meldeFehler(const Failure& f, const QString& option, QTextStream& err)
 
 } // namespace
 
+std::optional<QStringList> argumenteLesen(const QList<QByteArray>& roh, QTextStream& err)
+{
+    QStringList argumente;
+    for (const QByteArray& bytes : roh) {
+        const QString text = QString::fromLocal8Bit(bytes);
+        if (text.toLocal8Bit() != bytes) {
+            QString gezeigt;
+            for (const char c : bytes) {
+                const auto b = static_cast<unsigned char>(c);
+                gezeigt += b < 0x20 || b >= 0x7f ? QStringLiteral("\\x%1").arg(b, 2, 16, QChar(u'0')) : QString(QChar(b));
+            }
+            err << Programm << QStringLiteral(": \"%1\" ist kein Text in der Zeichenkodierung des Systems (UTF-8); "
+                                              "ein solcher Dateiname würde zu einem anderen. Bitte die Datei umbenennen.\n")
+                                   .arg(gezeigt);
+            return std::nullopt;
+        }
+        argumente << text;
+    }
+    return argumente;
+}
+
 bool brauchtGrafik(const QStringList& argumente)
 {
     // The build plan and the sweep's plot draw text.

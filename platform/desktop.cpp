@@ -11,6 +11,7 @@
 #include <QTextStream>
 
 #include <map>
+#include <optional>
 
 namespace desktop {
 namespace {
@@ -88,14 +89,67 @@ QString eintragsPfad(const QString& id)
     return {};
 }
 
-// The first word of an Exec line: the program, in double quotes when it holds blanks.
-QString programmAusExec(const QString& exec)
+// The value of a string key: "\s", "\n", "\t", "\r" and "\\" stand for their characters.
+QString ohneEscapes(const QString& wert)
 {
-    const QStringList words = QProcess::splitCommand(exec);
-    return words.isEmpty() ? QString() : words.first();
+    QString text;
+    for (qsizetype i = 0; i < wert.size(); ++i) {
+        const QChar c = wert[i];
+        if (c != u'\\' || i + 1 == wert.size()) {
+            text += c;
+            continue;
+        }
+        const QChar n = wert[++i];
+        text += n == u's' ? QChar(u' ') : n == u'n' ? QChar(u'\n') : n == u't' ? QChar(u'\t') : n == u'r' ? QChar(u'\r') : n;
+    }
+    return text;
 }
 
-QString programmVonEintrag(const QString& id)
+// The words of the line: blanks separate them, double quotes hold blanks, and inside quotes a
+// backslash takes the next character as it is. nullopt for an unclosed quote.
+std::optional<QList<std::pair<QString, bool>>> zerlegen(const QString& zeile)
+{
+    QList<std::pair<QString, bool>> woerter;  // the word, and whether it was quoted
+    QString wort;
+    bool inWort = false, zitiert = false, inZitat = false;
+    for (qsizetype i = 0; i < zeile.size(); ++i) {
+        const QChar c = zeile[i];
+        if (inZitat) {
+            if (c == u'\\' && i + 1 < zeile.size())
+                wort += zeile[++i];
+            else if (c == u'"')
+                inZitat = false;
+            else
+                wort += c;
+        } else if (c == u' ' || c == u'\t' || c == u'\n') {
+            if (inWort)
+                woerter.append({wort, zitiert});
+            wort.clear();
+            inWort = zitiert = false;
+        } else if (c == u'"') {
+            inWort = zitiert = inZitat = true;
+        } else {
+            inWort = true;
+            wort += c;
+        }
+    }
+    if (inZitat)
+        return std::nullopt;
+    if (inWort)
+        woerter.append({wort, zitiert});
+    return woerter;
+}
+
+QString programmVon(const QString& erstesWort)
+{
+    if (erstesWort.isEmpty())
+        return {};
+    if (QFileInfo(erstesWort).isAbsolute())
+        return QFileInfo(erstesWort).isExecutable() ? erstesWort : QString();
+    return QStandardPaths::findExecutable(erstesWort);
+}
+
+Aufruf aufrufVonEintrag(const QString& id, const QString& document)
 {
     const QString path = eintragsPfad(id);
     if (path.isEmpty())
@@ -105,21 +159,19 @@ QString programmVonEintrag(const QString& id)
     if (entry == g.end())
         return {};
     const auto& keys = entry->second;
-    const auto flag = [&](const char* key) {
+    const auto wert = [&](const char* key) {
         const auto it = keys.find(QString::fromLatin1(key));
-        return it != keys.end() && it->second == QStringLiteral("true");
+        return it == keys.end() ? QString() : ohneEscapes(it->second);
     };
-    if (flag("Hidden"))
+    if (wert("Hidden") == QStringLiteral("true"))
         return {};
-    const auto exec = keys.find(QStringLiteral("Exec"));
-    if (exec == keys.end())
+    QStringList woerter = execWoerter(wert("Exec"), document, wert("Name"), wert("Icon"), path);
+    if (woerter.isEmpty())
         return {};
-    const QString program = programmAusExec(exec->second);
+    const QString program = programmVon(woerter.takeFirst());
     if (program.isEmpty())
         return {};
-    if (QFileInfo(program).isAbsolute())
-        return QFileInfo(program).isExecutable() ? program : QString();
-    return QStandardPaths::findExecutable(program);
+    return {program, woerter};
 }
 
 // The types to look for: the document's own, then those it is a kind of.
@@ -171,7 +223,61 @@ QStringList anwendungsOrdner()
     return dirs;
 }
 
-QString standardProgramm(const QString& document)
+QStringList execWoerter(const QString& exec, const QString& document, const QString& name, const QString& icon,
+                        const QString& eintrag)
+{
+    const auto zerlegt = zerlegen(exec);
+    if (!zerlegt)
+        return {};
+    QStringList woerter;
+    bool dokumentGenannt = false;
+    for (const auto& [wort, zitiert] : *zerlegt) {
+        // A quoted word is taken as it stands.
+        if (zitiert) {
+            woerter << wort;
+            continue;
+        }
+        // A field code standing alone may stand for no word or for two.
+        if (wort == QStringLiteral("%f") || wort == QStringLiteral("%F") || wort == QStringLiteral("%u") || wort == QStringLiteral("%U")) {
+            if (!dokumentGenannt)
+                woerter << document;
+            dokumentGenannt = true;
+            continue;
+        }
+        if (wort == QStringLiteral("%i")) {
+            if (!icon.isEmpty())
+                woerter << QStringLiteral("--icon") << icon;
+            continue;
+        }
+        QString text;
+        for (qsizetype i = 0; i < wort.size(); ++i) {
+            if (wort[i] != u'%' || i + 1 == wort.size()) {
+                text += wort[i];
+                continue;
+            }
+            const QChar code = wort[++i];
+            if (code == u'%')
+                text += u'%';
+            else if (code == u'c')
+                text += name;
+            else if (code == u'k')
+                text += eintrag;
+            else if ((code == u'f' || code == u'u') && !dokumentGenannt) {
+                text += document;
+                dokumentGenannt = true;
+            }
+            // Every other code, the deprecated ones included, stands for nothing.
+        }
+        if (!text.isEmpty() || wort.isEmpty())
+            woerter << text;
+    }
+    // A program that names no file in its line still opens the one it is given.
+    if (!woerter.isEmpty() && !dokumentGenannt)
+        woerter << document;
+    return woerter;
+}
+
+Aufruf standardAufruf(const QString& document)
 {
     QList<Gruppen> listen;
     for (const QString& file : mimeappsDateien())
@@ -182,18 +288,20 @@ QString standardProgramm(const QString& document)
         for (const char* gruppe : {"Default Applications", "Added Associations"})
             for (const Gruppen& g : listen)
                 for (const QString& id : liste(g, QString::fromLatin1(gruppe), type))
-                    if (const QString program = programmVonEintrag(id); !program.isEmpty())
-                        return program;
+                    if (Aufruf aufruf = aufrufVonEintrag(id, document); !aufruf.programm.isEmpty())
+                        return aufruf;
         // Applications that declare the type, as the desktop's cache lists them.
         for (const QString& dir : anwendungsOrdner()) {
             const Gruppen cache = lies(dir + QStringLiteral("/mimeinfo.cache"));
             for (const QString& id : liste(cache, QStringLiteral("MIME Cache"), type))
-                if (const QString program = programmVonEintrag(id); !program.isEmpty())
-                    return program;
+                if (Aufruf aufruf = aufrufVonEintrag(id, document); !aufruf.programm.isEmpty())
+                    return aufruf;
         }
     }
     return {};
 }
+
+QString standardProgramm(const QString& document) { return standardAufruf(document).programm; }
 
 bool startDetached(const QString& program, const QStringList& arguments)
 {

@@ -10,12 +10,27 @@ namespace desktop {
 // A normal file: it exists, is no directory and is not hidden (its name does not start with a dot).
 bool normaleDatei(const QString& path);
 
-// The executable of the application the desktop opens the document's type with, found the
-// freedesktop.org way: the MIME type from the file's name and content, the default application
-// for it in the mimeapps.list files of XDG_CONFIG_HOME, XDG_CONFIG_DIRS, XDG_DATA_HOME and
-// XDG_DATA_DIRS (then the applications that declare the type), and the first word of that
-// desktop entry's Exec line, found on PATH when it is not absolute. "" when there is none.
+// How the desktop opens a document: the program and its arguments, each one whole.
+struct Aufruf {
+    QString programm;  // "" when there is none
+    QStringList argumente;
+};
+
+// The application the desktop opens the document's type with, found the freedesktop.org way:
+// the MIME type from the file's name and content, the default application for it in the
+// mimeapps.list files of XDG_CONFIG_HOME, XDG_CONFIG_DIRS, XDG_DATA_HOME and XDG_DATA_DIRS
+// (then the applications that declare the type), and that desktop entry's Exec line read as
+// the desktop entry rules say: quoted words, escapes, and the field codes filled in (the
+// document for %f %F %u %U, the document added at the end where the line has none). The
+// program is the line's first word, found on PATH when it is not absolute.
+Aufruf standardAufruf(const QString& document);
+// Its program alone; "" when there is none.
 QString standardProgramm(const QString& document);
+
+// The words of an Exec line with its field codes filled in for the document; the entry's
+// name and icon and its file's path fill %c, %i and %k. Empty when the line cannot be read.
+QStringList execWoerter(const QString& exec, const QString& document, const QString& name = {},
+                        const QString& icon = {}, const QString& eintrag = {});
 
 // The directories the lookup searches, in order of precedence (for tests and diagnostics).
 QStringList mimeappsDateien();

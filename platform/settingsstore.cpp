@@ -14,8 +14,9 @@ namespace {
 // Long enough for another copy of the program to finish its write on a slow disk; the store
 // is given up after that rather than leaving the program hanging.
 constexpr int lockWaitMs = 5000;
-// Far more than the few keys of a settings file; a larger file is no settings file of ours.
-constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+// Far more than the few keys of a settings file; a larger file is no settings file of ours,
+// and reading it whole could take more memory than the machine has.
+constexpr qint64 maxFileSize = 256 * 1024;
 } // namespace
 
 QString SettingsStore::fileName() const
@@ -34,12 +35,27 @@ QString SettingsStore::get(const QString& section, const QString& key, const QSt
     const QString path = fileName();
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
         return fallback;
+    if (QFileInfo(path).size() > maxFileSize)
+        return fallback;
     QSettings settings(path, QSettings::IniFormat);
     const QVariant value = settings.value(section + u'/' + key, fallback);
     // An unquoted comma makes the INI text a list: "1234,5" edited by hand is one number.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(u',');
     return value.toString();
+}
+
+QString SettingsStore::tooLargeReason() const
+{
+    const QString path = fileName();
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= maxFileSize)
+        return {};
+    // The path on a line of its own: a long one would push the rest out of the box.
+    return QStringLiteral("Die Einstellungsdatei\r\n%1\r\nist größer als %2 KB und wird weder gelesen noch geändert.\r\n"
+                          "Das Programm beginnt mit den Vorgaben.")
+        .arg(path)
+        .arg(maxFileSize / 1024);
 }
 
 bool SettingsStore::set(const QString& section, const QList<std::pair<QString, QString>>& values)

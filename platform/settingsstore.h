@@ -20,6 +20,10 @@ public:
 
     // Where the file lies.
     QString fileName() const;
+    // A file larger than any settings file of ours is neither read nor written: every key
+    // reads as its fallback, and set() keeps the file as it stands. Then this tells the user
+    // why, in German; otherwise it is empty.
+    QString tooLargeReason() const;
 
 private:
     QString application;

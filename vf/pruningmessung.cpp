@@ -71,7 +71,8 @@ void PruningMessung::sollGeaendert()
     std::optional<double> soll;
     try {
         const float mhz = ZahlAusText(sollFeld->text());
-        if (mhz > 0 && std::isfinite(mhz))
+        // Only a frequency a sweep could hold is marked: never "Soll 0,000 MHz".
+        if (mhz > 0 && double(mhz) * 1e6 <= MessFrequenzHoechstens)
             soll = double(mhz) * 1e6;
     } catch (const Failure&) {
         // Too large a number marks nothing.

@@ -251,6 +251,8 @@ private slots:
         QTest::addColumn<QString>("what");
         QTest::newRow("named pipe") << "fifo";
         QTest::newRow("folder") << "folder";
+        // Larger than any settings file: neither read whole nor rewritten, and said once.
+        QTest::newRow("file far too large") << "large";
     }
     void settingsFileThatIsNoFile()
     {
@@ -260,15 +262,32 @@ private slots:
         if (what == QLatin1String("fifo")) {
             pipe.emplace(iniPath());
             QVERIFY(pipe->ok());
+        } else if (what == QLatin1String("large")) {
+            QFile large(iniPath());
+            QVERIFY(large.open(QIODevice::WriteOnly));
+            large.write("[Settings]\nMainLeft=600\nMainTop=700\n");
+            QVERIFY(large.resize(64 * 1024 * 1024));  // sparse: no disk space needed
         } else {
             QVERIFY(QDir().mkdir(iniPath()));
         }
+        fake.messages.clear();
         {
             MDIForm1 frame(SettingsStore(QStringLiteral("Zentavik")));
             QCOMPARE(frame.pos(), QPoint(tw(15), tw(1200)));
+            frame.move(tw(30), tw(1300));
             frame.close();
         }
         const QFileInfo after(iniPath());
+        if (what == QLatin1String("large")) {
+            QCOMPARE(after.size(), qint64(64 * 1024 * 1024));
+            QCOMPARE(fake.messages.size(), 1);
+            QCOMPARE(fake.messages[0].title, QStringLiteral(" Einstellungen"));
+            QCOMPARE(fake.messages[0].text, QStringLiteral("Die Einstellungsdatei\r\n%1\r\nist größer als 256 KB und wird weder gelesen "
+                                                           "noch geändert.\r\nDas Programm beginnt mit den Vorgaben.").arg(iniPath()));
+            QVERIFY(QFile::remove(iniPath()));
+            return;
+        }
+        QVERIFY(fake.messages.isEmpty());
         QVERIFY(what == QLatin1String("fifo") ? !after.isFile() && after.exists() : after.isDir());
         if (pipe)
             QVERIFY(!pipe->musste());

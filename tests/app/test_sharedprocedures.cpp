@@ -203,7 +203,8 @@ private slots:
     {
         FakeDesktop desktop;
         const QString viewer = desktop.viewer();
-        QString document = desktop.path(QStringLiteral("mit Leerzeichen/Hilfe.PDF"));
+        // Blanks and double quotes in the path never make it several arguments.
+        QString document = desktop.path(QStringLiteral("mit \"Leerzeichen\" --evil-option \"/Hilfe.PDF"));
         const QString original = document;
         QVERIFY(ProgrammStarten(viewer, document));
         QCOMPARE(document, u'"' + original + u'"');
@@ -215,19 +216,30 @@ private slots:
     {
         QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
         QTest::addColumn<QString>("program"); // the PDF program: "viewer", "none" or "broken" (does not start)
+        QTest::addColumn<QByteArray>("exec"); // the Exec line of its desktop entry
         QTest::addColumn<QString>("title");   // expected box; empty: none
-        QTest::addColumn<QString>("reason");  // its first line
-        QTest::newRow("beside the program, opened") << "bin" << "viewer" << "" << "";
-        QTest::newRow("installed, opened") << "share" << "viewer" << "" << "";
-        QTest::newRow("no program for PDF") << "bin" << "none" << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
+        QTest::addColumn<QString>("reason");  // its first line; without a box, the viewer's arguments
+        const QByteArray plain = "@viewer@ %f";
+        QTest::newRow("beside the program, opened") << "bin" << "viewer" << plain << "" << "@help@\n";
+        QTest::newRow("installed, opened") << "share" << "viewer" << plain << "" << "@help@\n";
+        QTest::newRow("no program for PDF") << "bin" << "none" << plain << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
         QTest::newRow("program does not start")
-            << "share" << "broken" << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
-        QTest::newRow("no help document") << "" << "viewer" << " Datei nicht gefunden" << "";
+            << "share" << "broken" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("no help document") << "" << "viewer" << plain << " Datei nicht gefunden" << "";
+        // The entry's whole line counts, read by the desktop entry rules.
+        QTest::newRow("started through env with a variable") << "bin" << "viewer" << QByteArray("env ZENTAVIK_PROBE=1 @viewer@ %U") << ""
+                                                             << "@help@\n";
+        QTest::newRow("options, quotes and field codes")
+            << "bin" << "viewer" << QByteArray("\"@viewer@\" --seite=1 \"zwei Worte\" 100%% %i %c %f") << ""
+            << "--seite=1\nzwei Worte\n100%\nBetrachter\n@help@\n";
+        QTest::newRow("no field code: the document follows") << "bin" << "viewer" << QByteArray("@viewer@ --neu") << ""
+                                                             << "--neu\n@help@\n";
     }
     void hilfe()
     {
         QFETCH(QString, helpAt);
         QFETCH(QString, program);
+        QFETCH(QByteArray, exec);
         QFETCH(QString, title);
         QFETCH(QString, reason);
         FakeDesktop desktop;
@@ -235,7 +247,7 @@ private slots:
         // A script whose interpreter is missing: the system refuses to start it.
         if (program == QLatin1String("broken"))
             write(viewer, "#!/gibt/es/nicht/sh\n", true);
-        desktop.entry(QStringLiteral("betrachter.desktop"), viewer.toLocal8Bit() + " %f");
+        desktop.entry(QStringLiteral("betrachter.desktop"), exec.replace("@viewer@", viewer.toLocal8Bit()));
         if (program != QLatin1String("none"))
             desktop.defaultFor("application/pdf", "betrachter.desktop");
         const QString bin = desktop.path(QStringLiteral("usr/bin"));
@@ -251,7 +263,7 @@ private slots:
         Hilfe(bin);
         if (title.isEmpty()) {
             QVERIFY(fake.messages.isEmpty());
-            QTRY_COMPARE(argumentsOf(viewer), help.toLocal8Bit() + '\n');
+            QTRY_COMPARE(argumentsOf(viewer), reason.replace(QStringLiteral("@help@"), help).toLocal8Bit());
             return;
         }
         QCOMPARE(fake.messages.size(), 1);

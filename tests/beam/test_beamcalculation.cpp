@@ -271,6 +271,29 @@ private slots:
         QCOMPARE(form.label3, QStringLiteral("old"));
     }
 
+    // Insulation that shortens each half by more than a half leaves no wire: a failure naming
+    // the inputs that cause it, never negative lengths as a result.
+    void insulationLeavingNoWireFails()
+    {
+        FakeUi fake;
+        fake.answers = {ui::Answer::Abort};
+        FakeBeamForm form;
+        form.t1 = QStringLiteral("14,2");
+        form.t4 = QStringLiteral("0,01");
+        form.c1 = QStringLiteral("20");
+        form.t6 = QStringLiteral("100");
+        form.t7 = QStringLiteral("1");
+        BeamValues v;
+        QCOMPARE(run(form, &v), RunEnd::Aborted);
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages[0].title, QStringLiteral(" Fehler "));
+        QCOMPARE(fake.messages[0].text, QStringLiteral("Die Zusatzverkürzung durch die Drahtisolierung ist zu groß: die Drahtlängen wären "
+                                                       "nicht positiv.\r\nEingabe: relative Dielektrizitätszahl, Durchmesser Aussen, "
+                                                       "Durchmesser Leiter und Verkürzungsfaktor"));
+        QCOMPARE(v.out.LgD, 0.0f);
+        QVERIFY(!form.command2);
+    }
+
     void frequencyBeyondSingleFailsAtReading()
     {
         FakeUi fake;

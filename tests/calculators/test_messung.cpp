@@ -4,6 +4,7 @@
 #include "calculators/swrdiagramm.h"
 #include "calculators/touchstone.h"
 #include "tests/support/germanlocale.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/s1pmodell.h"
 
 #include <QFile>
@@ -19,22 +20,11 @@ namespace {
 
 QByteArray datei(const char* text) { return QByteArray(text); }
 
-// A sweep in MHz and RI from impedances against 50 ohm.
-QByteArray ausImpedanzen(std::initializer_list<std::pair<double, std::complex<double>>> punkte)
-{
-    QByteArray text = "# MHz S RI R 50\n";
-    for (const auto& [mhz, z] : punkte) {
-        const std::complex<double> g = (z - 50.0) / (z + 50.0);
-        text += QByteArray::number(mhz) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' ' + QByteArray::number(g.imag(), 'g', 12) + '\n';
-    }
-    return text;
-}
-
-// The message a file gets, or "" when it reads.
+// The message a file gets, or "" when it reads and has its resonance.
 QString meldungFuer(const QByteArray& inhalt)
 {
     try {
-        leseTouchstone(inhalt);
+        findeResonanz(leseTouchstone(inhalt));
         return {};
     } catch (const MessungFehler& f) {
         return f.meldung();
@@ -118,7 +108,7 @@ private slots:
         QTest::addColumn<QByteArray>("datei");  // empty: the dipole model over von to bis
         QTest::newRow("two crossings: the one nearest the SWR minimum")
             << 0.0 << 0.0 << 0.0 << int(ResonanzRegel::Nulldurchgang) << 13.5e6 << ""
-            << ausImpedanzen({{10, {500, 50}}, {11, {500, -50}}, {12, {60, -80}}, {13, {50, -20}}, {14, {50, 20}}, {15, {60, 80}},
+            << s1pAusImpedanzen({{10, {500, 50}}, {11, {500, -50}}, {12, {60, -80}}, {13, {50, -20}}, {14, {50, 20}}, {15, {60, 80}},
                               {16, {80, 150}}});
         QTest::newRow("whole band") << 13.6e6 << 14.6e6 << 73.0 << int(ResonanzRegel::Nulldurchgang) << 14.1e6 << "" << QByteArray();
         QTest::newRow("above the resonance: lowest point")
@@ -206,6 +196,28 @@ private slots:
             viele += QByteArray::number(i) + " 0 0\n";
         QTest::newRow("too many points") << viele << "Zeile 100002: mehr als 100.000 Messpunkte";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "Zeile 1: Messwerte vor der Optionszeile (\"# MHz S RI R 50\")";
+        const QString utf16 = "die Datei ist in UTF-16 gespeichert; gelesen werden Textdateien in ASCII oder UTF-8 (im Editor als UTF-8 speichern)";
+        QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xff\xfe#\0 \0M\0H\0z\0\n\0", 14) << utf16;
+        QTest::newRow("UTF-16 big-endian without mark") << QByteArray("\0!\0 \0S\0w\0e\0e\0p\0\n", 16) << utf16;
+        const QString zuHoch = "Zeile 4: die Frequenz %1 ist zu hoch: gelesen werden Frequenzen bis 1000 GHz";
+        QTest::newRow("frequency overflows to infinity") << kopf + "14 0.1 0\n1e303 0.1 0\n" << zuHoch.arg("1e303 MHz");
+        QTest::newRow("frequency of 1e308 Hz") << datei("# Hz S RI R 50\n14 0.1 0\n14.1 0.1 0\n1e308 0.1 0\n") << zuHoch.arg("1e308 Hz");
+        QTest::newRow("hertz under the default unit") << datei("! Hz vergessen\n#\n0.5 0.1 0\n14000000 0.1 0\n")
+                                                      << zuHoch.arg("14000000 GHz") + " (die Optionszeile nennt keine Einheit, also gilt GHz)";
+        QTest::newRow("two units") << datei("# MHZ HZ S RI MA R 50 R 75\n") << "Zeile 1: die Optionszeile nennt zwei Einheiten: \"MHZ\" und \"HZ\"";
+        QTest::newRow("two formats") << datei("# MHz S ri MA\n") << "Zeile 1: die Optionszeile nennt zwei Formate: \"ri\" und \"MA\"";
+        QTest::newRow("two references") << datei("# MHz S RI R 50 R 75\n") << "Zeile 1: die Optionszeile nennt zwei Bezugsimpedanzen: \"50\" und \"75\"";
+        QTest::newRow("reference negative") << datei("# MHz S RI R -50\n") << "Zeile 1: die Bezugsimpedanz muss größer als 0 sein";
+        QTest::newRow("version 2, reference negative") << datei("[Version] 2.0\n# MHz S RI R 50\n[Reference] -50\n")
+                                                       << "Zeile 3: die Bezugsimpedanz muss größer als 0 sein";
+        // Two points a little beyond |S11| = 1 on either side of the crossing: -50 ohm between them.
+        QTest::newRow("negative resistance at the resonance") << kopf + "13.9 0.2 -0.3\n14.0 1 -0.125\n14.1 1 0.125\n14.2 0.2 0.3\n"
+                                                             << "bei der Resonanz (14,050 MHz) ergibt die Messung einen Wirkwiderstand von −50,0 Ω; "
+                                                                "eine Antenne hat dort mehr als 0 Ω (ist der Analysator kalibriert?)";
+        const QString zuSchmal = "Zeile 5: der Sweep überstreicht nur %1 Hz vom ersten bis zum letzten Messpunkt; nötig ist mindestens 1 Hz";
+        QTest::newRow("frequencies nanohertz apart") << datei("# Hz S RI R 50\n! eng\n14200000 0.1 0\n14200000.000000002 0 0\n14200000.000000004 0.1 0\n")
+                                                     << zuSchmal.arg("3,73E-09");
+        QTest::newRow("denormal frequencies") << datei("# Hz S RI R 50\n\n1e-320 0.1 0\n2e-320 0 0\n3e-320 0.1 0\n") << zuSchmal.arg("2E-320");
     }
     void schlechteDateien()
     {
@@ -229,6 +241,9 @@ private slots:
             << 75.0 << 14.2e6;
         QTest::newRow("exponents") << datei("# Hz S RI R 5e1\n1.4E7 0 0\n1.41e+07 0 0\n1.42e7 0 0\n") << 50.0 << 14.2e6;
         QTest::newRow("S11 just above 1 from calibration") << datei("# MHz S MA R 50\n14 1.005 0\n14.1 0.5 0\n14.2 0.5 0\n") << 50.0 << 14.2e6;
+        QTest::newRow("UTF-8 byte-order mark") << datei("\xef\xbb\xbf# MHz S RI R 75\n14 0 0\n14.1 0 0\n14.2 0 0\n") << 75.0 << 14.2e6;
+        QTest::newRow("a unit named twice alike") << datei("# MHz S mhz RI R 50 R 50.0\n14 0 0\n14.1 0 0\n14.2 0 0\n") << 50.0 << 14.2e6;
+        QTest::newRow("one hertz wide") << datei("# Hz S RI R 50\n14200000 0 0\n14200000.5 0 0\n14200001 0 0\n") << 50.0 << 14200001.0;
     }
     void gueltigeDateien()
     {
@@ -257,8 +272,10 @@ private slots:
         QFETCH(qint64, grenze);
         QFETCH(QString, meldung);
         const QString pfad = dir.filePath(art);
+        // Watched: a reading that waited for a writer is woken and fails the row.
+        std::optional<FifoWaechter> pipe;
         if (art == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+            QVERIFY(pipe.emplace(pfad).ok());
         if (art == "datei")
             schreibe(art, QByteArray(3000, ' '));
         try {
@@ -269,6 +286,7 @@ private slots:
             QVERIFY(f.nenntDatei);
             QCOMPARE(f.meldung(), meldung.arg(pfad));
         }
+        QVERIFY(!pipe || !pipe->musste());
     }
 
     // Random damage to a good file: every outcome is a sweep or a message, never a crash or a
@@ -306,17 +324,28 @@ private slots:
     }
 
     // The plot's markers stand where the data say: the resonance in red, the wanted frequency
-    // in green; and a plot without a measurement draws.
+    // in green; the 2:1 band is shaded below the 2:1 line, which lies inside the scale; and a
+    // plot without a measurement draws.
     void diagrammMarken_data()
     {
         QTest::addColumn<double>("soll");
-        QTest::newRow("wanted above") << 14.35e6;
-        QTest::newRow("wanted below") << 13.8e6;
+        QTest::addColumn<double>("von");
+        QTest::addColumn<double>("bis");
+        QTest::addColumn<double>("widerstand");
+        QTest::newRow("wanted above") << 14.35e6 << 13.6e6 << 14.6e6 << 73.0;
+        QTest::newRow("wanted below") << 13.8e6 << 13.6e6 << 14.6e6 << 73.0;
+        // SWR 1,04 at most: the scale still reaches above 2; no band edge, so nothing shaded.
+        QTest::newRow("good antenna inside its band") << 14.12e6 << 14.05e6 << 14.15e6 << 52.0;
     }
     void diagrammMarken()
     {
         QFETCH(double, soll);
-        const Messung m = leseTouchstone(s1pDatei(DipolModell(), Sweep()));
+        QFETCH(double, von);
+        QFETCH(double, bis);
+        QFETCH(double, widerstand);
+        DipolModell modell;
+        modell.r = widerstand;
+        const Messung m = leseTouchstone(s1pDatei(modell, Sweep{von, bis}));
         const Resonanz r = findeResonanz(m);
         QImage bild(400, 260, QImage::Format_RGB32);
         QFont schrift(QStringLiteral("Liberation Sans"));
@@ -340,7 +369,22 @@ private slots:
         };
         // Low frequencies on the left, independent of the plot's own mapping.
         QCOMPARE(a.x(m.punkte.front().frequenz), a.feld.left());
-        QVERIFY(std::abs(a.x(r.frequenz) - (a.feld.left() + (r.frequenz - 13.6e6) / 1e6 * a.feld.width())) < 0.01);
+        QVERIFY(std::abs(a.x(r.frequenz) - (a.feld.left() + (r.frequenz - von) / (bis - von) * a.feld.width())) < 0.01);
+        QVERIFY2(a.y(BandbreitenSwr) > a.feld.top() + a.feld.height() / 4, qPrintable(QString::number(a.swrMax)));
+        // The band's colour just inside its edges near the bottom, and nowhere outside them.
+        auto bandFarbe = [&](double von, double bis) {
+            for (int x = int(std::ceil(std::max(von, a.feld.left() + 1))); x <= int(std::min(bis, a.feld.right() - 1)); ++x)
+                if (bild.pixelColor(x, int(a.feld.bottom()) - 3) == BandbreitenFarbe)
+                    return true;
+            return false;
+        };
+        QCOMPARE(bandFarbe(a.feld.left(), a.feld.right()), bool(r.bandbreite));
+        if (r.bandbreite) {
+            QVERIFY(bandFarbe(a.x(r.bandbreite->unten) + 2, a.x(r.bandbreite->unten) + 8));
+            QVERIFY(bandFarbe(a.x(r.bandbreite->oben) - 8, a.x(r.bandbreite->oben) - 2));
+            QVERIFY(!bandFarbe(a.feld.left(), a.x(r.bandbreite->unten) - 2));
+            QVERIFY(!bandFarbe(a.x(r.bandbreite->oben) + 2, a.feld.right()));
+        }
         QVERIFY(farbeIn(a.x(r.frequenz), ResonanzFarbe));
         QVERIFY(!farbeIn(a.x(r.frequenz) + 20, ResonanzFarbe));
         // The dashed line: somewhere along its height.
@@ -362,6 +406,31 @@ private slots:
         QImage leer(200, 120, QImage::Format_RGB32);
         QPainter p(&leer);
         zeichneSwrDiagramm(p, QRectF(0, 0, 200, 120), nullptr, nullptr, std::nullopt);
+    }
+
+    // A plot handed points the reader would refuse (a sweep still arriving from an analyser holds
+    // one frequency at first) draws in bounded time, every point inside its axes.
+    void diagrammJederSpanne_data()
+    {
+        QTest::addColumn<QList<double>>("frequenzen");
+        QTest::newRow("one frequency") << QList<double>{14.2e6, 14.2e6};
+        QTest::newRow("nanohertz apart") << QList<double>{14200000, 14200000.000000002, 14200000.000000004};
+        QTest::newRow("denormal") << QList<double>{1e-320, 2e-320, 3e-320};
+        QTest::newRow("highest frequency read") << QList<double>{MessFrequenzHoechstens - 2, MessFrequenzHoechstens - 1, MessFrequenzHoechstens};
+    }
+    void diagrammJederSpanne()
+    {
+        QFETCH(QList<double>, frequenzen);
+        Messung m;
+        for (double f : frequenzen)
+            m.punkte.push_back({f, 0.2, impedanzAusReflexion(0.2, 50), swrAusReflexion(0.2)});
+        const Resonanz r = findeResonanz(m);
+        QImage bild(300, 200, QImage::Format_RGB32);
+        QPainter p(&bild);
+        zeichneSwrDiagramm(p, QRectF(0, 0, 300, 200), &m, &r, frequenzen.front());
+        const SwrDiagrammAchsen a = swrDiagrammAchsen(m, QRectF(0, 0, 300, 200), QFontMetricsF(p.font()));
+        for (double f : frequenzen)
+            QVERIFY2(a.x(f) >= a.feld.left() && a.x(f) <= a.feld.right(), qPrintable(QString::number(a.x(f))));
     }
 
     void texte()

@@ -1,4 +1,5 @@
 #include "beam/insulation.h"
+#include "calculators/messungtext.h"
 #include "calculators/zusatzdipol_calc.h"
 #include "cli/bauplan.h"
 #include "plan/bauplanprotokoll.h"
@@ -22,6 +23,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,7 +85,10 @@ private slots:
         schreibe("dipol_ma_khz.s1p", s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "kHz", "MA"}));
         schreibe("dipol_rauschen.s1p", s1pDatei(DipolModell(), Sweep{13.6e6, 14.6e6, 101, "MHz", "RI", 0.0003}));
         schreibe("kaputt.s1p", "# MHz S RI R 50\n14 0.1 0\n14.1 abc 0\n");
+        schreibe("minimum_daneben.s1p", s1pMinimumNebenResonanz());
+        schreibe("nanohertz.s1p", "# Hz S RI R 50\n14200000 0.1 0\n14200000.000000002 0 0\n14200000.000000004 0.1 0\n");
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("ordner.s1p")));
+        QVERIFY(QFile::link(QStringLiteral("dipol.s1p"), dir.filePath(QStringLiteral("verweis.svg"))));
     }
 
     // The report lines the examples name, as standard output shows them.
@@ -307,10 +316,26 @@ private slots:
         QTest::newRow("sweep missing") << "messung --json" << 2 << "zentavik-rechner: keine Messdatei angegeben";
         QTest::newRow("two sweeps") << "messung dipol.s1p kaputt.s1p" << 2 << "zentavik-rechner: überzähliges Argument \"kaputt.s1p\"";
         QTest::newRow("plot into a folder") << "messung dipol.s1p --svg ordner.s1p" << 3 << "zentavik-rechner: Fehler ";
+        // The plot never takes the place of its own sweep, named directly or through a link.
+        QTest::newRow("plot over its own sweep") << "messung dipol.s1p --svg dipol.s1p" << 2
+                                                 << "zentavik-rechner: --svg: \"dipol.s1p\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
+        QTest::newRow("plot over its sweep through a link") << "messung --svg verweis.svg ./dipol.s1p" << 2
+                                                            << "zentavik-rechner: --svg: \"verweis.svg\" ist die Messdatei selbst; sie wird nicht überschrieben\n";
+        QTest::newRow("sweep narrower than a hertz") << "messung nanohertz.s1p --svg eng.svg" << 2
+                                                     << "zentavik-rechner: \"nanohertz.s1p\": Zeile 4: der Sweep überstreicht nur 3,73E-09 Hz";
+        QTest::newRow("sweep wanted 0") << "messung dipol.s1p --soll 0" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanz muss größer als 0 sein\n";
+        QTest::newRow("sweep wanted negative") << "messung dipol.s1p --soll -14,2" << 2 << "zentavik-rechner: --soll: die gewünschte Resonanz muss größer als 0 sein\n";
+        QTest::newRow("sweep wanted beyond any analyser") << "messung dipol.s1p --soll 1e30" << 2
+                                                          << "zentavik-rechner: --soll: die gewünschte Resonanz ist zu hoch (höchstens 1000000 MHz)\n";
         QTest::newRow("pruning from a bad sweep") << "pruning --laenge 10,9 --messung kaputt.s1p --soll 14,2" << 2
                                                   << "zentavik-rechner: --messung: \"kaputt.s1p\": Zeile 3: \"abc\" ist keine Zahl\n";
         QTest::newRow("pruning from sweep and typed") << "pruning --laenge 10,9 --messung dipol.s1p --ist 14 --soll 14,2" << 2
                                                       << "zentavik-rechner: --messung: entweder --ist oder --messung angeben, nicht beide\n";
+        // Insulation that shortens each half by more than a half leaves no wire to cut.
+        const QString keinDraht = QStringLiteral("zentavik-rechner: --material, --aussen, --leiter, --vk: Fehler 5: Die Zusatzverkürzung durch "
+                                                 "die Drahtisolierung ist zu groß: die Drahtlängen wären nicht positiv.\n");
+        QTest::newRow("insulation leaves no wire") << "beam --frequenz 14,2 --vk 0,01 --material 20 --aussen 100 --leiter 1" << 3 << keinDraht;
+        QTest::newRow("build plan without wire") << "bauplan --frequenz 14,2 --vk 0,01 --material 20 --aussen 100 --leiter 1" << 3 << keinDraht;
         QTest::newRow("permittivity overflows") << "beam --material 1000000000000000000000000000000000000000000" << 3
                                                 << "zentavik-rechner: Fehler 6: Überlauf. Bitte kleinere Werte verwenden.";
     }
@@ -687,6 +712,10 @@ private slots:
         QTest::newRow("DB Hz") << "dipol_db_hz.s1p" << QStringList{"Resonanz: 14,1000 MHz", "SWR bei Resonanz: 1,46"};
         QTest::newRow("MA kHz, between points") << "dipol_ma_khz.s1p" << QStringList{"Resonanz: 14,0773 MHz", "Impedanz bei Resonanz: 73,0 + j0,0 Ω"};
         QTest::newRow("with noise") << "dipol_rauschen.s1p" << QStringList{"Resonanz: 14,1002 MHz"};
+        QTest::newRow("lowest SWR beside the resonance")
+            << "minimum_daneben.s1p"
+            << QStringList{"Resonanz: 14,0500 MHz", "SWR bei Resonanz: 1,33", "Impedanz bei Resonanz: 37,5 + j0,0 Ω", "SWR-Minimum: 1,22 bei 14,200 MHz",
+                           "2:1-Bandbreite: 530 kHz (13,887 bis 14,417 MHz)"};
     }
     void messung()
     {
@@ -703,6 +732,10 @@ private slots:
         QVERIFY(lauf.out.contains(QStringLiteral("Resonanz: ") + mhz + QStringLiteral(" MHz\n")));
         QVERIFY(std::abs(o[u"resonanz"][u"frequenz_hz"].toDouble() - ZahlAusText(mhz) * 1e6) < 100);
         QCOMPARE(o[u"resonanz"][u"regel"].toString(), QStringLiteral("nulldurchgang"));
+        // The figures of the resonance and of the lowest SWR each where the text has them.
+        QVERIFY(lauf.out.contains(QStringLiteral("SWR bei Resonanz: ") + swrText(o[u"resonanz"][u"swr"].toDouble()) + u'\n'));
+        QVERIFY(lauf.out.contains(QStringLiteral("SWR-Minimum: %1 bei %2\n")
+                                      .arg(swrText(o[u"swr_minimum"][u"swr"].toDouble()), mhzKurz(o[u"swr_minimum"][u"frequenz_hz"].toDouble()))));
         QVERIFY(o[u"bandbreite_2_1"][u"breite_hz"].toDouble() > 500e3);
 
         const QJsonObject ausDatei = json(rechne(args("pruning --laenge 10,9 --soll 14,2 --json --messung " + datei)).out);
@@ -721,7 +754,7 @@ private slots:
         QVERIFY(datei.open(QIODevice::ReadOnly));
         const QString svg = QString::fromUtf8(datei.readAll());
         QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
-        for (const char* teil : {">Frequenz [MHz]<", ">SWR<", ">Resonanz 14,100 MHz<", ">Soll 14,200 MHz<", ">14,0<",
+        for (const char* teil : {">Frequenz [MHz]<", ">SWR<", ">Resonanz 14,100 MHz<", ">Soll 14,200 MHz<", ">14,0<", ">2:1-Bandbreite 579 kHz<",
                                  "<desc>SWR über der Frequenz. Resonanz 14,100 MHz"})
             QVERIFY2(svg.contains(QString::fromUtf8(teil)), teil);
     }
@@ -1117,6 +1150,52 @@ private slots:
     }
 
     // The program itself: exit status, UTF-8 on standard output, German on standard error.
+    // File names are bytes: one that is no UTF-8 text is refused, never written under another name.
+    void fileNameBytes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("umlaut in UTF-8") << QByteArray("plan\xc3\xa4.txt") << 0 << "";
+        QTest::newRow("umlaut in Latin-1") << QByteArray("plan\xe4.txt") << 2
+                                           << "zentavik-rechner: \"plan\\xe4.txt\" ist kein Text in der Zeichenkodierung des Systems (UTF-8); "
+                                              "ein solcher Dateiname würde zu einem anderen. Bitte die Datei umbenennen.\n";
+    }
+    void fileNameBytes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, status);
+        QFETCH(QString, fehler);
+        QTemporaryDir ordner;
+        const QByteArray pfad = QFile::encodeName(ordner.path()) + '/' + name;
+        const QByteArray ordnerPfad = QFile::encodeName(ordner.path());
+        const QByteArray fehlerDatei = QFile::encodeName(ordner.filePath(QStringLiteral("fehler.txt")));
+        const QByteArray ausgabeDatei = QFile::encodeName(ordner.filePath(QStringLiteral("ausgabe.txt")));
+        // Started with the name's bytes as they are: Qt's own process class would encode a text.
+        const char* argv[] = {ZENTAVIK_RECHNER, "beam", "--frequenz", "14,2", "--datei", name.constData(), nullptr};
+        posix_spawn_file_actions_t umleitung;
+        posix_spawn_file_actions_init(&umleitung);
+        posix_spawn_file_actions_addchdir_np(&umleitung, ordnerPfad.constData());
+        posix_spawn_file_actions_addopen(&umleitung, 1, ausgabeDatei.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&umleitung, 2, fehlerDatei.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t kind = 0;
+        QCOMPARE(posix_spawn(&kind, ZENTAVIK_RECHNER, &umleitung, nullptr, const_cast<char**>(argv), environ), 0);
+        posix_spawn_file_actions_destroy(&umleitung);
+        int ende = 0;
+        QCOMPARE(waitpid(kind, &ende, 0), kind);
+        QVERIFY(WIFEXITED(ende));
+        QCOMPARE(WEXITSTATUS(ende), status);
+        QFile err(QFile::decodeName(fehlerDatei));
+        QVERIFY(err.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(err.readAll()), fehler);
+        // Written under its own name, or not at all.
+        QStringList geschrieben = QDir(ordner.path()).entryList(QDir::Files);
+        geschrieben.removeAll(QStringLiteral("fehler.txt"));
+        geschrieben.removeAll(QStringLiteral("ausgabe.txt"));
+        QCOMPARE(geschrieben.size(), status == 0 ? 1 : 0);
+        QCOMPARE(::access(pfad.constData(), F_OK) == 0, status == 0);
+    }
+
     void programProcess_data()
     {
         QTest::addColumn<QString>("argumente");

@@ -15,8 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         const Messung m = leseTouchstone(bytes);
         const Resonanz r = findeResonanz(m);
-        // A resonance lies inside its sweep, and the sweep's frequencies rise.
+        // A resonance lies inside its sweep of at least a hertz below the highest frequency read,
+        // with a resistance above 0, and the sweep's frequencies rise.
         if (!(r.frequenz >= m.punkte.front().frequenz && r.frequenz <= m.punkte.back().frequenz))
+            std::abort();
+        if (!(m.punkte.back().frequenz - m.punkte.front().frequenz >= MessSpanneMindestens) || !(m.punkte.back().frequenz <= MessFrequenzHoechstens))
+            std::abort();
+        if (r.regel == ResonanzRegel::Nulldurchgang && !(r.impedanz.real() > 0))
             std::abort();
         for (size_t i = 1; i < m.punkte.size(); ++i)
             if (!(m.punkte[i].frequenz > m.punkte[i - 1].frequenz))

@@ -3,13 +3,17 @@
 // a further hard link or a symbolic link stood.
 #include "platform/dateischreiber.h"
 #include "tests/support/dateigrenze.h"
+#include "tests/support/fifowaechter.h"
 #include "tests/support/germanlocale.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,6 +64,7 @@ private slots:
         QTest::newRow("directory") << "ordner" << false << "\r\nIst ein Verzeichnis";
         QTest::newRow("FIFO") << "fifo" << false << "\r\nDort steht eine benannte Pipe (FIFO), keine gewöhnliche Datei; sie wird nicht ersetzt.";
         QTest::newRow("missing folder") << "ohneordner" << false << "\r\nDatei oder Verzeichnis nicht gefunden";
+        QTest::newRow("name of the longest length a folder takes") << "lang" << true << QString();
     }
     void ziele()
     {
@@ -81,11 +86,19 @@ private slots:
             QSKIP("handing a file to another owner needs root");
         if (art == u"ordner")
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Zentavik.txt")));
+        // A code that blocked on the pipe would be woken by the watchdog, and the row fail.
+        std::optional<FifoWaechter> pipe;
         if (art == u"fifo")
-            QVERIFY(::mkfifo(QFile::encodeName(pfad).constData(), 0644) == 0);
+            QVERIFY(pipe.emplace(pfad).ok());
         if (art == u"ohneordner")
             pfad = dir.filePath(QStringLiteral("fehlt/Zentavik.txt"));
+        if (art == u"lang")
+            pfad = dir.filePath(QString(251, u'l') + QStringLiteral(".txt"));
         const struct stat vorher = status(pfad);
+        // A new file gets what the user's mask allows, and never write access for everyone.
+        const mode_t maske = art == u"nichts" ? 027 : art == u"verwaist" ? 0 : 022;
+        const mode_t vorherigeMaske = ::umask(maske);
+        const auto maskeZurueck = qScopeGuard([vorherigeMaske] { ::umask(vorherigeMaske); });
 
         try {
             schreibeDatei(pfad, "neu");
@@ -104,6 +117,10 @@ private slots:
                 QCOMPARE(nachher.st_mode & 07777, vorher.st_mode & 07777);
             if (art == u"fremd")
                 QCOMPARE(nachher.st_uid, uid_t(4711));
+            if (art == u"nichts" || art == u"lang")
+                QCOMPARE(nachher.st_mode & 07777, 0666 & ~maske);
+            if (art == u"verwaist")
+                QCOMPARE(status(zweiter).st_mode & 07777, mode_t(0664));
             if (art == u"hardlink") {
                 QCOMPARE(inhalt(zweiter), QByteArray("neu"));
                 QCOMPARE(nachher.st_ino, vorher.st_ino);
@@ -115,6 +132,8 @@ private slots:
         } else if (art != u"ohneordner") {
             QCOMPARE(nachher.st_mode, vorher.st_mode);
         }
+        if (pipe)
+            QVERIFY(!pipe->musste());
         // Nothing is left beside the target.
         const QStringList uebrig = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QVERIFY2(uebrig.filter(QStringLiteral(".Zentavik")).isEmpty(), qPrintable(uebrig.join(u' ')));
@@ -124,16 +143,24 @@ private slots:
     void aeltereDateiBleibt_data()
     {
         QTest::addColumn<int>("grenze");  // file-size limit; -1: none, the writer gives up
-        QTest::newRow("nothing fits") << 0;
-        QTest::newRow("half of it fits") << 4096;
-        QTest::newRow("given up before it was complete") << -1;
+        QTest::addColumn<bool>("zweiterName");  // a hard link: the file is written in place
+        QTest::newRow("nothing fits") << 0 << false;
+        QTest::newRow("half of it fits") << 4096 << false;
+        QTest::newRow("given up before it was complete") << -1 << false;
+        QTest::newRow("in place, nothing fits") << 0 << true;
+        QTest::newRow("in place, half of it fits") << 4096 << true;
+        QTest::newRow("in place, given up before it was complete") << -1 << true;
     }
     void aeltereDateiBleibt()
     {
         QFETCH(int, grenze);
+        QFETCH(bool, zweiterName);
         QTemporaryDir dir;
         const QString pfad = dir.filePath(QStringLiteral("bericht.txt"));
+        const QString kopie = dir.filePath(QStringLiteral("kopie.txt"));
         anlegen(pfad, "alter Bericht");
+        if (zweiterName)
+            QVERIFY(::link(QFile::encodeName(pfad).constData(), QFile::encodeName(kopie).constData()) == 0);
         const QByteArray neu(8192, 'n');
         {
             DateiSchreiber datei(pfad);
@@ -152,7 +179,12 @@ private slots:
             }
         }
         QCOMPARE(inhalt(pfad), QByteArray("alter Bericht"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("bericht.txt")});
+        if (zweiterName)
+            QCOMPARE(inhalt(kopie), QByteArray("alter Bericht"));
+        QStringList namen{QStringLiteral("bericht.txt")};
+        if (zweiterName)
+            namen << QStringLiteral("kopie.txt");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), namen);
     }
 
     // Two copies of the program writing the same report at once: the last complete one wins,

@@ -1,7 +1,8 @@
 #pragma once
-// A named pipe in a test's own folder, watched: should the program under test wait for a
-// writer, the watchdog opens the pipe's other end after a few seconds and closes it, so that
-// the wait ends with nothing read instead of hanging the test run. The pipe goes with it,
+// A named pipe in a test's own folder, watched: should the program under test wait on it, the
+// watchdog opens both its ends after a few seconds, so that a reader waiting for a writer
+// ends with nothing read and a writer waiting for a reader has what it writes taken and
+// thrown away, instead of hanging the test run; the test then fails on musste(). The pipe goes with it,
 // so that later tests writing a file of that name do not wait on it either.
 
 #include <QByteArray>
@@ -52,10 +53,31 @@ private:
         if (wecken.wait_for(lock, std::chrono::seconds(5), [this] { return fertig; }))
             return;
         eingegriffen = true;
-        // Succeeds only while a reader waits; closing at once gives that reader the end.
-        const int fd = ::open(pfad.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0)
-            ::close(fd);
+        // Opening the reading end never waits and wakes a writer waiting to open; with it
+        // open, the writing end opens too, wakes a waiting reader and, closed, gives it the end.
+        const int leser = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const int schreiber = ::open(pfad.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (schreiber >= 0)
+            ::close(schreiber);
+        // What a woken writer sends is read away until it closes its end, or for a few seconds.
+        bool gelesen = false;
+        if (leser >= 0) {
+            char puffer[4096];
+            const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (!fertig && std::chrono::steady_clock::now() < ende) {
+                const ssize_t n = ::read(leser, puffer, sizeof puffer);
+                if (n > 0) {
+                    gelesen = true;
+                    continue;
+                }
+                if (n == 0 && gelesen)
+                    break;
+                lock.unlock();
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                lock.lock();
+            }
+            ::close(leser);
+        }
     }
 
     QByteArray pfad;

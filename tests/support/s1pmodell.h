@@ -9,7 +9,9 @@
 
 #include <cmath>
 #include <complex>
+#include <initializer_list>
 #include <numbers>
+#include <utility>
 
 struct DipolModell {
     double f0 = 14.1e6;   // Hz, where the reactance is zero
@@ -73,4 +75,23 @@ inline QByteArray s1pDatei(const DipolModell& m, const Sweep& s)
               + c.toString(b, 'g', 9).toLatin1() + s.zeilenende;
     }
     return text;
+}
+
+// A sweep in MHz and RI from impedances against 50 ohm, for shapes the model cannot take.
+inline QByteArray s1pAusImpedanzen(std::initializer_list<std::pair<double, std::complex<double>>> punkte)
+{
+    QByteArray text = "# MHz S RI R 50\n";
+    for (const auto& [mhz, z] : punkte) {
+        const std::complex<double> g = (z - 50.0) / (z + 50.0);
+        text += QByteArray::number(mhz) + ' ' + QByteArray::number(g.real(), 'g', 12) + ' ' + QByteArray::number(g.imag(), 'g', 12) + '\n';
+    }
+    return text;
+}
+
+// The lowest SWR (1,22 at 14,2 MHz) lies beside the resonance (reactance zero at 14,05 MHz,
+// 37,5 ohm, SWR 1,33); the 2:1 band runs from about 13,887 to 14,417 MHz.
+inline QByteArray s1pMinimumNebenResonanz()
+{
+    return s1pAusImpedanzen({{13.8, {25, -40}}, {13.9, {32, -15}}, {14.0, {35, -5}}, {14.1, {40, 5}}, {14.2, {50, 10}},
+                             {14.3, {55, 30}}, {14.4, {60, 30}}, {14.5, {80, 70}}});
 }

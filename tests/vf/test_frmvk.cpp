@@ -1,5 +1,6 @@
 #include "app/mdiform1.h"
 #include "beam/frmhauptform.h"
+#include "common/numbertext.h"
 #include "platform/twips.h"
 #include "tests/support/fakeui.h"
 #include "tests/support/germanlocale.h"
@@ -549,27 +550,32 @@ private slots:
 
     // "&Messung laden…" puts the sweep's resonance into the measured-frequency field; the
     // pruning then shows what typing that frequency shows. A file that is no sweep gets its
-    // message and changes nothing.
+    // message and changes nothing. A wanted frequency of 0 marks nothing in the plot.
     void loadMeasurement_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("fIst");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("RI MHz") << s1pDatei(DipolModell(), Sweep()) << "14,1000" << "";
-        QTest::newRow("DB Hz, between points") << s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "Hz", "DB"}) << "14,0773" << "";
+        QTest::addColumn<QString>("fSoll");
+        QTest::newRow("RI MHz") << s1pDatei(DipolModell(), Sweep()) << "14,1000" << "" << "14,2";
+        QTest::newRow("DB Hz, between points") << s1pDatei(DipolModell{14.0773e6}, Sweep{13.6e6, 14.6e6, 101, "Hz", "DB"}) << "14,0773" << "" << "14,2";
         QTest::newRow("bad line") << QByteArray("# MHz S RI R 50\n14 0.1 0\n14.1 0.1 0\n14.05 0.1 0\n") << "13,9"
-                                  << "lässt sich nicht laden:\r\nZeile 4: die Frequenzen steigen nicht an (14.05 folgt auf 14.1)";
+                                  << "lässt sich nicht laden:\r\nZeile 4: die Frequenzen steigen nicht an (14.05 folgt auf 14.1)" << "14,2";
+        QTest::newRow("narrower than a hertz") << QByteArray("# Hz S RI R 50\n14200000 0.1 0\n14200000.000000002 0 0\n14200000.000000004 0.1 0\n")
+                                               << "13,9" << "Zeile 4: der Sweep überstreicht nur 3,73E-09 Hz" << "14,2";
+        QTest::newRow("wanted 0") << s1pDatei(DipolModell(), Sweep()) << "14,1000" << "" << "0,000";
     }
     void loadMeasurement()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, fIst);
         QFETCH(QString, meldung);
+        QFETCH(QString, fSoll);
         QFile datei(dir.filePath(QStringLiteral("sweep.s1p")));
         QVERIFY(datei.open(QIODevice::WriteOnly));
         datei.write(inhalt);
         datei.close();
-        frmVk& p = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), QStringLiteral("14,2"));
+        frmVk& p = pruning(QStringLiteral("10,9"), QStringLiteral("13,9"), fSoll);
         const QString vorher = p.Label9->text();
         fake->fileNames.push_back(datei.fileName());
         // The button clicks a moment after its access key, as it shows the press.
@@ -585,6 +591,11 @@ private slots:
         }
         QCOMPARE(fake->messages.size(), 0);
         QVERIFY(p.messung->anzeige->accessibleDescription().startsWith(QStringLiteral("SWR über der Frequenz. Resonanz ")));
+        if (ZahlAusText(fSoll) == 0) {
+            QCOMPARE(p.messung->anzeige->soll(), std::nullopt);
+            QVERIFY(!p.messung->anzeige->accessibleDescription().contains(QStringLiteral("Soll")));
+            return;
+        }
         QVERIFY(p.messung->anzeige->accessibleDescription().endsWith(QStringLiteral("Soll-Resonanz 14,200 MHz.")));
         enter(p.Text3);
         const QStringList ausDatei{p.Label5->text(), p.Label7->text(), p.Label9->text(), p.Label11->text()};

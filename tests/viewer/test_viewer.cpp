@@ -425,7 +425,9 @@ private slots:
         older.write("alter Text");
         older.close();
         QFile::remove(dir.filePath(QStringLiteral("rohr")));
-        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("rohr"))).constData(), 0644) == 0);
+        // Watched: a save that waited on the pipe is woken and fails the row.
+        FifoWaechter waechter(dir.filePath(QStringLiteral("rohr")));
+        QVERIFY(waechter.ok());
         std::optional<DateiGroessenGrenze> voll;
         if (grenze >= 0)
             voll.emplace(rlim_t(grenze));
@@ -448,6 +450,7 @@ private slots:
         // What stood there before stays as it was.
         QVERIFY(older.open(QIODevice::ReadOnly));
         QCOMPARE(older.readAll(), QByteArray("alter Text"));
+        QVERIFY(!waechter.musste());
         struct stat rohr {};
         QVERIFY(::stat(QFile::encodeName(dir.filePath(QStringLiteral("rohr"))).constData(), &rohr) == 0 && S_ISFIFO(rohr.st_mode));
     }
