@@ -256,6 +256,7 @@ frmHauptform& MDIForm1::hauptform()
         beamForm = new frmHauptform(*this);
         beamForm->dateiAnzeigen = [this](const QString& name) { DateiAnzeigen(name, *this); };
         beamForm->vkRechner = [this]() -> VkRechnerZustand* { return &vkRechner(); };
+        beamForm->einstellungenVerwenden(settings);
         addChild(beamForm);
     }
     return *beamForm;

@@ -7,6 +7,7 @@
 #include "common/cp1252.h"
 #include "common/numberformat.h"
 #include "common/numbertext.h"
+#include "nec/vollwelle.h"
 #include "platform/ui.h"
 #include "vf/groundcorrection.h"
 
@@ -101,12 +102,29 @@ std::vector<Step> Berechnung::calculationSteps()
              return StepResult::EndRun;
          }},
         {"15", [this] {
-             if (!bare)
+             if (bare)
+                 return StepResult::Next;
+             if (form.isolierModell() == IsolierModell::Formel) {
                  env.module.ZusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
+                 return StepResult::Next;
+             }
+             ui::setBusyCursor(true);
+             const auto modell = [f = v.f, dA = v.dA, dL = v.dL, Er = v.Er] { return vollwellenModell().verkuerzung(f, dA, dL, Er); };
+             try {
+                 env.module.ZusatzVerkuerzung = env.abseits ? env.abseits(modell) : modell();
+                 modellFehler.reset();
+                 vollwelle = true;
+             } catch (const Failure& f) {
+                 modellFehler = f;
+                 throw;
+             }
              return StepResult::Next;
          }},
         {"16", [] { ui::setBusyCursor(true); return StepResult::Next; }},
         {"17", [this] {
+             // No length follows from a shortening the model did not give.
+             if (modellFehler)
+                 throw *modellFehler;
              // The wavelength on the insulated wire.
              const double s = env.module.ZusatzVerkuerzung;
              const double u = 1 - (s + s);
@@ -160,6 +178,7 @@ ReportData Berechnung::reportData()
     data.f = v.f;
     data.VF = v.VF;
     data.insulated = !bare;
+    data.vollwelle = vollwelle;
     data.combo1 = form.combo1();
     data.out = v.out;
     data.date = env.today;
@@ -231,6 +250,8 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
 {
     v = BeamValues{};
     bare = true;
+    vollwelle = false;
+    modellFehler.reset();
     reportWritten = false;
     missingLines.clear();
     std::vector<Step> steps = calculationSteps();

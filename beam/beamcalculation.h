@@ -4,6 +4,7 @@
 // under one failure handler so that Retry and Ignore work step by step.
 
 #include "beam/bands.h"
+#include "beam/insulation.h"
 #include "common/module1.h"
 #include "common/steprunner.h"
 #include "platform/dateischreiber.h"
@@ -11,7 +12,9 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 class VkRechnerZustand;
@@ -40,6 +43,7 @@ public:
     virtual void setStatus(const QString& text) = 0;
     // The calculation refused an input and beeped: why, for the user to see and hear.
     virtual void showRefusal(const QString&) {}
+    virtual IsolierModell isolierModell() { return IsolierModell::Formel; }
 };
 
 struct BeamDimensions {
@@ -61,6 +65,9 @@ struct BeamEnvironment {
     QString decimal = QStringLiteral(",");  // the locale's decimal separator
     QDate today;                            // date of the report
     QString legalNotice;                    // end of the report's last line
+    // Runs a long job (the full-wave model's engine runs) where the window stays responsive
+    // and hands back its result or its failure; unset, the job runs right here.
+    std::function<double(const std::function<double()>&)> abseits;
 };
 
 // Self-resonance constant and the velocity factor of the matching line.
@@ -92,6 +99,8 @@ private:
     BeamEnvironment env;
     BeamValues v;
     bool bare = true;
+    bool vollwelle = false;                 // the full-wave model gave this run's shortening
+    std::optional<Failure> modellFehler;    // why it gave none
     // The new report is written aside and takes the name "Zentavik.txt" only when complete, so
     // the older report survives every failure the user answers with Abort.
     std::unique_ptr<DateiSchreiber> report;

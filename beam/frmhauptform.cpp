@@ -1,5 +1,6 @@
 #include "beam/frmhauptform.h"
 
+#include "beam/abseits.h"
 #include "beam/bands.h"
 #include "beam/eingaben.h"
 #include "beam/insulation.h"
@@ -101,6 +102,11 @@ frmHauptform::frmHauptform(FrameServices& frame, QWidget* parent)
         connect(field, &QLineEdit::textChanged, this, &frmHauptform::eingabeGeaendert);
     connect(Combo1, &QComboBox::currentTextChanged, this, &frmHauptform::eingabeGeaendert);
     connect(Option1, &QButtonGroup::idClicked, this, &frmHauptform::eingabeGeaendert);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &frmHauptform::eingabeGeaendert);
+    connect(Combo2, &QComboBox::activated, this, [this] {
+        if (einstellungen)
+            einstellungen->set(QStringLiteral("Settings"), QStringLiteral("Isoliermodell"), isolierModellWort(isolierModell()));
+    });
 
     Form_Load();
     nameControls();
@@ -112,7 +118,7 @@ QRadioButton* frmHauptform::option2(int i) const { return static_cast<QRadioButt
 void frmHauptform::createControls()
 {
     // Sizes in twips, as the form was drawn: a client area of 8940 x 4695.
-    setFixedSize(tw(8940), tw(4695));
+    setFixedSize(tw(8940), tw(5085));
     QFont formFont(QStringLiteral("Liberation Sans"));
     formFont.setPointSizeF(8);
     setFont(formFont);
@@ -197,7 +203,7 @@ void frmHauptform::createControls()
     Frame5 = control<QGroupBox>(this, "Frame5");
     Frame5->setTitle(QStringLiteral("Draht&isolierung:"));
     Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
-    place(Frame5, 60, 2170, 8820, 1200);
+    place(Frame5, 60, 2170, 8820, 1590);
     Label8 = label(Frame5, "Label8", QStringLiteral("relative &Dielektrizitätszahl :"));
     place(Label8, 150, 300, 3200, 285);
     Combo1 = control<QComboBox>(Frame5, "Combo1");
@@ -227,6 +233,14 @@ void frmHauptform::createControls()
     place(Label11, 6000, 640, 900, 315);
     Text7 = numberField(Frame5, "Text7", 5, QStringLiteral(" Drahtdurchmesser "));
     place(Text7, 7000, 640, 900, 315);
+    // How the shortening for the insulation is found; the formula unless the user chose otherwise.
+    Label12 = label(Frame5, "Label12", QStringLiteral("M&odell:"));
+    place(Label12, 150, 1130, 900, 285);
+    Combo2 = control<QComboBox>(Frame5, "Combo2");
+    Combo2->addItems({isolierModellName(IsolierModell::Formel), isolierModellName(IsolierModell::Vollwelle)});
+    Combo2->setToolTip(QStringLiteral(" Zusatzverkürzung nach der Formel oder dem Vollwellenmodell mit nec2c "));
+    place(Combo2, 1050, 1090, 2300, 345);
+    Label12->setBuddy(Combo2);
 
     Info = control<QLabel>(this, "Info");
     Info->setTextFormat(Qt::PlainText);
@@ -238,18 +252,18 @@ void frmHauptform::createControls()
     Info->setForegroundRole(QPalette::ToolTipText);
     Info->setFont(hintFont(formFont));
     Info->setContentsMargins(tw(45), tw(15), tw(45), tw(15));
-    place(Info, 60, 3420, 8820, 1215);
+    place(Info, 60, 3810, 8820, 1215);
     setInfo(QStringLiteral("Hinweis: "));
 
     // The focus order of the form.
     QList<QWidget*> order{Text1, Text4, VkSteller, option1(2), option1(0), option1(1), Command1, Command2,
-                          Combo1, Text6, Text7};
+                          Combo1, Text6, Text7, Combo2};
     for (int i = 0; i <= AndereBand; ++i)
         order << option2(i);
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    for (QObject* o : QList<QObject*>{Text1, Text4, Text6, Text7, Combo1->lineEdit(), VkSteller, Command1, Command2, Combo1})
+    for (QObject* o : QList<QObject*>{Text1, Text4, Text6, Text7, Combo1->lineEdit(), VkSteller, Command1, Command2, Combo1, Combo2})
         o->installEventFilter(this);
     for (QAbstractButton* b : Option1->buttons() + Option2->buttons())
         b->installEventFilter(this);
@@ -279,6 +293,7 @@ void frmHauptform::nameControls()
     nameByCaption(Label1, Text1);
     nameByCaption(Label7, Text4);
     nameByCaption(Label8, Combo1);
+    nameByCaption(Label12, Combo2);
     nameByCaption(Label10, Text6);
     nameByCaption(Label11, Text7);
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
@@ -348,7 +363,7 @@ QStringList frmHauptform::eingabenStand() const
     // The factor counts by its value: the spinner rewrites "1,0" as "1,00".
     const auto vk = lies(Text4->text());
     return {Text1->text(), vk ? general(*vk) : Text4->text(), Combo1->currentText(), Text6->text(), Text7->text(),
-            QString::number(Option1->checkedId())};
+            QString::number(Option1->checkedId()), QString::number(Combo2->currentIndex())};
 }
 
 void frmHauptform::eingabeGeaendert()
@@ -493,7 +508,8 @@ void frmHauptform::Command1_Click()
         const QString typedFactor = Text4->text();
         VkRechnerZustand* calculator = vkRechner ? vkRechner() : nullptr;
         const QDate today = QDate::currentDate();
-        Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright});
+        // The full-wave model's engine runs away from the window, which keeps repainting.
+        Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright, abseitsRechnen});
         bool skipped = false;
         const RunEnd end = calculation.run([&skipped](const Failure& failure, const Step& step) {
             const FailureAnswer answer = beamFailureBox(failure, module1().CrLf);
@@ -524,6 +540,7 @@ BauplanDaten frmHauptform::planOf(Berechnung& calculation, const QString& typedF
     plan.aussen = Text6->text();
     plan.leiter = Text7->text();
     plan.zusatzVerkuerzung = module1().ZusatzVerkuerzung;
+    plan.vollwelle = calculation.reportData().vollwelle;
     // The calculator counts once it holds a result, as for the ground correction.
     if (calculator && calculator->tag() == QStringLiteral("Aktiv"))
         plan.vkRechner = BauplanVkRechner{calculator->hoeheText(), calculator->durchmesserText(), calculator->erdbodenKorrektur()};
@@ -618,6 +635,16 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event)
 QString frmHauptform::text1() { return Text1->text(); }
 QString frmHauptform::text4() { return Text4->text(); }
 QString frmHauptform::combo1() { return Combo1->currentText(); }
+
+IsolierModell frmHauptform::isolierModell() { return Combo2->currentIndex() == 1 ? IsolierModell::Vollwelle : IsolierModell::Formel; }
+
+void frmHauptform::einstellungenVerwenden(SettingsStore store)
+{
+    einstellungen = std::move(store);
+    const QString wort = einstellungen->get(QStringLiteral("Settings"), QStringLiteral("Isoliermodell"), isolierModellWort(IsolierModell::Formel));
+    // Anything but the full-wave model's word is the default.
+    Combo2->setCurrentIndex(wort == isolierModellWort(IsolierModell::Vollwelle) ? 1 : 0);
+}
 QString frmHauptform::text6() { return Text6->text(); }
 QString frmHauptform::text7() { return Text7->text(); }
 int frmHauptform::selectedRange() { return Option1->checkedId(); }

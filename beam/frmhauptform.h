@@ -4,12 +4,14 @@
 
 #include "beam/beamcalculation.h"
 #include "platform/mdichild.h"
+#include "platform/settingsstore.h"
 #include "plan/bauplandaten.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -32,6 +34,8 @@ public:
     std::function<void(const QString&)> dateiAnzeigen;
     // The velocity-factor calculator whose result the ground correction applies, if any.
     std::function<VkRechnerZustand*()> vkRechner;
+    // Where the chosen insulation model is remembered: read now, written at each choice.
+    void einstellungenVerwenden(SettingsStore store);
 
     void childActivated() override;
 
@@ -45,11 +49,12 @@ public:
 
     // The controls, named as the form designer named them.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame5;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10, *Label11, *Info;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10, *Label11, *Label12, *Info;
     QLineEdit *Text1, *Text4, *Text6, *Text7;
     QScrollBar* VkSteller;
     QFocusFrame* VkStellerFokus;
     QComboBox* Combo1;
+    QComboBox* Combo2;  // the insulation model: formula or full wave
     QPushButton *Command1, *Command2;
     QButtonGroup *Option1, *Option2;
     QRadioButton* option1(int i) const;
@@ -103,6 +108,7 @@ private:
     void enableCommand2() override;
     void setStatus(const QString& text) override;
     void showRefusal(const QString& reason) override;
+    IsolierModell isolierModell() override;
 
     FrameServices& frame;
     RefusalNotice* grundAnzeige;
@@ -111,4 +117,5 @@ private:
     QStringList gerechnetMit;   // the inputs of the last calculation; empty before the first
     int16_t VkStellerAlt = 0;
     std::optional<BauplanDaten> letzterBauplan;
+    std::optional<SettingsStore> einstellungen;
 };

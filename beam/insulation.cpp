@@ -31,6 +31,16 @@ QStringList isolierMaterialien(const QString& decimal)
     return list;
 }
 
+QString isolierModellName(IsolierModell modell)
+{
+    return modell == IsolierModell::Vollwelle ? QStringLiteral("Vollwelle (NEC-2)") : QStringLiteral("Formel");
+}
+
+QString isolierModellWort(IsolierModell modell)
+{
+    return modell == IsolierModell::Vollwelle ? QStringLiteral("vollwelle") : QStringLiteral("formel");
+}
+
 double IsolierKorrektur(float Er, float dA, float dL, float VF)
 {
     const double c = checked::div(1.0, checked::sqrt(Er));

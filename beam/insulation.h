@@ -11,6 +11,14 @@ inline constexpr float LuftEr = 1.00059f;
 // The 25 entries of the material list, numbers with the given decimal separator.
 QStringList isolierMaterialien(const QString& decimal);
 
+// How the insulation shortening is found: the formula below, or the full-wave model run in the
+// NEC-2 engine. The formula is the default.
+enum class IsolierModell { Formel, Vollwelle };
+// "Formel", "Vollwelle (NEC-2)": as the window offers them.
+QString isolierModellName(IsolierModell modell);
+// "formel", "vollwelle": as the command line and JSON write them.
+QString isolierModellWort(IsolierModell modell);
+
 // Insulation shortening s (a fraction) from permittivity, outer and conductor diameter (mm)
 // and velocity factor. Fails with a division by zero when VF or Er is 0.
 double IsolierKorrektur(float Er, float dA, float dL, float VF);

@@ -25,7 +25,13 @@ QString reportLine(int n, const ReportData& d)
     case 6: return QStringLiteral("Gesamte Boomlänge: ") + formatDouble(double(d.out.gesLgBoom) + 0.005, u"###0.0#", d.decimal) + QStringLiteral(" m");
     case 7: return QStringLiteral("Größte Antennenbreite: ~ ") + formatDouble(double(d.out.Bh) + 0.1, u"##0.0#", d.decimal) + QStringLiteral(" m");
     case 8: return QStringLiteral("Verkürzungsfaktor des Drahtes: ") + formatSingle(d.VF, u"0.0###", d.decimal);
-    case 9: return QStringLiteral("(Zusatzverkürzung durch Drahtisolierung: ") + d.combo1 + QStringLiteral(")");
+    case 9: {
+        const QString zeile = QStringLiteral("(Zusatzverkürzung durch Drahtisolierung: ") + d.combo1 + QStringLiteral(")");
+        // Only the full-wave model is named; the formula's report stays as it always was.
+        if (d.vollwelle)
+            return zeile + d.crLf + QStringLiteral("(Isolierung nach dem Vollwellenmodell NEC-2 berechnet)");
+        return zeile;
+    }
     case 10: return separatorLine();
     case 11: return QStringLiteral("Drahtlängen:");
     case 12: return QStringLiteral(" LgD=") + F(d.out.LgD) + QStringLiteral(" m ");

@@ -13,6 +13,7 @@ struct ReportData {
     QString bandText;
     float f = 0, VF = 0;
     bool insulated = false;
+    bool vollwelle = false;    // the full-wave model gave the insulation shortening
     QString combo1;            // the insulation text, printed as the user sees it
     BeamDimensions out;
     QDate date;

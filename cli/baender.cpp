@@ -105,6 +105,7 @@ QString baenderJson(const QList<BeamLauf>& laeufe)
         j.key(QStringLiteral("frequenz")).value(l.text1);
         j.key(QStringLiteral("vk")).value(l.text4);
         j.key(QStringLiteral("ZusatzVerkuerzung")).value(l.zusatzVerkuerzung);
+        isoliermodellJson(j, l);
         j.key(QStringLiteral("werte")).beginObject();
         for (const Spalte& s : spalten)
             j.key(QString::fromLatin1(s.titel)).value(l.werte.out.*(s.wert));

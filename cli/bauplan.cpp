@@ -20,6 +20,7 @@ BauplanDaten bauplanDaten(const BeamLauf& lauf)
     d.aussen = lauf.text6;
     d.leiter = lauf.text7;
     d.zusatzVerkuerzung = lauf.zusatzVerkuerzung;
+    d.vollwelle = lauf.bericht.vollwelle;
     if (lauf.eingaben.vkRechner)
         d.vkRechner = BauplanVkRechner{lauf.eingaben.hoehe, lauf.eingaben.vkDurchmesser, lauf.eingaben.erdbodenKorrektur};
     d.datum = lauf.bericht.date;

@@ -26,12 +26,13 @@ const QString Komma = QStringLiteral(",");
 class KommandozeilenForm final : public BeamFormPort {
 public:
     explicit KommandozeilenForm(const BeamEingaben& e)
-        : t1(e.frequenz), t4(e.vk), c1(e.material), t6(e.aussen), t7(e.leiter), range(e.bereich)
+        : t1(e.frequenz), t4(e.vk), c1(e.material), t6(e.aussen), t7(e.leiter), range(e.bereich), modell(e.isolierung)
     {
     }
 
     QString t1, t4, c1, t6, t7, label3, label5, info = QStringLiteral("Hinweis: ");
     int range;
+    IsolierModell modell;
     int band = AndereBand;
     QString fokus;
 
@@ -63,6 +64,7 @@ public:
     void focusText7() override { fokus = QStringLiteral("Text7"); }
     void enableCommand2() override {}
     void setStatus(const QString&) override {}
+    IsolierModell isolierModell() override { return modell; }
 };
 
 // No one to ask: the one question of the calculation is answered by --er-bestaetigt.
@@ -128,7 +130,9 @@ QList<OptionDef> beamOptionen(bool mitFrequenz)
                    QStringLiteral("Isolierung: relative Dielektrizitätszahl oder Material der Liste, z. B. \"PVC\" (Vorgabe 1,00059 Luft)")}
       << OptionDef{QStringLiteral("aussen"), QStringLiteral("MM"), QStringLiteral("Außendurchmesser des isolierten Drahtes in mm (Vorgabe 6)")}
       << OptionDef{QStringLiteral("leiter"), QStringLiteral("MM"),
-                   QStringLiteral("Leiterdurchmesser in mm (Vorgabe 3,57); der Außendurchmesser bleibt mindestens 0,1 mm größer, wenn --aussen fehlt")};
+                   QStringLiteral("Leiterdurchmesser in mm (Vorgabe 3,57); der Außendurchmesser bleibt mindestens 0,1 mm größer, wenn --aussen fehlt")}
+      << OptionDef{QStringLiteral("isolierung"), QStringLiteral("formel|vollwelle"),
+                   QStringLiteral("Zusatzverkürzung isolierten Drahtes nach der Formel oder dem Vollwellenmodell mit nec2c (Vorgabe formel)")};
     if (mitFrequenz)
         o << OptionDef{QStringLiteral("bereich"), QStringLiteral("cw|ssb|mitte"),
                        QStringLiteral("Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte (Vorgabe ssb); ohne --frequenz die Bandfrequenz dazu")};
@@ -211,6 +215,14 @@ BeamEingaben beamEingaben(const Befehl& b, bool mitFrequenz, const QString& vkOp
                     e.frequenz = *text;
             }
         }
+    }
+    if (b.gesetzt(QStringLiteral("isolierung"))) {
+        const QString modell = b.wert(QStringLiteral("isolierung")).toLower();
+        if (modell == isolierModellWort(IsolierModell::Vollwelle))
+            e.isolierung = IsolierModell::Vollwelle;
+        else if (modell != isolierModellWort(IsolierModell::Formel))
+            throw FalscheEingabe{QStringLiteral("--isolierung"),
+                                 QStringLiteral("\"%1\" ist keiner von formel, vollwelle").arg(sichtbar(b.wert(QStringLiteral("isolierung"))))};
     }
     const bool materialGesetzt = b.gesetzt(QStringLiteral("material"));
     if (materialGesetzt)
@@ -338,6 +350,15 @@ QString berichtText(const BeamLauf& lauf, const QString& zeilenende)
 
 QByteArray berichtDatei(const BeamLauf& lauf) { return encodeCp1252(berichtText(lauf, QStringLiteral("\r\n"))); }
 
+void isoliermodellJson(JsonWriter& j, const BeamLauf& l)
+{
+    // Which model gave the shortening; bare wire needs none.
+    if (l.bericht.insulated)
+        j.key(QStringLiteral("Isoliermodell")).value(isolierModellWort(l.bericht.vollwelle ? IsolierModell::Vollwelle : IsolierModell::Formel));
+    else
+        j.key(QStringLiteral("Isoliermodell")).value(QStringLiteral("keins"));
+}
+
 void rechnerEingabenJson(JsonWriter& j, const BeamEingaben& e)
 {
     if (!e.vkRechner)
@@ -360,6 +381,7 @@ QString beamJson(const BeamLauf& l)
     j.key(QStringLiteral("aussen")).value(e.aussen);
     j.key(QStringLiteral("leiter")).value(e.leiter);
     j.key(QStringLiteral("bereich")).value(bereiche[e.bereich]);
+    j.key(QStringLiteral("isolierung")).value(isolierModellWort(e.isolierung));
     rechnerEingabenJson(j, e);
     j.endObject();
     j.key(QStringLiteral("texte")).beginObject();
@@ -373,6 +395,7 @@ QString beamJson(const BeamLauf& l)
     j.key(QStringLiteral("text")).value(l.werte.band.bandText);
     j.endObject();
     j.key(QStringLiteral("ZusatzVerkuerzung")).value(l.zusatzVerkuerzung);
+    isoliermodellJson(j, l);
     const BeamDimensions& o = l.werte.out;
     j.key(QStringLiteral("werte")).beginObject();
     j.members<float>({{"LgD", o.LgD}, {"LgR", o.LgR}, {"A", o.A}, {"Bv", o.Bv}, {"Bh", o.Bh}, {"LgBoom", o.LgBoom},

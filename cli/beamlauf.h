@@ -26,6 +26,7 @@ struct BeamEingaben {
     QString aussen = QStringLiteral("6");
     QString leiter = QStringLiteral("3,57");
     int bereich = 1;  // range button: 0 CW, 1 SSB, 2 band middle
+    IsolierModell isolierung = IsolierModell::Formel;
     // The velocity-factor calculator: with any of these it holds a result, and the ground
     // correction recomputes the factor for the design frequency.
     bool vkRechner = false;
@@ -95,6 +96,8 @@ QByteArray berichtDatei(const BeamLauf& lauf);
 QString beamJson(const BeamLauf& lauf);
 // The calculator's inputs among a JSON document's inputs, when the calculator took part.
 void rechnerEingabenJson(JsonWriter& j, const BeamEingaben& eingaben);
+// "Isoliermodell": the model that gave the run's insulation shortening, "keins" for bare wire.
+void isoliermodellJson(JsonWriter& j, const BeamLauf& lauf);
 
 // "beam": returns the exit status.
 int beamBefehl(const QStringList& argumente, QTextStream& out, QTextStream& err);

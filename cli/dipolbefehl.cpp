@@ -165,6 +165,7 @@ DipolLauf rechneDipol(const DipolEingaben& eingaben, const QDate& heute)
     }
     const BeamLauf vorher = rechneBeam(beam, heute);
     lauf.zusatzVerkuerzung = vorher.zusatzVerkuerzung;
+    lauf.vollwelle = vorher.bericht.vollwelle;
     lauf.hinweise = vorher.hinweise;
     lauf.beam = vorher.eingaben;
 
@@ -222,7 +223,7 @@ QString dipolText(const DipolLauf& l)
     if (l.zusatzVerkuerzung != 0)
         s << QStringLiteral("Zusatzverkürzung durch Drahtisolierung: ")
           << formatDouble(l.zusatzVerkuerzung * 100, u"##0.0##", Komma) << QStringLiteral(" % (")
-          << l.eingaben.beam.material << QStringLiteral(")\n");
+          << l.eingaben.beam.material << (l.vollwelle ? QStringLiteral(", Vollwellenmodell NEC-2)\n") : QStringLiteral(")\n"));
     s.flush();
     return text;
 }
@@ -245,6 +246,7 @@ QString dipolJson(const DipolLauf& l)
     j.key(QStringLiteral("material")).value(e.beam.material);
     j.key(QStringLiteral("aussen")).value(e.beam.aussen);
     j.key(QStringLiteral("leiter")).value(e.beam.leiter);
+    j.key(QStringLiteral("isolierung")).value(isolierModellWort(e.beam.isolierung));
     rechnerEingabenJson(j, l.beam);
     j.endObject();
     j.key(QStringLiteral("texte")).beginObject();
@@ -256,6 +258,9 @@ QString dipolJson(const DipolLauf& l)
     j.endObject();
     j.key(QStringLiteral("resonanz_unter_erreger")).value(r.fokus == ZusatzDipolFeld::Text1);
     j.key(QStringLiteral("ZusatzVerkuerzung")).value(l.zusatzVerkuerzung);
+    j.key(QStringLiteral("Isoliermodell"))
+        .value(l.zusatzVerkuerzung == 0 && !l.vollwelle ? QStringLiteral("keins")
+                                                         : isolierModellWort(l.vollwelle ? IsolierModell::Vollwelle : IsolierModell::Formel));
     j.key(QStringLiteral("werte")).beginObject();
     j.key(QStringLiteral("abstand_mm")).value(r.abstand);
     j.key(QStringLiteral("laenge_m")).value(r.laenge);

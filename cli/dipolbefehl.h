@@ -23,6 +23,7 @@ struct DipolLauf {
     ZusatzDipolEingaben felder;  // the fields as "&Rechnen" reads them
     ZusatzDipolErgebnis ergebnis;
     double zusatzVerkuerzung = 0;
+    bool vollwelle = false;  // the full-wave model gave the shortening
     QStringList hinweise;
 };
 

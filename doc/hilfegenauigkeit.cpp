@@ -74,6 +74,11 @@ HilfeZahlen vergleichZahlen()
         laenger = std::max(laenger, v.prozent);
     }
     z[QStringLiteral("gen_max_kurz")] = prozent(kuerzer);
+    // The farthest the full-wave model lies from the reference, either way.
+    double vollwelle = 0;
+    for (const IsolierVergleich& v : vergleich)
+        vollwelle = std::max(vollwelle, std::fabs(v.vollwelleProzent));
+    z[QStringLiteral("gen_vollwelle_max")] = prozent(vollwelle);
     z[QStringLiteral("gen_max_lang")] = prozent(laenger);
 
     // The fixed divisor of the correction, read back from the correction itself for a wire

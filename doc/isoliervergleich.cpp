@@ -2,7 +2,10 @@
 
 #include "beam/insulation.h"
 #include "common/numberformat.h"
+#include "nec/vollwelle.h"
 #include "vf/groundcorrection.h"
+
+#include <cmath>
 
 namespace {
 
@@ -18,7 +21,6 @@ constexpr double Referenz[3][4] = {
 };
 
 // A figure and its unit stay on one line.
-QString mm(float wert) { return formatSingle(wert, u"0.0", Komma) + QStringLiteral("&nbsp;mm"); }
 QString ohneUmbruch(QString text) { return text.replace(u' ', QStringLiteral("&nbsp;")); }
 QString zahl(float wert) { return formatSingle(wert, u"0.0", Komma); }
 
@@ -46,6 +48,9 @@ QList<IsolierVergleich> isolierVergleich()
             v.prozent = (v.programm / v.referenz - 1) * 100;
             // The resonance goes inversely with the length.
             v.kHz = VergleichBauMHz * 1000.0 * (v.referenz / v.programm - 1);
+            v.vollwelle = vollwellenModell().verhaeltnis(VergleichMHz, v.aussen, VergleichLeiterMM, v.er);
+            // To the hundredth the table prints, so that no "−0,00 %" appears.
+            v.vollwelleProzent = std::round((v.vollwelle / v.referenz - 1) * 10000) / 100 + 0.0;
             liste << v;
         }
     }
@@ -55,21 +60,25 @@ QList<IsolierVergleich> isolierVergleich()
 IsolierVergleichTexte vergleichTexte(const IsolierVergleich& v)
 {
     return {formatDouble(v.referenz, u"0.0000", Komma), formatDouble(v.programm, u"0.0000", Komma),
-            formatDouble(v.prozent, u"+0.00 %;\u22120.00 %", Komma), formatDouble(v.kHz, u"+0 kHz;\u22120 kHz", Komma)};
+            formatDouble(v.prozent, u"+0.00 %;\u22120.00 %", Komma), formatDouble(v.kHz, u"+0 kHz;\u22120 kHz", Komma),
+            formatDouble(v.vollwelle, u"0.0000", Komma), formatDouble(v.vollwelleProzent, u"+0.00 %;\u22120.00 %", Komma)};
 }
 
 QString isolierVergleichTabelle()
 {
     QString html = QStringLiteral(
         "<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
-        "<tr><th width=\"24%\">Mantel (außen)</th><th width=\"8%\">εr</th><th width=\"13%\">NEC-4</th>"
-        "<th width=\"15%\">Programm</th><th width=\"18%\">Unterschied</th><th width=\"22%\">Resonanz<br>bei %1 MHz</th></tr>")
+        "<tr><th width=\"14%\">Mantel (außen) mm</th><th width=\"6%\">εr</th><th width=\"11%\">NEC-4</th>"
+        "<th width=\"11%\">Formel</th><th width=\"12%\">Abw.</th><th width=\"18%\">Resonanz bei %1 MHz</th>"
+        "<th width=\"11%\">NEC-2</th><th width=\"12%\">Abw.</th></tr>")
                        .arg(formatSingle(VergleichBauMHz, u"##0.0##", Komma));
     for (const IsolierVergleich& v : isolierVergleich()) {
         const IsolierVergleichTexte t = vergleichTexte(v);
-        html += QStringLiteral("<tr><td>%1&nbsp;(%2)</td><td align=\"center\">%3</td><td align=\"center\">%4</td>"
-                               "<td align=\"center\">%5</td><td align=\"right\">%6</td><td align=\"right\">%7</td></tr>")
-                    .arg(mm(v.mantel), mm(v.aussen), zahl(v.er), t.referenz, t.programm, ohneUmbruch(t.prozent), ohneUmbruch(t.kHz));
+        html += QStringLiteral("<tr><td align=\"center\">%1&nbsp;(%2)</td><td align=\"center\">%3</td><td align=\"center\">%4</td>"
+                               "<td align=\"center\">%5</td><td align=\"right\">%6</td><td align=\"right\">%7</td>"
+                               "<td align=\"center\">%8</td><td align=\"right\">%9</td></tr>")
+                    .arg(zahl(v.mantel), zahl(v.aussen), zahl(v.er), t.referenz, t.programm, ohneUmbruch(t.prozent), ohneUmbruch(t.kHz),
+                         t.vollwelle, ohneUmbruch(t.vollwelleProzent));
     }
     return html + QStringLiteral("</table>");
 }

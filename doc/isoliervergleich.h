@@ -22,6 +22,10 @@ struct IsolierVergleich {
     // Where a wire cut to the program's length resonates, taking the published factor as true,
     // less the frequency it was designed for at 14,2 MHz, in kHz: above 0 it lies too high.
     double kHz = 0;
+    // The full-wave model's insulated / bare ratio, as the program computes it with nec2c, and
+    // its difference from the reference in percent.
+    double vollwelle = 0;
+    double vollwelleProzent = 0;
 };
 
 // The velocity factor the program gives the bare reference wire by its slenderness alone; in
@@ -36,7 +40,7 @@ QList<IsolierVergleich> isolierVergleich();
 
 // The same as texts the way the help prints them.
 struct IsolierVergleichTexte {
-    QString referenz, programm, prozent, kHz;
+    QString referenz, programm, prozent, kHz, vollwelle, vollwelleProzent;
 };
 IsolierVergleichTexte vergleichTexte(const IsolierVergleich& v);
 

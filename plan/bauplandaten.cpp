@@ -107,7 +107,10 @@ QList<std::pair<QString, QString>> eingabenZeilen(const BauplanDaten& d)
     };
     if (d.isoliert) {
         z.append({QStringLiteral("Durchmesser außen / Leiter"), d.aussen + QStringLiteral(" / ") + d.leiter + QStringLiteral(" mm")});
-        z.append({QStringLiteral("Zusatzverkürzung"), formatDouble(d.zusatzVerkuerzung * 100, u"0.0##", Komma) + QStringLiteral(" %")});
+        // The full-wave model is named beside its value, so that the sheet keeps its length; the
+        // formula's sheet stays as it always was.
+        z.append({QStringLiteral("Zusatzverkürzung"), formatDouble(d.zusatzVerkuerzung * 100, u"0.0##", Komma) + QStringLiteral(" %")
+                                                        + (d.vollwelle ? QStringLiteral(" (Vollwelle, NEC-2)") : QString())});
     }
     if (d.vkRechner) {
         z.append({QStringLiteral("Höhe über Grund (VF-Rechner)"), d.vkRechner->hoehe + QStringLiteral(" m")});

@@ -29,6 +29,7 @@ struct BauplanDaten {
     bool isoliert = false;
     QString aussen, leiter;  // diameters in mm as typed; they count for insulated wire only
     double zusatzVerkuerzung = 0;
+    bool vollwelle = false;  // the full-wave model, not the formula, gave the shortening
     std::optional<BauplanVkRechner> vkRechner;
     QDate datum;
 };

@@ -120,6 +120,7 @@ private slots:
         row("Command1", "Rechnen", " Berechnung durchführen  ");
         row("Command2", "Anzeigen", " Ergebnisse anzeigen ");
         row("Combo1", "relative Dielektrizitätszahl", " Isolier-Material ");
+        row("Combo2", "Modell", " Zusatzverkürzung nach der Formel oder dem Vollwellenmodell mit nec2c ");
         row("Text6", "Aussen", " Gesamtdurchmesser ");
         row("Text7", "Leiter", " Drahtdurchmesser ");
         const char* bands[] = {"1,8", "3,5", "7", "10", "14", "18", "21", "24", "28", "50"};
@@ -153,7 +154,7 @@ private slots:
     {
         ClosingFrame frame;
         frmHauptform form(frame);
-        QStringList expected{"Command1", "Command2", "Combo1", "Frame1", "Frame2", "Frame5", "Text1", "Text4",
+        QStringList expected{"Command1", "Command2", "Combo1", "Combo2", "Frame1", "Frame2", "Frame5", "Text1", "Text4",
                              "Text6", "Text7", "VkSteller", "Option1_0", "Option1_1", "Option1_2"};
         for (int i = 0; i <= 10; ++i)
             expected << QStringLiteral("Option2_%1").arg(i);

@@ -14,6 +14,7 @@ struct FakeBeamForm : BeamFormPort {
     int band = 10;
     QStringList focus;
     bool command2 = false;
+    IsolierModell modell = IsolierModell::Formel;
 
     QString text1() override { return t1; }
     QString text4() override { return t4; }
@@ -35,5 +36,6 @@ struct FakeBeamForm : BeamFormPort {
     void focusCombo1() override { focus << QStringLiteral("Combo1"); }
     void focusText7() override { focus << QStringLiteral("Text7"); }
     void enableCommand2() override { command2 = true; }
+    IsolierModell isolierModell() override { return modell; }
     void setStatus(const QString& t) override { status = t; }
 };

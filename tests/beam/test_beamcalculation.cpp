@@ -201,9 +201,15 @@ private slots:
         QTest::addColumn<int>("end");
         QTest::addColumn<int>("boxes");
         QTest::addColumn<bool>("report");
-        QTest::newRow("abort") << QList<int>{int(ui::Answer::Abort)} << int(RunEnd::Aborted) << 1 << false;
-        QTest::newRow("retry twice then abort") << QList<int>{int(ui::Answer::Retry), int(ui::Answer::Retry), int(ui::Answer::Abort)} << int(RunEnd::Aborted) << 3 << false;
-        QTest::newRow("ignore") << QList<int>{int(ui::Answer::Ignore)} << int(RunEnd::Completed) << 1 << true;
+        QTest::addColumn<bool>("vollwelle");  // the full-wave model with no engine installed
+        QTest::newRow("abort") << QList<int>{int(ui::Answer::Abort)} << int(RunEnd::Aborted) << 1 << false << false;
+        QTest::newRow("retry twice then abort") << QList<int>{int(ui::Answer::Retry), int(ui::Answer::Retry), int(ui::Answer::Abort)} << int(RunEnd::Aborted) << 3 << false << false;
+        QTest::newRow("ignore") << QList<int>{int(ui::Answer::Ignore)} << int(RunEnd::Completed) << 1 << true << false;
+        QTest::newRow("no engine: abort") << QList<int>{int(ui::Answer::Abort)} << int(RunEnd::Aborted) << 1 << false << true;
+        // Ignored, the missing shortening is reported again where the wavelength needs it, and
+        // no wire length is computed from an earlier run's value.
+        QTest::newRow("no engine: ignore") << QList<int>{int(ui::Answer::Ignore), int(ui::Answer::Ignore)} << int(RunEnd::Completed) << 2
+                                           << true << true;
     }
     void failureAnswers()
     {
@@ -211,6 +217,12 @@ private slots:
         QFETCH(int, end);
         QFETCH(int, boxes);
         QFETCH(bool, report);
+        QFETCH(bool, vollwelle);
+        QTemporaryDir ohneMaschine;
+        const QByteArray pfad = qgetenv("PATH");
+        if (vollwelle)
+            qputenv("PATH", ohneMaschine.path().toLocal8Bit());
+        const auto zurueck = qScopeGuard([&] { qputenv("PATH", pfad); });
         FakeUi fake;
         for (int a : answers)
             fake.answers.push_back(ui::Answer(a));
@@ -219,13 +231,17 @@ private slots:
         form.c1 = QStringLiteral("2,3");
         form.t6 = QStringLiteral("2");
         form.t7 = QStringLiteral("1,5");
+        form.modell = vollwelle ? IsolierModell::Vollwelle : IsolierModell::Formel;
         module.ZusatzVerkuerzung = 0.25;
         BeamValues v;
         QCOMPARE(int(run(form, &v)), end);
         QCOMPARE(fake.messages.size(), boxes);
         for (const auto& m : fake.messages) {
             QCOMPARE(m.title, QStringLiteral(" Fehler "));
-            QCOMPARE(m.text, QStringLiteral("Division durch Null"));
+            if (vollwelle)
+                QVERIFY2(m.text.startsWith(QStringLiteral("Das Rechenprogramm nec2c ist nicht installiert")), qPrintable(m.text));
+            else
+                QCOMPARE(m.text, QStringLiteral("Division durch Null"));
             QCOMPARE(m.buttons, ui::Buttons::AbortRetryIgnore);
             QCOMPARE(m.icon, ui::Icon::Exclamation);
         }

@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(captions.join(u' '), QStringLiteral("1,8 3,5 7 10 14 18 21 24 28 50 andere"));
         QCOMPARE(form->Info->text(), QStringLiteral("Hinweis: "));
         QCOMPARE(form->windowTitle(), QStringLiteral("Berechnung eines Zentavik nach Norbek"));
-        QCOMPARE(form->size(), QSize(596, 313));  // 8940 x 4695 twips at 96 dpi
+        QCOMPARE(form->size(), QSize(596, 339));  // 8940 x 5085 twips at 96 dpi
+        QCOMPARE(form->Combo2->currentText(), QStringLiteral("Formel"));
     }
 
     void focusOrder()
@@ -79,7 +80,7 @@ private slots:
         }
         // Disabled controls ("&Anzeigen", the diameters at start) are passed over; each group of
         // option buttons is one stop, on its selected button.
-        QCOMPARE(order.join(u' '), QStringLiteral("Text1 Text4 VkSteller Option1_1 Command1 Combo1 Option2_10 Text1 Text4"));
+        QCOMPARE(order.join(u' '), QStringLiteral("Text1 Text4 VkSteller Option1_1 Command1 Combo1 Combo2 Option2_10 Text1"));
     }
 
     void tabbingIntoOptionGroups_data()
@@ -90,8 +91,8 @@ private slots:
         QTest::addColumn<QString>("lands");
         QTest::newRow("Tab into the ranges") << "VkSteller" << false << int(AndereBand) << "Option1_1";
         QTest::newRow("Shift+Tab into the ranges") << "Command1" << true << int(AndereBand) << "Option1_1";
-        QTest::newRow("Tab into the bands") << "Combo1" << false << int(AndereBand) << "Option2_10";
-        QTest::newRow("Tab into the bands, 14 selected") << "Combo1" << false << 4 << "Option2_4";
+        QTest::newRow("Tab into the bands") << "Combo2" << false << int(AndereBand) << "Option2_10";
+        QTest::newRow("Tab into the bands, 14 selected") << "Combo2" << false << 4 << "Option2_4";
         QTest::newRow("Shift+Tab round into the bands") << "Text1" << true << 4 << "Option2_4";
     }
     void tabbingIntoOptionGroups()
@@ -272,6 +273,8 @@ private slots:
         QTRY_COMPARE(form->Text1->text(), QStringLiteral("50,09"));
         QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), form->Combo1);
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form->Combo2);
         QTest::keyClick(form.get(), Qt::Key_B, Qt::AltModifier);
         QVERIFY(form->Frame2->isAncestorOf(QApplication::focusWidget()));
     }
@@ -721,6 +724,10 @@ private slots:
         focus(form->Text1);
         QVERIFY(!form->Command2->isEnabled());
         QCOMPARE(frame.text, QStringLiteral("Status: Berechnung eines Zentavik"));
+        // The model's box too.
+        focus(form->Combo2);
+        QTest::keyClick(form->Combo2, Qt::Key_Return);
+        QVERIFY(form->Command2->isEnabled());
     }
 
     // Enter in the factor field checks the field as leaving it for a click on "&Rechnen" does:

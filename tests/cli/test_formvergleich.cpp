@@ -29,6 +29,7 @@ struct Eingabe {
     QString frequenz, vk, material, aussen, leiter;
     int bereich = 1;
     bool erBestaetigt = false;
+    bool vollwelle = false;  // the full-wave insulation model instead of the formula
     std::optional<FakeVkRechner> vkRechner;
 };
 
@@ -78,6 +79,8 @@ QStringList argumente(const Eingabe& e, const QString& datei)
                   e.leiter, QStringLiteral("--bereich"), bereiche[e.bereich], QStringLiteral("--datei"), datei, QStringLiteral("--json")};
     if (e.erBestaetigt)
         a << QStringLiteral("--er-bestaetigt");
+    if (e.vollwelle)
+        a << QStringLiteral("--isolierung") << QStringLiteral("vollwelle");
     if (e.vkRechner) {
         a << QStringLiteral("--hoehe") << e.vkRechner->hoehe << QStringLiteral("--vk-durchmesser") << e.vkRechner->durchmesser;
         if (e.vkRechner->korrektur)
@@ -117,13 +120,19 @@ private slots:
     void formAndCommandLineAgree_data()
     {
         QTest::addColumn<quint32>("seed");
-        QTest::newRow("seed 1") << 1u;
-        QTest::newRow("seed 2") << 2u;
-        QTest::newRow("seed 11") << 11u;
+        QTest::addColumn<bool>("vollwelle");
+        QTest::addColumn<int>("laeufe");
+        QTest::newRow("seed 1") << 1u << false << 120;
+        QTest::newRow("seed 2") << 2u << false << 120;
+        QTest::newRow("seed 11") << 11u << false << 120;
+        // Each run asks the NEC-2 engine twice over (window and command line): fewer runs.
+        QTest::newRow("seed 5, Vollwelle") << 5u << true << 40;
     }
     void formAndCommandLineAgree()
     {
         QFETCH(quint32, seed);
+        QFETCH(bool, vollwelle);
+        QFETCH(int, laeufe);
         QRandomGenerator r(seed);
         FakeFrame frame(QString(), true);  // the form goes for good with the test
         FakeUi fake;
@@ -136,8 +145,10 @@ private slots:
         const QString planDatei = dir.filePath(QStringLiteral("plan.svg"));
         int berichte = 0, abgewiesen = 0, fehler = 0;
 
-        for (int i = 0; i < 120; ++i) {
-            const Eingabe e = zufall(r, materialien);
+        form.Combo2->setCurrentIndex(vollwelle ? 1 : 0);
+        for (int i = 0; i < laeufe; ++i) {
+            Eingabe e = zufall(r, materialien);
+            e.vollwelle = vollwelle;
             const QString fall = QStringLiteral("Lauf %1: ").arg(i) + argumente(e, cliDatei).join(u' ');
 
             // The form, filled as a user would: conductor before outer diameter.
@@ -202,7 +213,46 @@ private slots:
         }
         qInfo("%d Berichte, %d abgewiesen, %d Rechenfehler", berichte, abgewiesen, fehler);
         // The inputs reach every end, mostly a report.
-        QVERIFY2(berichte > 60 && abgewiesen > 5, qPrintable(QStringLiteral("%1 %2 %3").arg(berichte).arg(abgewiesen).arg(fehler)));
+        QVERIFY2(berichte > laeufe / 2 && abgewiesen > laeufe / 24, qPrintable(QStringLiteral("%1 %2 %3").arg(berichte).arg(abgewiesen).arg(fehler)));
+    }
+
+    // PVC-jacketed wire with the full-wave model: the same lengths in the window and on the
+    // command line, the model named in the report, the JSON and the plan.
+    void vollwelleWieImFenster()
+    {
+        FakeFrame frame(QString(), true);
+        FakeUi fake;
+        frmHauptform form(frame);
+        form.Text1->setText(QStringLiteral("14,2"));
+        form.Combo1->setEditText(QStringLiteral("4,0   PVC"));
+        emit form.Combo1->activated(-1);
+        form.Text7->setText(QStringLiteral("1,6"));
+        form.Text6->setText(QStringLiteral("2,8"));
+        form.Combo2->setCurrentIndex(1);
+        form.Command1_Click();
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(!fake.busy);
+        QVERIFY(form.bauplan());
+        const RechnerLauf cli = rechne({QStringLiteral("beam"), QStringLiteral("--isolierung"), QStringLiteral("vollwelle"),
+                                        QStringLiteral("--frequenz"), QStringLiteral("14,2"), QStringLiteral("--material"),
+                                        QStringLiteral("PVC"), QStringLiteral("--aussen"), QStringLiteral("2,8"),
+                                        QStringLiteral("--leiter"), QStringLiteral("1,6"), QStringLiteral("--json")});
+        QCOMPARE(cli.status, 0);
+        const QJsonObject o = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+        QCOMPARE(o[u"Isoliermodell"].toString(), QStringLiteral("vollwelle"));
+        QCOMPARE(o[u"eingaben"][u"isolierung"].toString(), QStringLiteral("vollwelle"));
+        QCOMPARE(float(o[u"werte"][u"LgD"].toDouble()), form.bauplan()->werte.out.LgD);
+        QCOMPARE(float(o[u"werte"][u"LgR"].toDouble()), form.bauplan()->werte.out.LgR);
+        // Not the formula's lengths.
+        const RechnerLauf formel = rechne({QStringLiteral("beam"), QStringLiteral("--frequenz"), QStringLiteral("14,2"),
+                                           QStringLiteral("--material"), QStringLiteral("PVC"), QStringLiteral("--aussen"),
+                                           QStringLiteral("2,8"), QStringLiteral("--leiter"), QStringLiteral("1,6"), QStringLiteral("--json")});
+        const QJsonObject f = QJsonDocument::fromJson(formel.out.toUtf8()).object();
+        QCOMPARE(f[u"Isoliermodell"].toString(), QStringLiteral("formel"));
+        QVERIFY(f[u"werte"][u"LgD"].toDouble() != o[u"werte"][u"LgD"].toDouble());
+        const QByteArray bericht = lies(QStringLiteral("Zentavik.txt"));
+        QVERIFY(bericht.contains("(Isolierung nach dem Vollwellenmodell NEC-2 berechnet)\r\n"));
+        QVERIFY(QString::fromUtf8(bauplanSvg(*form.bauplan())).contains(QStringLiteral(" % (Vollwelle, NEC-2)")));
     }
 };
 

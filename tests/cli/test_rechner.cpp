@@ -212,6 +212,10 @@ private slots:
         QTest::newRow("ambiguous material") << "beam --material PTFE" << 2 << "zentavik-rechner: --material: \"PTFE\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
         QTest::newRow("ambiguous other name") << "beam --material teflon" << 2 << "zentavik-rechner: --material: \"teflon\" ist mehrdeutig: PTFE GY, PTFE GX, PTFE 3006";
         QTest::newRow("unknown range") << "beam --bereich am" << 2 << "zentavik-rechner: --bereich: \"am\" ist keiner von cw, ssb, mitte";
+        QTest::newRow("unknown insulation model") << "bauplan --isolierung nec4" << 2
+                                                 << "zentavik-rechner: --isolierung: \"nec4\" ist keiner von formel, vollwelle";
+        QTest::newRow("wire too thick for the full-wave model") << "beam --isolierung vollwelle --frequenz 3000 --material PVC --aussen 2,8 --leiter 1,6"
+                                                                << 3 << "zentavik-rechner: Fehler 5: Das Vollwellenmodell kann diesen Draht nicht rechnen: bei 3000 MHz ist der Draht zu dick";
         QTest::newRow("height too small") << "beam --hoehe 0" << 2 << "zentavik-rechner: --hoehe: die Antennenhöhe muss mindestens 0,01 m betragen";
         QTest::newRow("unknown option") << "beam --frequency 14" << 2 << "zentavik-rechner: --frequency: unbekannte Option";
         QTest::newRow("missing value") << "beam --frequenz" << 2 << "zentavik-rechner: --frequenz: Wert fehlt";

@@ -24,7 +24,7 @@ if grep -q -- '-dev' <<< "$depends"; then
 fi
 # Qt's libraries as found in the program, and what the German interface and its fonts need:
 # without them the standard buttons read Abort/Retry/Ignore and the hint label loses its font.
-for p in libqt6widgets6 libqt6serialport6 qt6-translations-l10n fonts-wine fonts-liberation2; do
+for p in libqt6widgets6 libqt6serialport6 qt6-translations-l10n fonts-wine fonts-liberation2 nec2c; do
   grep -Eq "(^|, )$p( |,|$)" <<< "$depends" || { echo "Depends nennt $p nicht: $depends"; exit 1; }
 done
 lintian --fail-on error --suppress-tags-from-file /dev/null "$deb" | tee "$root/lintian.log"
