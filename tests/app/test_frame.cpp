@@ -608,6 +608,7 @@ private slots:
         QCOMPARE(frame.status().startsWith(QStringLiteral("Bauplan geschrieben: ")), gespeichert);
         if (gespeichert)
             QVERIFY2(frame.status().contains(QDir::toNativeSeparators(dir.filePath(datei))), qPrintable(frame.status()));
+        QCOMPARE(frame.status().startsWith(QStringLiteral("Kein Bauplan: der Strahler (LgD = 9,757 m) ist zu kurz")), abgelehnt);
         // The report shown from the menu is the last calculation's; inputs changed since are not in it.
         if (vorher != QStringLiteral("nichts")) {
             QDir::setCurrent(dir.path());
@@ -615,11 +616,10 @@ private slots:
             QDir::setCurrent(arbeitsordner);
             QVERIFY(frame.existingViewer());
             QCOMPARE(frame.status().startsWith(QStringLiteral("Die Tabelle gehört zur letzten Berechnung, nicht zu den jetzigen Eingaben")),
-                     vorher != QStringLiteral("gerechnet"));
+                     !vorher.startsWith(QStringLiteral("gerechnet")));
         }
         // Without a calculation nothing is asked.
         QCOMPARE(fake.fileRequests.size() + int(gefragt), qsizetype(rechnen && !vorher.endsWith(QStringLiteral("nein")) && !abgelehnt));
-        QCOMPARE(frame.status().startsWith(QStringLiteral("Kein Bauplan: der Strahler (LgD = 9,757 m) ist zu kurz")), abgelehnt);
         QVERIFY(fake.answers.empty());
         QStringList geschrieben = QDir(dir.path()).entryList(QDir::Files);
         geschrieben.removeAll(QStringLiteral("Zentavik.txt"));
