@@ -1,6 +1,7 @@
 #include "analysator/analysatorprotokoll.h"
 
 #include "calculators/messungtext.h"
+#include "calculators/touchstone.h"
 
 #include <QLocale>
 
@@ -119,15 +120,7 @@ QByteArray sweepBefehl(const SweepBereich& b)
     return "sweep " + QByteArray::number(qint64(b.von)) + ' ' + QByteArray::number(qint64(b.bis)) + ' ' + QByteArray::number(b.punkte);
 }
 
-QString antwortGezeigt(const QByteArray& text)
-{
-    QString gezeigt;
-    for (char c : text.left(40)) {
-        const auto u = static_cast<unsigned char>(c);
-        gezeigt += (u < 0x20 || u >= 0x7f) ? QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0')) : QString(QLatin1Char(c));
-    }
-    return text.size() > 40 ? gezeigt + QStringLiteral("…") : gezeigt;
-}
+QString antwortGezeigt(const QByteArray& text) { return bytesGezeigt(text, 40); }
 
 AntwortSammler::AntwortSammler(QByteArray befehl) : befehl(std::move(befehl)) {}
 

@@ -23,15 +23,7 @@ struct Optionen {
 [[noreturn]] void fehler(int zeile, const QString& text) { throw MessungFehler{zeile, text}; }
 
 // A word as a message shows it: at most 20 characters, control characters made visible.
-QString gezeigt(const QByteArray& wort)
-{
-    QString text;
-    for (char c : wort.left(20)) {
-        const auto u = static_cast<unsigned char>(c);
-        text += (u < 0x20 || u >= 0x7f) ? QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0')) : QString(QLatin1Char(c));
-    }
-    return wort.size() > 20 ? text + QStringLiteral("…") : text;
-}
+QString gezeigt(const QByteArray& wort) { return bytesGezeigt(wort, 20); }
 
 double zahl(const QByteArray& wort, int zeile)
 {
@@ -303,4 +295,14 @@ Messung leseTouchstone(const QByteArray& inhalt)
     for (MessPunkt& p : messung.punkte)
         p.impedanz = impedanzAusReflexion(p.reflexion, messung.bezugsimpedanz);
     return messung;
+}
+
+QString bytesGezeigt(const QByteArray& bytes, qsizetype hoechstens)
+{
+    QString text;
+    for (char c : bytes.left(hoechstens)) {
+        const auto u = static_cast<unsigned char>(c);
+        text += (u < 0x20 || u >= 0x7f) ? QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0')) : QString(QLatin1Char(c));
+    }
+    return bytes.size() > hoechstens ? text + QStringLiteral("…") : text;
 }

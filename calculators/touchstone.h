@@ -53,3 +53,7 @@ Messung leseTouchstone(const QByteArray& inhalt);
 // Impedance and SWR of a reflection against the reference impedance.
 std::complex<double> impedanzAusReflexion(std::complex<double> s11, double z0);
 double swrAusReflexion(std::complex<double> s11);
+
+// Bytes as a message shows them: at most `hoechstens` characters, control characters and bytes
+// outside ASCII made visible as \xNN, an ellipsis where the bytes go on.
+QString bytesGezeigt(const QByteArray& bytes, qsizetype hoechstens);
