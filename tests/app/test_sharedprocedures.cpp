@@ -5,6 +5,7 @@
 #include "calculators/zusatzdipol.h"
 #include "beam/frmhauptform.h"
 #include "common/module1.h"
+#include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/twips.h"
 #include "tests/support/fakeframe.h"
@@ -215,7 +216,9 @@ private slots:
     void hilfe_data()
     {
         QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
-        QTest::addColumn<QString>("program"); // the PDF program: "viewer", "none" or "broken" (does not start)
+        QTest::addColumn<QString>("program"); // the PDF program: "viewer" (ends well at once), "none", "broken"
+                                              // (does not start), "noexec", or ending by itself: "fails"
+                                              // (status 1), "crashes", "running" (beyond the watch)
         QTest::addColumn<QByteArray>("exec"); // the Exec line of its desktop entry
         QTest::addColumn<QString>("title");   // expected box; empty: none
         QTest::addColumn<QString>("reason");  // its first line; without a box, the viewer's arguments
@@ -225,6 +228,13 @@ private slots:
         QTest::newRow("no program for PDF") << "bin" << "none" << plain << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
         QTest::newRow("program does not start")
             << "share" << "broken" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program not executable") << "bin" << "noexec" << plain << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
+        // Started, but giving up before the user could see anything.
+        QTest::newRow("program exits 1 at once")
+            << "bin" << "fails" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program crashes at once")
+            << "share" << "crashes" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program keeps running") << "bin" << "running" << plain << "" << "@help@\n";
         QTest::newRow("no help document") << "" << "viewer" << plain << " Datei nicht gefunden" << "";
         // The entry's whole line counts, read by the desktop entry rules.
         QTest::newRow("started through env with a variable") << "bin" << "viewer" << QByteArray("env ZENTAVIK_PROBE=1 @viewer@ %U") << ""
@@ -247,6 +257,17 @@ private slots:
         // A script whose interpreter is missing: the system refuses to start it.
         if (program == QLatin1String("broken"))
             write(viewer, "#!/gibt/es/nicht/sh\n", true);
+        const QByteArray ende = program == QLatin1String("fails")     ? "exit 1\n"
+                                : program == QLatin1String("crashes") ? "kill -SEGV $$\n"
+                                : program == QLatin1String("running") ? "sleep 6\n"
+                                                                      : "";
+        if (!ende.isEmpty()) {
+            QFile script(viewer);
+            QVERIFY(script.open(QIODevice::Append));
+            script.write(ende);
+        }
+        if (program == QLatin1String("noexec"))
+            QVERIFY(QFile::setPermissions(viewer, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         desktop.entry(QStringLiteral("betrachter.desktop"), exec.replace("@viewer@", viewer.toLocal8Bit()));
         if (program != QLatin1String("none"))
             desktop.defaultFor("application/pdf", "betrachter.desktop");
@@ -264,7 +285,15 @@ private slots:
         if (title.isEmpty()) {
             QVERIFY(fake.messages.isEmpty());
             QTRY_COMPARE(argumentsOf(viewer), reason.replace(QStringLiteral("@help@"), help).toLocal8Bit());
+            // Nothing is said later either: not while it runs on past the watch, nor after a good end.
+            QTest::qWait(program == QLatin1String("running") ? desktop::startFrist + 500 : 500);
+            QVERIFY(fake.messages.isEmpty());
             return;
+        }
+        // A program that ends by itself is heard of once it has ended.
+        if (program == QLatin1String("fails") || program == QLatin1String("crashes")) {
+            QTRY_COMPARE_WITH_TIMEOUT(fake.messages.size(), 1, desktop::startFrist);
+            QTest::qWait(200);
         }
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages[0].title, title);
