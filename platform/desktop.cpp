@@ -177,12 +177,19 @@ Aufruf aufrufVonEintrag(const QString& id, const QString& document)
     return {program, woerter};
 }
 
-// The types to look for: the document's own, then those it is a kind of.
+// The types to look for: the document's own, then those it is a kind of. Of the type's other
+// names only those of the same kind count ("application/x-pdf" for a PDF, not "image/pdf"): under
+// a name of another kind a program claims files it reads as something else, if at all, as an image
+// viewer claims PDF files and, without the means to read them, shows an empty window or a picture
+// of its own instead of the document.
 QStringList mimeTypen(const QString& document)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(document);
+    const QString art = type.name().section(u'/', 0, 0);
     QStringList names{type.name()};
-    names += type.aliases();
+    for (const QString& alias : type.aliases())
+        if (alias.section(u'/', 0, 0) == art)
+            names << alias;
     names += type.allAncestors();
     names.removeAll(QStringLiteral("application/octet-stream"));
     return names;

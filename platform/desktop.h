@@ -19,7 +19,8 @@ struct Aufruf {
 };
 
 // The application the desktop opens the document's type with, found the freedesktop.org way:
-// the MIME type from the file's name and content, the default application for it in the
+// the MIME type from the file's name and content (or another name of it of the same kind, such
+// as application/x-pdf, never image/pdf), the default application for it in the
 // mimeapps.list files of XDG_CONFIG_HOME, XDG_CONFIG_DIRS, XDG_DATA_HOME and XDG_DATA_DIRS
 // (then the applications that declare the type), and that desktop entry's Exec line read as
 // the desktop entry rules say: quoted words, escapes, and the field codes filled in (the

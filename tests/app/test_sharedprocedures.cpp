@@ -140,12 +140,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("exec");
         QTest::addColumn<QByteArray>("extra");
-        QTest::addColumn<QString>("where");     // "default", "cache" or "none"
+        QTest::addColumn<QString>("where");     // "default", "cache", "none", or "cache TYPE": declared for TYPE
         QTest::addColumn<QString>("expected");  // "viewer": the fake viewer; "sh": sh on PATH
         QTest::newRow("default application") << QByteArray("@viewer@ %f") << QByteArray() << "default" << "viewer";
         QTest::newRow("quoted program") << QByteArray("\"@viewer@\" --seite 1 %U") << QByteArray() << "default" << "viewer";
         QTest::newRow("program on PATH") << QByteArray("sh %f") << QByteArray() << "default" << "sh";
         QTest::newRow("declared type only") << QByteArray("@viewer@ %f") << QByteArray() << "cache" << "viewer";
+        QTest::newRow("declared under another name") << QByteArray("@viewer@ %f") << QByteArray() << "cache application/x-pdf" << "viewer";
+        // An image viewer that claims PDF files as images and cannot show them is no PDF program.
+        QTest::newRow("declared as an image") << QByteArray("@viewer@ %f") << QByteArray() << "cache image/pdf" << "";
         QTest::newRow("no association") << QByteArray("@viewer@ %f") << QByteArray() << "none" << "";
         QTest::newRow("hidden entry") << QByteArray("@viewer@ %f") << QByteArray("Hidden=true\n") << "default" << "";
         QTest::newRow("program missing") << QByteArray("/gibt/es/nicht %f") << QByteArray() << "default" << "";
@@ -172,9 +175,11 @@ private slots:
             pipe.emplace(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")));
             QVERIFY(pipe->ok());
         }
-        if (where == QLatin1String("cache"))
+        if (where.startsWith(QLatin1String("cache"))) {
+            const QByteArray declared = where.size() > 5 ? where.mid(6).toLatin1() : QByteArray("application/pdf");
             write(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")),
-                  "[MIME Cache]\napplication/pdf=betrachter.desktop;\n");
+                  "[MIME Cache]\n" + declared + "=betrachter.desktop;\n");
+        }
         const QString want = expected == QLatin1String("viewer") ? viewer
                              : expected == QLatin1String("sh")   ? QStandardPaths::findExecutable(QStringLiteral("sh"))
                                                                  : QString();
