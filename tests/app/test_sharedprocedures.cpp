@@ -223,7 +223,8 @@ private slots:
         QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
         QTest::addColumn<QString>("program"); // the PDF program: "viewer" (ends well at once), "none", "broken"
                                               // (does not start), "noexec", or ending by itself: "fails"
-                                              // (status 1), "crashes", "running" (beyond the watch)
+                                              // (status 1), "crashes", "running" (beyond the watch),
+                                              // "late" (status 1 after the watch)
         QTest::addColumn<QByteArray>("exec"); // the Exec line of its desktop entry
         QTest::addColumn<QString>("title");   // expected box; empty: none
         QTest::addColumn<QString>("reason");  // its first line; without a box, the viewer's arguments
@@ -240,6 +241,8 @@ private slots:
         QTest::newRow("program crashes at once")
             << "share" << "crashes" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
         QTest::newRow("program keeps running") << "bin" << "running" << plain << "" << "@help@\n";
+        // The user has seen it by then: what it says about its end is its own affair.
+        QTest::newRow("program fails after a while") << "bin" << "late" << plain << "" << "@help@\n";
         QTest::newRow("no help document") << "" << "viewer" << plain << " Datei nicht gefunden" << "";
         // The entry's whole line counts, read by the desktop entry rules.
         QTest::newRow("started through env with a variable") << "bin" << "viewer" << QByteArray("env ZENTAVIK_PROBE=1 @viewer@ %U") << ""
@@ -265,6 +268,7 @@ private slots:
         const QByteArray ende = program == QLatin1String("fails")     ? "exit 1\n"
                                 : program == QLatin1String("crashes") ? "kill -SEGV $$\n"
                                 : program == QLatin1String("running") ? "sleep 6\n"
+                                : program == QLatin1String("late")    ? "sleep 3; exit 1\n"
                                                                       : "";
         if (!ende.isEmpty()) {
             QFile script(viewer);
@@ -291,7 +295,9 @@ private slots:
             QVERIFY(fake.messages.isEmpty());
             QTRY_COMPARE(argumentsOf(viewer), reason.replace(QStringLiteral("@help@"), help).toLocal8Bit());
             // Nothing is said later either: not while it runs on past the watch, nor after a good end.
-            QTest::qWait(program == QLatin1String("running") ? desktop::startFrist + 500 : 500);
+            QTest::qWait(program == QLatin1String("running") ? desktop::startFrist + 500
+                         : program == QLatin1String("late")  ? desktop::startFrist + 2000
+                                                             : 500);
             QVERIFY(fake.messages.isEmpty());
             return;
         }
