@@ -72,7 +72,7 @@ std::vector<Step> Berechnung::calculationSteps()
         {"10", [this] {
              bare = v.Er <= LuftEr;
              if (bare)
-                 env.module.ZusatzVerkuerzung = 0;
+                 env.zusatzVerkuerzung = 0;
              return StepResult::Next;
          }},
         {"11", [this] {
@@ -105,13 +105,13 @@ std::vector<Step> Berechnung::calculationSteps()
              if (bare)
                  return StepResult::Next;
              if (form.isolierModell() == IsolierModell::Formel) {
-                 env.module.ZusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
+                 env.zusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
                  return StepResult::Next;
              }
              ui::setBusyCursor(true);
              const auto modell = [f = v.f, dA = v.dA, dL = v.dL, Er = v.Er] { return vollwellenModell().verkuerzung(f, dA, dL, Er); };
              try {
-                 env.module.ZusatzVerkuerzung = env.abseits ? env.abseits(modell) : modell();
+                 env.zusatzVerkuerzung = env.abseits ? env.abseits(modell) : modell();
                  modellFehler.reset();
                  vollwelle = true;
              } catch (const Failure& f) {
@@ -126,7 +126,7 @@ std::vector<Step> Berechnung::calculationSteps()
              if (modellFehler)
                  throw *modellFehler;
              // The wavelength on the insulated wire.
-             const double s = env.module.ZusatzVerkuerzung;
+             const double s = env.zusatzVerkuerzung;
              const double u = 1 - (s + s);
              // Insulation that shortens each half by a half or more leaves no wire: refused as
              // a failure of the inputs that cause it, never reported or drawn as lengths.

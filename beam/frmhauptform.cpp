@@ -14,6 +14,7 @@
 #include "platform/accessiblenames.h"
 #include "platform/formcontrols.h"
 #include "platform/refusal.h"
+#include "platform/tastenfilter.h"
 #include "platform/twips.h"
 #include "platform/typinglimit.h"
 #include "platform/ui.h"
@@ -509,7 +510,8 @@ void frmHauptform::Command1_Click()
         VkRechnerZustand* calculator = vkRechner ? vkRechner() : nullptr;
         const QDate today = QDate::currentDate();
         // The full-wave model's engine runs away from the window, which keeps repainting.
-        Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright, abseitsRechnen});
+        Berechnung calculation(*this, {module1(), calculator, localeDecimal(), today, version::copyright, abseitsRechnen,
+                                *zusatzVerkuerzung});
         bool skipped = false;
         const RunEnd end = calculation.run([&skipped](const Failure& failure, const Step& step) {
             const FailureAnswer answer = beamFailureBox(failure, module1().CrLf);
@@ -517,6 +519,7 @@ void frmHauptform::Command1_Click()
             skipped |= answer == FailureAnswer::Ignore && step.number[0] != 'R';
             return answer;
         });
+        *zusatzVerkuerzung = calculation.zusatzVerkuerzung();
         // A run that skipped a failed calculation step may leave measures at 0: no plan is drawn from it.
         letzterBauplan = std::nullopt;
         if (end == RunEnd::Completed && !skipped)
@@ -539,7 +542,7 @@ BauplanDaten frmHauptform::planOf(Berechnung& calculation, const QString& typedF
     plan.isoliert = calculation.reportData().insulated;
     plan.aussen = Text6->text();
     plan.leiter = Text7->text();
-    plan.zusatzVerkuerzung = module1().ZusatzVerkuerzung;
+    plan.zusatzVerkuerzung = calculation.zusatzVerkuerzung();
     plan.vollwelle = calculation.reportData().vollwelle;
     // The calculator counts once it holds a result, as for the ground correction.
     if (calculator && calculator->tag() == QStringLiteral("Aktiv"))

@@ -34,6 +34,9 @@ public:
     std::function<void(const QString&)> dateiAnzeigen;
     // The velocity-factor calculator whose result the ground correction applies, if any.
     std::function<VkRechnerZustand*()> vkRechner;
+    // The insulation shortening the last run left, which the additional dipole reads; the
+    // program keeps it, a form on its own keeps it here.
+    double* zusatzVerkuerzung = &eigeneZusatzVerkuerzung;
     // Where the chosen insulation model is remembered: read now, written at each choice.
     void einstellungenVerwenden(SettingsStore store);
 
@@ -116,6 +119,7 @@ private:
     bool infoErgebnis = false;  // Info holds the results of a calculation, not a hint
     QStringList gerechnetMit;   // the inputs of the last calculation; empty before the first
     int16_t VkStellerAlt = 0;
+    double eigeneZusatzVerkuerzung = 0;
     std::optional<BauplanDaten> letzterBauplan;
     std::optional<SettingsStore> einstellungen;
 };
