@@ -71,9 +71,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Placement of the controls and their start values.
     void createControls();
     void Form_Load();
+    // What a screen reader says of them.
     void nameControls();
+    // Keys and focus changes of the fields and buttons reach eventFilter.
+    void filterKeysAndFocus();
+    // The handlers of the inputs.
     void Option1_Click(int index);
     void Option2_Click(int index);
     void Text4_Change();
