@@ -1,3 +1,4 @@
+#include "common/numbertext.h"
 #include "platform/settingsstore.h"
 #include "tests/support/analysatorsimulator.h"
 #include "tests/support/fakeframe.h"
@@ -11,7 +12,9 @@
 #include "vf/swranzeige.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
