@@ -134,6 +134,7 @@ std::vector<Step> Berechnung::calculationSteps()
                  Failure f(failures::InvalidArgument, QStringLiteral("Die Zusatzverkürzung durch die Drahtisolierung ist zu groß: "
                                                                      "die Drahtlängen wären nicht positiv."));
                  f.feld = QStringLiteral("relative Dielektrizitätszahl, Durchmesser Aussen, Durchmesser Leiter und Verkürzungsfaktor");
+                 keinDraht = true;
                  throw f;
              }
              v.lambdaK = checked::finite(u * checked::div(300, v.f));
@@ -222,7 +223,15 @@ std::vector<Step> Berechnung::reportSteps()
     // The report takes its name before the note says what is on disk: a report that could not
     // be created or completed is never announced, and one that lacks lines the user chose to
     // skip is announced as incomplete.
+    // Lengths of 0 from a design that leaves no wire are no result: going on past that
+    // failure writes no report of them, and the older report stays.
+    for (Step& step : steps)
+        step.run = [this, run = std::move(step.run)] { return keinDraht ? StepResult::Next : run(); };
     steps.push_back({"R8", [this] {
+                         if (keinDraht) {
+                             appendInfo(env.module.CrLf + QStringLiteral("Keine Tabelle: die Drahtlängen wären nicht positiv.  "));
+                             return StepResult::Next;
+                         }
                          if (report && report->offen()) {
                              report->abschliessen();
                              reportWritten = true;
@@ -252,6 +261,7 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
     bare = true;
     vollwelle = false;
     modellFehler.reset();
+    keinDraht = false;
     reportWritten = false;
     missingLines.clear();
     std::vector<Step> steps = calculationSteps();

@@ -106,6 +106,7 @@ private:
     bool bare = true;
     bool vollwelle = false;                 // the full-wave model gave this run's shortening
     std::optional<Failure> modellFehler;    // why it gave none
+    bool keinDraht = false;                 // the insulation leaves no wire: no report of this design
     // The new report is written aside and takes the name "Zentavik.txt" only when complete, so
     // the older report survives every failure the user answers with Abort.
     std::unique_ptr<DateiSchreiber> report;
