@@ -326,7 +326,7 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     BeamLauf lauf;
     lauf.eingaben = e;
     lauf.werte = berechnung.values();
-    lauf.zusatzVerkuerzung = module.ZusatzVerkuerzung;
+    lauf.zusatzVerkuerzung = berechnung.zusatzVerkuerzung();
     lauf.bericht = berechnung.reportData();
     lauf.text1 = form.t1;
     lauf.text4 = form.t4;

@@ -5,6 +5,7 @@
 #include "calculators/zusatzdipol.h"
 #include "beam/frmhauptform.h"
 #include "common/module1.h"
+#include "common/numbertext.h"
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/twips.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -442,6 +444,23 @@ private slots:
         QCOMPARE(&frame.zusatzDipol(), &form);
         QCOMPARE(form.Text5->text(), QStringLiteral("1,5"));
         QCOMPARE(form.Text6->text(), QStringLiteral("1,00"));
+        // It shortens by the insulation of the last beam calculation: none before the first.
+        form.Text1->setText(QStringLiteral("21"));
+        form.Text2->setText(QStringLiteral("14"));
+        form.Command1->click();
+        const QString bare = form.Label10->text();
+        QVERIFY(!bare.isEmpty());
+        QTemporaryDir ort;  // where the beam calculation writes its report
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(ort.path());
+        const auto zurueck = qScopeGuard([&] { QDir::setCurrent(vorher); });
+        frmHauptform& beam = frame.hauptform();
+        beam.Combo1->setEditText(QStringLiteral("2,3   Polyethylen PE"));
+        beam.Text6->setText(QStringLiteral("2"));
+        beam.Text7->setText(QStringLiteral("1,5"));
+        beam.Command1->click();
+        form.Command1->click();
+        QVERIFY2(ZahlAusText(form.Label10->text()) < ZahlAusText(bare), qPrintable(form.Label10->text() + u' ' + bare));
     }
 
     // Without any printer the user is told so and may keep the same page as a PDF file; the
