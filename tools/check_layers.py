@@ -244,8 +244,10 @@ def check(root):
                 elif target.name in holders:
                     continue
                 elif not any(h in linked for h in holders):
+                    layer = "" if any(may_link(target, targets[h]) for h in holders if h in targets) \
+                        else f", nor may its layer ({target.layer()})"
                     problems.append(f"{source}:{line}: {target.name} includes {name} of "
-                                    f"{' or '.join(sorted(holders))}, which it does not link")
+                                    f"{' or '.join(sorted(holders))}, which it does not link{layer}")
                 elif not any(h in linked and may_link(target, targets[h]) for h in holders):
                     problems.append(f"{source}:{line}: {target.name} ({target.layer()}) includes {name} "
                                     f"of {' or '.join(sorted(holders))}, which its layer may not link")

@@ -36,6 +36,8 @@ class CheckLayersTest(unittest.TestCase):
         ("clean project", {}, []),
         ("core includes a header of a core above it", {"low/a.cpp": '#include "low/a.h"\n#include "high/b.h"\n'},
          ["low/a.cpp:2: low_core includes high/b.h of high_core, which it does not link"]),
+        ("core includes a window's header", {"low/a.cpp": '#include "high/w.h"\n'},
+         ["low/a.cpp:1: low_core includes high/w.h of high_forms, which it does not link, nor may its layer (core)"]),
         ("a form links another form",
          {"app/CMakeLists.txt": TREE["app/CMakeLists.txt"] + "add_library(more_forms STATIC m.cpp)\n"
                                 "target_link_libraries(more_forms PRIVATE high_forms)\n",
