@@ -24,7 +24,7 @@ class TestBeamCalculation : public QObject {
 
     RunEnd run(FakeBeamForm& form, BeamValues* values = nullptr)
     {
-        Berechnung calc(form, {module, nullptr, QStringLiteral(","), QDate(2026, 12, 7), QStringLiteral("(c) Test")});
+        Berechnung calc(form, {module, nullptr, QStringLiteral(","), QDate(2026, 12, 7), QStringLiteral("(c) Test"), {}});
         const RunEnd end = calc.run([this](const Failure& f, const Step&) { return beamFailureBox(f, module.CrLf); });
         if (values)
             *values = calc.values();
