@@ -293,7 +293,7 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     std::optional<KommandozeilenVkRechner> vk;
     if (e.vkRechner)
         vk.emplace(e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur);
-    Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright});
+    Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright, {}});
     std::optional<Failure> fehler;
     QString schritt;
     const RunEnd ende = berechnung.run(
