@@ -24,8 +24,10 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -36,6 +38,37 @@ namespace {
 QIcon icon(const char* theme, const char* fallback)
 {
     return QIcon::fromTheme(QString::fromLatin1(theme), QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(fallback)));
+}
+
+bool laidOut(const QTextBlock& block)
+{
+    return !block.isValid() || (block.layout() && block.layout()->lineCount() > 0);
+}
+
+// The first block not laid out yet up to the given one: blocks are laid out in order.
+int firstNotLaidOut(const QTextDocument& document, int last)
+{
+    int low = 0, high = last;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (laidOut(document.findBlockByNumber(middle)))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+bool hasTables(const QTextDocument& document) { return !document.rootFrame()->childFrames().isEmpty(); }
+
+// Lays the text out up to the block. The editor's own steps grow to 200,000 characters, which
+// in the cells of a table take seconds; a change marked where the layout stands starts them
+// small again, so that it goes on a piece of a table at a time.
+void layOutUpTo(QTextDocument& document, const QTextBlock& block)
+{
+    if (hasTables(document))
+        document.markContentsDirty(block.position(), 0);
+    document.documentLayout()->blockBoundingRect(block);
 }
 
 } // namespace
@@ -108,6 +141,10 @@ void frmRTF::createControls()
     statusTime = panels.time;
     statusDate = panels.date;
     layout->addWidget(StatusBar1);
+
+    backgroundLayout = new QTimer(this);
+    backgroundLayout->setInterval(0);
+    connect(backgroundLayout, &QTimer::timeout, this, &frmRTF::layOutNextPiece);
 }
 
 void frmRTF::createMenus()
@@ -287,32 +324,44 @@ bool frmRTF::layOutTo(int position)
     // would lay out everything before the target at once and freeze the window meanwhile.
     QTextDocument* document = RichTextBox1->document();
     const QTextBlock target = document->findBlock(std::max(position, 0));
-    const auto laidOut = [](const QTextBlock& block) { return !block.isValid() || (block.layout() && block.layout()->lineCount() > 0); };
     if (laidOut(target))
         return true;
-    // The first block not laid out yet: blocks are laid out in order.
-    int low = 0, high = target.blockNumber();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (laidOut(document->findBlockByNumber(middle)))
-            low = middle + 1;
-        else
-            high = middle;
-    }
+    const int low = firstNotLaidOut(*document, target.blockNumber());
     constexpr int blocksAtOnce = 2000;
     const int last = target.blockNumber();
     // Only a long way ahead is worth a progress window.
     if (last - low < blocksAtOnce)
         return true;
     const auto progress = ui::services().startProgress(this, QStringLiteral("Der Text wird aufgebaut ..."));
-    QAbstractTextDocumentLayout* layout = document->documentLayout();
     for (int number = low; number < last;) {
         number = std::min(number + blocksAtOnce, last);
-        layout->blockBoundingRect(document->findBlockByNumber(number));
+        layOutUpTo(*document, document->findBlockByNumber(number));
         if (!progress->update(number - low, last - low))
             return false;
     }
     return true;
+}
+
+void frmRTF::layOutInTheBackground()
+{
+    QTextDocument* document = RichTextBox1->document();
+    // Only tables take long enough to lay out that the editor's own steps would freeze the
+    // window; their pieces are laid out one or two at a time while the window waits for input,
+    // and again after anything changed the layout (a new width, an edit).
+    if (!hasTables(*document))
+        return;
+    connect(document->documentLayout(), &QAbstractTextDocumentLayout::update, backgroundLayout, qOverload<>(&QTimer::start));
+    backgroundLayout->start();
+}
+
+void frmRTF::layOutNextPiece()
+{
+    QTextDocument* document = RichTextBox1->document();
+    const QTextBlock next = document->findBlockByNumber(firstNotLaidOut(*document, document->blockCount() - 1));
+    if (laidOut(next))
+        backgroundLayout->stop();
+    else
+        layOutUpTo(*document, next);
 }
 
 int16_t frmRTF::wantedWidth(qsizetype characters) const

@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QTextEdit;
+class QTimer;
 class QToolBar;
 class QFrame;
 
@@ -91,6 +92,9 @@ private:
     // Lays the text out up to a position, with progress shown when that takes long; false
     // when the user cancelled.
     bool layOutTo(int position);
+    // Lays a loaded document with tables out while the window waits for input, a piece at a time.
+    void layOutInTheBackground();
+    void layOutNextPiece();
     // The width for a measured line of that many characters, in twips.
     int16_t wantedWidth(qsizetype characters) const;
 
@@ -109,4 +113,5 @@ private:
 
     FrameServices& frame;
     bool placing = false;
+    QTimer* backgroundLayout = nullptr;
 };

@@ -136,6 +136,7 @@ void frmRTF::loadFile(const QString& name)
     // row broken in two would no longer read as one; other text files break their lines
     // where their writer wanted.
     RichTextBox1->setLineWrapMode(rich ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    layOutInTheBackground();
     RichTextBox1->setCurrentCharFormat(QTextCharFormat());
     RichTextBox1->moveCursor(QTextCursor::Start);
     loadedContent = content;

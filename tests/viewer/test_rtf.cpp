@@ -798,6 +798,10 @@ private slots:
                 << 2 << 1;
         const QByteArray row = "\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row";
         QTest::newRow("1001 rows: a piece of 1000 first") << "{\\rtf1" + row.repeated(1001) + "\\pard x}" << 1000 << 2 << 1;
+        QTest::newRow("600 rows of 5 cells: a piece of 500 first")
+            << "{\\rtf1" + QByteArray("\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\cellx5\\intbl x\\cell x\\cell x\\cell x\\cell x\\cell\\row").repeated(600)
+                   + "\\pard x}"
+            << 500 << 5 << 1;
         QTest::newRow("a row merged down stays with the one above")
             << "{\\rtf1" + row.repeated(999) + "\\trowd\\clvmgf\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row"
                    + "\\trowd\\clvmrg\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row" + row.repeated(5) + "\\pard x}"

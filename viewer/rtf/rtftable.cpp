@@ -18,12 +18,13 @@ constexpr int defaultCellWidth = 1440;
 constexpr int rowsOneByOne = 64;
 constexpr int rowBatch = 256;
 constexpr int rowsRemovedAtOnce = 32;
-// A long table at the document's top level is built as consecutive tables of this many rows,
-// with the same columns and formats: the editor lays out a table all at once, so one of
-// 100,000 rows would keep the window frozen for a minute, while pieces are laid out one after
-// another as the user scrolls or waits. They are written as one table, their rows following
-// each other.
+// A long table at the document's top level is built as consecutive tables of this many rows
+// or (the first row that reaches it) cells, with the same columns and formats: the editor lays
+// out a table all at once, so one of 100,000 rows would keep the window frozen for a minute,
+// while pieces are laid out one after another as the user scrolls or waits. They are written
+// as one table, their rows following each other.
 constexpr int rowsPerPiece = 1000;
+constexpr int cellsPerPiece = 2500;
 // Cell edges this close (a twentieth of an inch) are one column's edge.
 constexpr int sameEdge = 72;
 // A cell edge splits a column only in a table's first rows: each split merges a cell in every
@@ -65,6 +66,7 @@ struct RtfTables::Level {
     std::vector<bool> edgeFromDefinition;  // false: a default width, until a definition names it
     int rowsMade = 0;                    // spare rows at the end included
     int rowsBefore = 0;                  // in the pieces of the same table before this one
+    int cellsInPiece = 0;                // in the rows finished in this piece
     int row = 0;                         // the row being read, or the last one read
     bool rowOpen = false;
     bool inCell = false;
@@ -199,7 +201,7 @@ void RtfTables::removeRowsMadeAhead(Level& level)
 // row merged with the one above stays in its piece: a cell cannot span two tables.
 bool RtfTables::beginsNewPiece(const Level& level)
 {
-    if (level.depth != 1 || level.row + 1 < rowsPerPiece)
+    if (level.depth != 1 || (level.row + 1 < rowsPerPiece && level.cellsInPiece < cellsPerPiece))
         return false;
     const RtfRowDefinition& next = definitions.at(level.depth);
     return std::none_of(next.cells.begin(), next.cells.end(), [](const RtfCellDefinition& cell) { return cell.verticallyMerged; });
@@ -216,6 +218,7 @@ void RtfTables::continueInNewPiece(Level& level)
     level.rowsBefore += level.row + 1;
     level.rowsMade = 1;
     level.row = -1;
+    level.cellsInPiece = 0;
 }
 
 void RtfTables::startRow(Level& level)
@@ -448,6 +451,7 @@ void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
         }
         i = next;
     }
+    level.cellsInPiece += int(level.placed.size());
     level.rowOpen = false;
     level.inCell = false;
     level.cell = 0;
