@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -155,6 +158,63 @@ void layOutLongTable(benchmark::State& state)
     layOut(state, rtf + "\\pard\\par}");
 }
 BENCHMARK(layOutLongTable)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(layOutLongTable)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 16 MB of RTF in one table (27,000 rows), read and laid out.
+void layOutSixteenMegabyteTable(benchmark::State& state) { layOut(state, tableRtf(16 * 1024 * 1024, true)); }
+BENCHMARK(layOutSixteenMegabyteTable)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A long table opened in the viewer until its window shows the first rows: read, put into the
+// editor, shown and painted; the rest is laid out later. A table of 100,000 rows (0) or the
+// 16 MB one (1). Wall time on the shared build machine (load 7 to 10 on 2 cores), 2026-12-08:
+//   one table as read: 100,000 rows not shown after 10 minutes
+//   pieces, the editor's own steps: shown 19.5 s and 6.8 s, laid out 64 s and 20 s after,
+//                                    busy 5.7 s and 6.6 s at a time meanwhile
+//   pieces of at most 2,500 cells, laid out a piece at a time: shown 26 s and 8.6 s (reading
+//                                    with progress), laid out 109 s and 19 s after, busy at
+//                                    most 1.7 s and 1.1 s at a time
+void longTableShown(benchmark::State& state)
+{
+    QByteArray rtf;
+    if (state.range(0) == 0) {
+        rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\r\n";
+        for (int row = 0; row < 100000; ++row)
+            rtf += "\\trowd\\trbrdrh\\brdrs\\trbrdrv\\brdrs\\cellx1800\\cellx3600\\cellx5400\\cellx7200\\cellx9000\\pard\\intbl "
+                   + QByteArray::number(row) + "\\cell 10,905\\cell 11,363\\cell 2,641\\cell 5,282\\cell\\row\r\n";
+        rtf += "\\pard\\par}";
+    } else {
+        rtf = tableRtf(16 * 1024 * 1024, true);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tabelle.rtf"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(rtf);
+    file.close();
+    for (auto _ : state) {
+        Host host;
+        DateiAnzeigen(path, host);
+        benchmark::DoNotOptimize(host.viewer->grab().size());
+        state.PauseTiming();
+        // Then the window waits while the rest is laid out: how long it was busy at most at a
+        // time, and when the whole text was laid out.
+        const QTextDocument* document = host.viewer->RichTextBox1->document();
+        const QTextBlock last = document->lastBlock().previous();
+        QElapsedTimer total, step;
+        total.start();
+        qint64 longest = 0;
+        while ((!last.layout() || last.layout()->lineCount() == 0) && total.elapsed() < 300'000) {
+            step.start();
+            QCoreApplication::processEvents();
+            longest = std::max(longest, step.elapsed());
+        }
+        state.counters["laidOut_ms"] = double(total.elapsed());
+        state.counters["longestBusy_ms"] = double(longest);
+        host.viewer.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(longTableShown)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Tables nested as deep as a document asks (16), with that many paragraphs in the deepest cell.
 // CPU on the shared build machine, 2026-12-08: one word 1164 ms when 16 levels were tables,

@@ -1,28 +1,17 @@
 #include "viewer/frmrtf.h"
 
-#include "common/cp1252.h"
-#include "common/failure.h"
 #include "common/module1.h"
 #include "common/version.h"
 #include "platform/accessiblenames.h"
 #include "platform/spokenmenu.h"
 #include "platform/statuspanels.h"
-#include "platform/dateischreiber.h"
-#include "platform/systemfehler.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 #include "resources/resources.h"
-#include "platform/dateilesen.h"
-#include "viewer/rtf/rtfpicture.h"
-#include "viewer/rtf/rtfreader.h"
-#include "viewer/rtf/rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -32,13 +21,13 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextFragment>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -46,66 +35,40 @@
 
 namespace {
 
-const QString filter = QStringLiteral("Text File (*.Txt)|*.txt|Rich Text File (*.Rtf)|*.rtf|All Files (*.*)|*.*");
-
 QIcon icon(const char* theme, const char* fallback)
 {
     return QIcon::fromTheme(QString::fromLatin1(theme), QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(fallback)));
 }
 
-// Files larger than this are refused: laying them out would keep the viewer busy for minutes.
-constexpr qint64 largestFile = 20 * 1024 * 1024;
-
-// Plain text with a byte-order mark is read in its encoding; otherwise it is UTF-8 when it
-// reads as such, else Windows-1252 as the report is written.
-QString decodePlainText(const QByteArray& bytes)
+bool laidOut(const QTextBlock& block)
 {
-    if (const auto encoding = QStringConverter::encodingForData(bytes)) {
-        if (*encoding != QStringConverter::Utf8 || bytes.startsWith("\xEF\xBB\xBF")) {
-            QStringDecoder decoder(*encoding);
-            return decoder(bytes);
-        }
+    return !block.isValid() || (block.layout() && block.layout()->lineCount() > 0);
+}
+
+// The first block not laid out yet up to the given one: blocks are laid out in order.
+int firstNotLaidOut(const QTextDocument& document, int last)
+{
+    int low = 0, high = last;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (laidOut(document.findBlockByNumber(middle)))
+            low = middle + 1;
+        else
+            high = middle;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeCp1252(bytes);
+    return low;
 }
 
-// Inserts plain text piece by piece, so that progress can be shown and the load cancelled.
-bool readPlainText(QString text, QTextDocument& document, ui::Progress& progress)
-{
-    // Line ends as one character, so that no piece ends between CR and LF.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    document.setUndoRedoEnabled(false);
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    constexpr qsizetype piece = 256 * 1024;
-    bool finished = true;
-    for (qsizetype i = 0; i < text.size(); i += piece) {
-        cursor.insertText(text.mid(i, piece));
-        if (!progress.update(i + piece, text.size())) {
-            finished = false;
-            break;
-        }
-    }
-    cursor.endEditBlock();
-    document.setUndoRedoEnabled(true);
-    return finished;
-}
+bool hasTables(const QTextDocument& document) { return !document.rootFrame()->childFrames().isEmpty(); }
 
-bool sameFile(const QString& a, const QString& b)
+// Lays the text out up to the block. The editor's own steps grow to 200,000 characters, which
+// in the cells of a table take seconds; a change marked where the layout stands starts them
+// small again, so that it goes on a piece of a table at a time.
+void layOutUpTo(QTextDocument& document, const QTextBlock& block)
 {
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
-}
-
-// No name: no calculation has written its report yet in this working folder.
-Failure noReportYet()
-{
-    return {53, QStringLiteral("Es liegt noch keine Ergebnistabelle vor.\r\n"
-                               "Bitte zuerst unter \"2. Zentavik\" mit \"Rechnen\" berechnen.")};
+    if (hasTables(document))
+        document.markContentsDirty(block.position(), 0);
+    document.documentLayout()->blockBoundingRect(block);
 }
 
 } // namespace
@@ -178,36 +141,16 @@ void frmRTF::createControls()
     statusTime = panels.time;
     statusDate = panels.date;
     layout->addWidget(StatusBar1);
+
+    backgroundLayout = new QTimer(this);
+    backgroundLayout->setInterval(0);
+    connect(backgroundLayout, &QTimer::timeout, this, &frmRTF::layOutNextPiece);
 }
 
 void frmRTF::createMenus()
 {
-    mnuFile = new QMenu(QStringLiteral("&Datei"), this);
-    mnuOpen = mnuFile->addAction(QStringLiteral("&Öffnen"), this, &frmRTF::mnuOpen_Click);
-    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = mnuFile->addAction(QStringLiteral("&Speichern"), this, [this] { mnuSave_Click(); });
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFile->addSeparator();
-    mnuSuchen = mnuFile->addAction(QStringLiteral("S&uchen"), this, [this] { TextSuchen(false); });
-    mnuSuchWeiter = mnuFile->addAction(QStringLiteral("&weitersuchen"), this, [this] { TextSuchen(true); });
-    mnuSuchWeiter->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuFile->addSeparator();
-    mnuPrint = mnuFile->addAction(QStringLiteral("&Drucken"), this, &frmRTF::mnuPrint_Click);
-    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("&Beenden"), this, [this] {
-        if (auto* w = frameWindow())
-            w->close();
-    });
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-
-    mnuFormat = new QMenu(QStringLiteral("&Format"), this);
-    mnuFont = mnuFormat->addAction(QStringLiteral("&Schrift"), this, &frmRTF::mnuFont_Click);
-    mnuFont->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuVorlage = mnuFormat->addMenu(QStringLiteral("&Formatvorlage"));
-    mnuStandard = mnuVorlage->addAction(QStringLiteral("&Standard"), this, [this] { applyTemplate(QStringLiteral("Courier New"), 10); });
-    mnuListing = mnuVorlage->addAction(QStringLiteral("&Listing"), this, [this] { applyTemplate(QStringLiteral("Courier New"), 8); });
-    mnuText = mnuVorlage->addAction(QStringLiteral("&Text"), this, [this] { applyTemplate(QStringLiteral("Arial"), 8); });
+    createFileMenu();
+    createFormatMenu();
 
     // A disabled bar between the menus, as a divider.
     mnuhTrenn1 = new QAction(QStringLiteral("|"), this);
@@ -280,150 +223,6 @@ void frmRTF::Form_Load()
     placing = false;
 }
 
-void frmRTF::setFontName(const QString& name)
-{
-    baseFont.setFamilies({name});
-    QFont font = RichTextBox1->document()->defaultFont();
-    font.setFamilies({name});
-    RichTextBox1->document()->setDefaultFont(font);
-}
-
-void frmRTF::loadFile(const QString& name)
-{
-    if (name.isEmpty())
-        throw noReportYet();
-    const QByteArray bytes = dateiLesen(name, largestFile);
-
-    // The file is read into a document of its own: a cancelled load keeps the text shown.
-    const auto progress = ui::services().startProgress(this, QStringLiteral("\"%1\" wird geladen ...").arg(QFileInfo(name).fileName()));
-    auto document = std::make_unique<QTextDocument>();
-    // Plain text shows in the viewer's own font, whatever an RTF file before it used.
-    document->setDefaultFont(baseFont);
-    RtfReadResult content;
-    bool finished = true;
-    const bool rich = isRtf(bytes);
-    if (rich) {
-        content = readRtf(bytes, *document, [&](qint64 done, qint64 total) { return progress->update(done, total); });
-        finished = !content.cancelled;
-    } else {
-        finished = readPlainText(decodePlainText(bytes), *document, *progress);
-    }
-    if (!finished)
-        return;
-    document->setModified(false);
-    // The editor deletes its previous document when it was the editor's child.
-    document->setParent(RichTextBox1);
-    RichTextBox1->setDocument(document.release());
-    // A document wraps at the window's width, as word processors show it. Plain text keeps its
-    // lines as they are: the report is a table whose columns are lined up with blanks, and a
-    // row broken in two would no longer read as one; other text files break their lines
-    // where their writer wanted.
-    RichTextBox1->setLineWrapMode(rich ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    RichTextBox1->setCurrentCharFormat(QTextCharFormat());
-    RichTextBox1->moveCursor(QTextCursor::Start);
-    loadedContent = content;
-    fileName = name;
-    if (content.picturesNotShown > 0)
-        tellPicturesNotShown(content.picturesNotShown);
-}
-
-void frmRTF::tellPicturesNotShown(int count)
-{
-    const QString file = QFileInfo(fileName).fileName();
-    const QString budget = QStringLiteral("Die Schnellansicht sieht für die Bilder einer Datei zusammen %1 Millionen Bildpunkte vor.")
-                               .arg(documentPicturePixels / 1'000'000);
-    const QString text =
-        count == 1 ? QStringLiteral("In \"%1\" wird 1 Bild nicht angezeigt, weil es zu viel Speicher bräuchte.\r\n%2\r\n"
-                                    "An seiner Stelle steht ein Rahmen mit seiner Größe; beim Speichern bleibt das Bild erhalten.")
-                         .arg(file, budget)
-                   : QStringLiteral("In \"%1\" werden %2 Bilder nicht angezeigt, weil sie zu viel Speicher bräuchten.\r\n%3\r\n"
-                                    "An ihrer Stelle steht je ein Rahmen mit ihrer Größe; beim Speichern bleiben die Bilder erhalten.")
-                         .arg(file, QString::number(count), budget);
-    ui::messageBox(text, QStringLiteral(" Bilder"), ui::Buttons::Ok, ui::Icon::Information);
-}
-
-bool frmRTF::saveTo(const QString& path)
-{
-    try {
-        schreibeDatei(path, writeRtf(*RichTextBox1->document()));
-    } catch (const Failure& failure) {
-        // The text stays unsaved, and the user is told why.
-        ui::messageBox(QStringLiteral("Der Text konnte nicht gespeichert werden.\r\n%1").arg(failure.description),
-                       QStringLiteral(" Fehler "), ui::Buttons::Ok, ui::Icon::Exclamation);
-        return false;
-    }
-    RichTextBox1->document()->setModified(false);
-    return true;
-}
-
-bool frmRTF::keepEditsBeforeReplacing()
-{
-    if (!RichTextBox1->document()->isModified() || RichTextBox1->document()->isEmpty())
-        return false;
-    const auto answer = ui::messageBox(QStringLiteral("Soll der Text gespeichert werden ?"), QStringLiteral(" Text speichern ?"),
-                                       ui::Buttons::YesNo, ui::Icon::Question);
-    return answer == ui::Answer::Yes && !mnuSave_Click();
-}
-
-void frmRTF::mnuOpen_Click()
-{
-    if (keepEditsBeforeReplacing())
-        return;
-    const QString remembered = QDir::currentPath();
-    QWidget* window = frameWindow();
-    window->hide();
-    const auto chosen = ui::services().openFileName(this, {QStringLiteral("Öffnen"), remembered, QString(), filter});
-    if (chosen) {
-        try {
-            loadFile(*chosen);
-        } catch (const Failure& failure) {
-            ui::messageBox(failure.description, QStringLiteral(" Fehler  ") + QString::number(failure.number),
-                           ui::Buttons::Ok, ui::Icon::Exclamation);
-        }
-    }
-    QDir::setCurrent(remembered);
-    statusText->setText(fileName);
-    window->show();
-    RichTextBox1->setFocus();
-}
-
-bool frmRTF::mnuSave_Click()
-{
-    const QString remembered = QDir::currentPath();
-    const auto chosen = ui::services().saveFileName(this, {QStringLiteral("Speichern"), remembered, fileName, filter});
-    bool saved = false;
-    if (chosen && mayOverwriteWhatCannotBeWritten(*chosen)) {
-        // Always RTF, whatever the name ends in.
-        saved = saveTo(*chosen);
-        if (saved) {
-            Geaendert = false;
-            if (sameFile(*chosen, fileName))
-                loadedContent = RtfReadResult{};
-        }
-    }
-    QDir::setCurrent(remembered);
-    return saved;
-}
-
-bool frmRTF::mayOverwriteWhatCannotBeWritten(const QString& path)
-{
-    QStringList lost;
-    if (loadedContent.lists)
-        lost << QStringLiteral("Listen (Nummern und Aufzählungszeichen werden als Text gespeichert)");
-    if (loadedContent.footnotes)
-        lost << QStringLiteral("Fuß- und Endnoten (sie werden als Text am Ende gespeichert)");
-    if (loadedContent.otherPictures)
-        lost << QStringLiteral("Bilder, die keine PNG- oder JPEG-Bilder sind (sie gehen verloren)");
-    if (loadedContent.objects)
-        lost << QStringLiteral("eingebettete Objekte und Zeichnungen (sie gehen verloren)");
-    if (lost.isEmpty() || !sameFile(path, fileName))
-        return true;
-    const QString text = QStringLiteral("Die Datei \"%1\" enthält, was die Schnellansicht nicht so speichern kann, "
-                                        "wie es war:\r\n\r\n- %2\r\n\r\nDie Datei trotzdem überschreiben ?")
-                             .arg(QFileInfo(path).fileName(), lost.join(QStringLiteral("\r\n- ")));
-    return ui::messageBox(text, QStringLiteral(" Speichern"), ui::Buttons::YesNo, ui::Icon::Exclamation) == ui::Answer::Yes;
-}
-
 std::unique_ptr<QTextDocument> frmRTF::printedDocument() const
 {
     const QTextCursor cursor = RichTextBox1->textCursor();
@@ -476,129 +275,6 @@ void frmRTF::TextSuchen(bool Weiter)
     RichTextBox1->setFocus();
 }
 
-ui::FontChoice frmRTF::selectionFont() const
-{
-    const QTextDocument* document = RichTextBox1->document();
-    const QTextCursor cursor = RichTextBox1->textCursor();
-    QList<QTextCharFormat> formats;
-    if (!cursor.hasSelection()) {
-        formats << RichTextBox1->currentCharFormat();
-    } else {
-        const int start = cursor.selectionStart(), end = cursor.selectionEnd();
-        for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end; block = block.next()) {
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                if (fragment.position() < end && fragment.position() + fragment.length() > start)
-                    formats << fragment.charFormat();
-            }
-        }
-        if (formats.isEmpty())
-            formats << cursor.charFormat();
-    }
-    // Each attribute has a value only when the whole selection holds it alike.
-    const auto common = [&formats](auto valueOf) {
-        using Value = decltype(valueOf(formats.first()));
-        std::optional<Value> value;
-        for (const QTextCharFormat& f : std::as_const(formats)) {
-            const Value v = valueOf(f);
-            if (value && *value != v)
-                return std::optional<Value>();
-            value = v;
-        }
-        return value;
-    };
-    const QFont base = document->defaultFont();
-    ui::FontChoice preset;
-    preset.family = common([&](const QTextCharFormat& f) {
-        const QStringList families = f.fontFamilies().toStringList();
-        return families.isEmpty() || families.first().isEmpty() ? base.family() : families.first();
-    }).value_or(QString());
-    preset.pointSize = common([&](const QTextCharFormat& f) {
-        return f.fontPointSize() > 0 ? f.fontPointSize() : base.pointSizeF();
-    }).value_or(0);
-    preset.bold = common([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
-    preset.italic = common([](const QTextCharFormat& f) { return f.fontItalic(); });
-    preset.strikeOut = common([](const QTextCharFormat& f) { return f.fontStrikeOut(); });
-    preset.underline = common([](const QTextCharFormat& f) { return f.fontUnderline(); });
-    preset.colour = common([](const QTextCharFormat& f) {
-        return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(Qt::black);
-    });
-    return preset;
-}
-
-void frmRTF::mnuFont_Click()
-{
-    ui::setBusyCursor(true);
-    ui::processEvents();
-    const ui::FontChoice preset = selectionFont();
-    ui::setBusyCursor(false);
-    const auto chosen = ui::services().chooseFont(this, preset);
-    ui::processEvents();
-    if (!chosen)
-        return;
-    // Only what the user changed is applied: OK without a change changes nothing, and what
-    // the selection holds in several forms stays so unless it is set.
-    QTextCharFormat format;
-    if (!chosen->family.isEmpty() && chosen->family != preset.family)
-        format.setFontFamilies(QStringList{chosen->family});
-    if (chosen->pointSize > 0 && chosen->pointSize != preset.pointSize)
-        format.setFontPointSize(chosen->pointSize);
-    if (chosen->bold && chosen->bold != preset.bold)
-        format.setFontWeight(*chosen->bold ? QFont::Bold : QFont::Normal);
-    if (chosen->italic && chosen->italic != preset.italic)
-        format.setFontItalic(*chosen->italic);
-    if (chosen->strikeOut && chosen->strikeOut != preset.strikeOut)
-        format.setFontStrikeOut(*chosen->strikeOut);
-    if (chosen->underline && chosen->underline != preset.underline)
-        format.setFontUnderline(*chosen->underline);
-    if (chosen->colour && chosen->colour != preset.colour)
-        format.setForeground(*chosen->colour);
-    if (!format.properties().isEmpty())
-        RichTextBox1->mergeCurrentCharFormat(format);
-}
-
-// The buttons only switch on; the font dialog switches off.
-void frmRTF::setBold()
-{
-    QTextCharFormat f;
-    f.setFontWeight(QFont::Bold);
-    RichTextBox1->mergeCurrentCharFormat(f);
-}
-
-void frmRTF::setKursiv()
-{
-    QTextCharFormat f;
-    f.setFontItalic(true);
-    RichTextBox1->mergeCurrentCharFormat(f);
-}
-
-void frmRTF::setUnderline()
-{
-    QTextCharFormat f;
-    f.setFontUnderline(true);
-    RichTextBox1->mergeCurrentCharFormat(f);
-}
-
-void frmRTF::applyTemplate(const QString& family, double points)
-{
-    baseFont.setFamilies({family});
-    baseFont.setPointSizeF(points);
-    // The base font of the whole text: name and size change, bold, italic and colour stay.
-    QFont base = RichTextBox1->document()->defaultFont();
-    base.setFamilies({family});
-    base.setPointSizeF(points);
-    RichTextBox1->document()->setDefaultFont(base);
-    QTextCharFormat f;
-    f.setFontFamilies({family});
-    f.setFontPointSize(points);
-    QTextCursor all(RichTextBox1->document());
-    all.select(QTextCursor::Document);
-    all.mergeCharFormat(f);
-    QTextCharFormat typing = RichTextBox1->currentCharFormat();
-    typing.merge(f);
-    RichTextBox1->setCurrentCharFormat(typing);
-}
-
 void frmRTF::mnuHilfe_Click()
 {
     const QStringList lines{
@@ -648,32 +324,44 @@ bool frmRTF::layOutTo(int position)
     // would lay out everything before the target at once and freeze the window meanwhile.
     QTextDocument* document = RichTextBox1->document();
     const QTextBlock target = document->findBlock(std::max(position, 0));
-    const auto laidOut = [](const QTextBlock& block) { return !block.isValid() || (block.layout() && block.layout()->lineCount() > 0); };
     if (laidOut(target))
         return true;
-    // The first block not laid out yet: blocks are laid out in order.
-    int low = 0, high = target.blockNumber();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (laidOut(document->findBlockByNumber(middle)))
-            low = middle + 1;
-        else
-            high = middle;
-    }
+    const int low = firstNotLaidOut(*document, target.blockNumber());
     constexpr int blocksAtOnce = 2000;
     const int last = target.blockNumber();
     // Only a long way ahead is worth a progress window.
     if (last - low < blocksAtOnce)
         return true;
     const auto progress = ui::services().startProgress(this, QStringLiteral("Der Text wird aufgebaut ..."));
-    QAbstractTextDocumentLayout* layout = document->documentLayout();
     for (int number = low; number < last;) {
         number = std::min(number + blocksAtOnce, last);
-        layout->blockBoundingRect(document->findBlockByNumber(number));
+        layOutUpTo(*document, document->findBlockByNumber(number));
         if (!progress->update(number - low, last - low))
             return false;
     }
     return true;
+}
+
+void frmRTF::layOutInTheBackground()
+{
+    QTextDocument* document = RichTextBox1->document();
+    // Only tables take long enough to lay out that the editor's own steps would freeze the
+    // window; their pieces are laid out one or two at a time while the window waits for input,
+    // and again after anything changed the layout (a new width, an edit).
+    if (!hasTables(*document))
+        return;
+    connect(document->documentLayout(), &QAbstractTextDocumentLayout::update, backgroundLayout, qOverload<>(&QTimer::start));
+    backgroundLayout->start();
+}
+
+void frmRTF::layOutNextPiece()
+{
+    QTextDocument* document = RichTextBox1->document();
+    const QTextBlock next = document->findBlockByNumber(firstNotLaidOut(*document, document->blockCount() - 1));
+    if (laidOut(next))
+        backgroundLayout->stop();
+    else
+        layOutUpTo(*document, next);
 }
 
 int16_t frmRTF::wantedWidth(qsizetype characters) const

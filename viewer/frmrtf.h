@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QTextEdit;
+class QTimer;
 class QToolBar;
 class QFrame;
 
@@ -41,8 +42,15 @@ public:
     // The edit control's own font: plain text shows in it; the opener and the templates set it.
     QFont baseFont;
 
-    // Sets the edit control's font name; size and style stay.
-    void setFontName(const QString& name);
+    void Form_Load();
+    void mnuPrint_Click();
+    void TextSuchen(bool Weiter);
+    void mnuHilfe_Click();
+    void mnuInfo_Click();
+    // The text a print job gets: the selection, or the whole text.
+    std::unique_ptr<class QTextDocument> printedDocument() const;
+
+    // Opening and saving (frmrtfdatei.cpp).
     // Loads a file: RTF content formatted, anything else as plain text. Throws a Failure with
     // the system's description when the file cannot be read, or is too large to show. A load
     // that takes longer than a second shows its progress; cancelling it keeps the text.
@@ -51,12 +59,12 @@ public:
     bool mayReplaceText() { return !keepEditsBeforeReplacing(); }
     // Writes the whole text as RTF; false (after telling the user why) when it could not.
     bool saveTo(const QString& path);
-
-    void Form_Load();
     void mnuOpen_Click();
     bool mnuSave_Click();
-    void mnuPrint_Click();
-    void TextSuchen(bool Weiter);
+
+    // Formatting (frmrtfformat.cpp).
+    // Sets the edit control's font name; size and style stay.
+    void setFontName(const QString& name);
     void mnuFont_Click();
     // The font dialog's preset: each attribute the selection holds alike.
     ui::FontChoice selectionFont() const;
@@ -64,10 +72,6 @@ public:
     void setKursiv();
     void setUnderline();
     void applyTemplate(const QString& family, double points);
-    void mnuHilfe_Click();
-    void mnuInfo_Click();
-    // The text a print job gets: the selection, or the whole text.
-    std::unique_ptr<class QTextDocument> printedDocument() const;
 
     void childActivated() override;
     QList<QAction*> ownMenus() const override;
@@ -88,8 +92,14 @@ private:
     // Lays the text out up to a position, with progress shown when that takes long; false
     // when the user cancelled.
     bool layOutTo(int position);
+    // Lays a loaded document with tables out while the window waits for input, a piece at a time.
+    void layOutInTheBackground();
+    void layOutNextPiece();
     // The width for a measured line of that many characters, in twips.
     int16_t wantedWidth(qsizetype characters) const;
+
+    // Opening and saving (frmrtfdatei.cpp).
+    void createFileMenu();
     // Before a file that held content the writer cannot keep is overwritten: asks, naming
     // what will be lost; false keeps the file.
     bool mayOverwriteWhatCannotBeWritten(const QString& path);
@@ -98,6 +108,10 @@ private:
     // Tells, once for the loaded file, how many pictures a note stands in for.
     void tellPicturesNotShown(int count);
 
+    // Formatting (frmrtfformat.cpp).
+    void createFormatMenu();
+
     FrameServices& frame;
     bool placing = false;
+    QTimer* backgroundLayout = nullptr;
 };

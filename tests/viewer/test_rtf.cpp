@@ -598,6 +598,9 @@ private slots:
                           "\\pard\\intbl\\itap2 c\\nestcell d\\nestcell\\pard\\intbl\\itap2{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2500\\nestrow}"
                           "\\pard\\intbl unten\\cell\\row\\pard danach}")
             << QStringLiteral("¶[Links|¶[a|b/c|d]¶unten]¶danach") << QList<int>{3000, 3000};
+        QTest::newRow("a long table in pieces, one after the other")
+            << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2500\\pard\\intbl a\\cell b\\cell\\row").repeated(1001) + "\\pard danach}"
+            << u"¶[" + QStringLiteral("a|b/").repeated(999) + u"a|b]¶¶[a|b]¶danach" << QList<int>{1000, 1500};
     }
     void tablesAreReadAsTables()
     {
@@ -793,7 +796,31 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(rows)))
                 << "{\\rtf1" + QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row").repeated(rows) + "\\pard x}" << rows
                 << 2 << 1;
+        const QByteArray row = "\\trowd\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row";
+        QTest::newRow("1001 rows: a piece of 1000 first") << "{\\rtf1" + row.repeated(1001) + "\\pard x}" << 1000 << 2 << 1;
+        QTest::newRow("600 rows of 5 cells: a piece of 500 first")
+            << "{\\rtf1" + QByteArray("\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\cellx5\\intbl x\\cell x\\cell x\\cell x\\cell x\\cell\\row").repeated(600)
+                   + "\\pard x}"
+            << 500 << 5 << 1;
+        QTest::newRow("a row merged down stays with the one above")
+            << "{\\rtf1" + row.repeated(999) + "\\trowd\\clvmgf\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row"
+                   + "\\trowd\\clvmrg\\cellx1000\\cellx2000\\intbl x\\cell x\\cell\\row" + row.repeated(5) + "\\pard x}"
+            << 1001 << 2 << 1;
     }
+    // A long table, built in pieces, is written as the one table it was: its rows follow each
+    // other with no paragraph between them.
+    void longTableIsWrittenAsOne()
+    {
+        const QByteArray row = "\\trowd\\cellx1000\\intbl x\\cell\\row";
+        QTextDocument doc;
+        readRtf("{\\rtf1 davor\\par" + row.repeated(2500) + "\\pard danach}", doc);
+        QCOMPARE(doc.rootFrame()->childFrames().size(), 3);
+        const QByteArray written = writeRtf(doc);
+        const qsizetype first = written.indexOf("\\row"), last = written.lastIndexOf("\\row");
+        QCOMPARE(written.count("\\row"), 2500);
+        QVERIFY(!written.mid(first, last - first).contains("\\par\r\n"));
+    }
+
     void largeAndDeepTables()
     {
         QFETCH(QByteArray, rtf);

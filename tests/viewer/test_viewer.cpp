@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -632,23 +633,36 @@ private slots:
     // cancelled; the window is never frozen meanwhile.
     void ctrlEndInALongTextShowsProgress_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("cancelAfter");
-        QTest::newRow("waited for") << -1;
-        QTest::newRow("cancelled") << 1;
-    }
-    void ctrlEndInALongTextShowsProgress()
-    {
-        QFETCH(int, cancelAfter);
         QByteArray big;
         while (big.size() < 2 * 1024 * 1024)
             big += QByteArray(79, 'x') + "\r\n";
-        frmRTF& v = open(big + "Ende", QStringLiteral("lang.txt"));
+        QTest::newRow("waited for") << big + "Ende" << QStringLiteral("lang.txt") << -1;
+        QTest::newRow("cancelled") << big + "Ende" << QStringLiteral("lang.txt") << 1;
+        // One table of 6,000 rows: the editor lays out a table all at once.
+        const QByteArray row = "\\trowd\\cellx4000\\cellx8000\\pard\\intbl " + QByteArray(50, 'x') + "\\cell " + QByteArray(50, 'x')
+                               + "\\cell\\row";
+        const QByteArray table = "{\\rtf1" + row.repeated(6000) + "\\pard Ende}";
+        QTest::newRow("table waited for") << table << QStringLiteral("tabelle.rtf") << -1;
+        QTest::newRow("table cancelled") << table << QStringLiteral("tabelle.rtf") << 1;
+    }
+    void ctrlEndInALongTextShowsProgress()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, name);
+        QFETCH(int, cancelAfter);
+        frmRTF& v = open(content, name);
         fake->progressUpdates = 0;
         fake->cancelProgressAfter = cancelAfter;
         QTest::keyClick(v.RichTextBox1, Qt::Key_End, Qt::ControlModifier);
         QVERIFY(fake->progressUpdates > 1);
         const int end = v.RichTextBox1->document()->characterCount() - 1;
         QCOMPARE(v.RichTextBox1->textCursor().position(), cancelAfter < 0 ? end : 0);
+        // Cancelled, the layout stopped where it was: the text before the end is not laid out.
+        const QTextBlock beforeEnd = v.RichTextBox1->document()->findBlock(end - 10);
+        QCOMPARE(beforeEnd.layout()->lineCount() > 0, cancelAfter < 0);
         // Laid out now: the next jump is immediate.
         fake->progressUpdates = 0;
         fake->cancelProgressAfter = -1;

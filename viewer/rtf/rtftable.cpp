@@ -18,6 +18,13 @@ constexpr int defaultCellWidth = 1440;
 constexpr int rowsOneByOne = 64;
 constexpr int rowBatch = 256;
 constexpr int rowsRemovedAtOnce = 32;
+// A long table at the document's top level is built as consecutive tables of this many rows
+// or (the first row that reaches it) cells, with the same columns and formats: the editor lays
+// out a table all at once, so one of 100,000 rows would keep the window frozen for a minute,
+// while pieces are laid out one after another as the user scrolls or waits. They are written
+// as one table, their rows following each other.
+constexpr int rowsPerPiece = 1000;
+constexpr int cellsPerPiece = 2500;
 // Cell edges this close (a twentieth of an inch) are one column's edge.
 constexpr int sameEdge = 72;
 // A cell edge splits a column only in a table's first rows: each split merges a cell in every
@@ -58,6 +65,8 @@ struct RtfTables::Level {
     std::vector<int> edges;              // each column's right edge, twips from the table's left
     std::vector<bool> edgeFromDefinition;  // false: a default width, until a definition names it
     int rowsMade = 0;                    // spare rows at the end included
+    int rowsBefore = 0;                  // in the pieces of the same table before this one
+    int cellsInPiece = 0;                // in the rows finished in this piece
     int row = 0;                         // the row being read, or the last one read
     bool rowOpen = false;
     bool inCell = false;
@@ -170,20 +179,52 @@ void RtfTables::close()
     Level& level = levels.back();
     if (level.rowOpen)
         finishRow(level, definitions.at(level.depth));
-    // The rows made ahead go again, a few at a time from the end: the table looks up each
-    // removed cell among all the cells, and keeps a list of those it removed at once.
+    removeRowsMadeAhead(level);
+    cursor.setPosition(level.table->lastPosition() + 1);
+    levels.pop_back();
+}
+
+// The rows made ahead go again, a few at a time from the end: the table looks up each removed
+// cell among all the cells, and keeps a list of those it removed at once.
+void RtfTables::removeRowsMadeAhead(Level& level)
+{
     const int used = level.row + 1;
     for (int made = level.rowsMade; made > used;) {
         const int removed = std::min(made - used, rowsRemovedAtOnce);
         made -= removed;
         level.table->removeRows(made, removed);
     }
+    level.rowsMade = used;
+}
+
+// The next row begins a new piece right after the full one, with its format and columns. A
+// row merged with the one above stays in its piece: a cell cannot span two tables.
+bool RtfTables::beginsNewPiece(const Level& level)
+{
+    if (level.depth != 1 || (level.row + 1 < rowsPerPiece && level.cellsInPiece < cellsPerPiece))
+        return false;
+    const RtfRowDefinition& next = definitions.at(level.depth);
+    return std::none_of(next.cells.begin(), next.cells.end(), [](const RtfCellDefinition& cell) { return cell.verticallyMerged; });
+}
+
+void RtfTables::continueInNewPiece(Level& level)
+{
+    removeRowsMadeAhead(level);
+    QTextTableFormat format = level.table->format();
+    format.setProperty(rtfTablePieceProperty, true);
+    const int columns = level.table->columns();
     cursor.setPosition(level.table->lastPosition() + 1);
-    levels.pop_back();
+    level.table = cursor.insertTable(1, columns, format);
+    level.rowsBefore += level.row + 1;
+    level.rowsMade = 1;
+    level.row = -1;
+    level.cellsInPiece = 0;
 }
 
 void RtfTables::startRow(Level& level)
 {
+    if (beginsNewPiece(level))
+        continueInNewPiece(level);
     ++level.row;
     if (level.row >= level.rowsMade) {
         const int more = level.rowsMade < rowsOneByOne ? 1 : std::min(level.rowsMade / 4, rowBatch);
@@ -232,7 +273,7 @@ void RtfTables::placeCells(Level& level)
 
 bool RtfTables::mayAddColumn(const Level& level) const
 {
-    return level.edges.size() < size_t(rtfTableColumnLimit) && level.row < splitRows;
+    return level.edges.size() < size_t(rtfTableColumnLimit) && level.rowsBefore + level.row < splitRows;
 }
 
 // Splits the column at its new edge: the cells of the rows above that end with it span both
@@ -410,6 +451,7 @@ void RtfTables::finishRow(Level& level, const RtfRowDefinition& definition)
         }
         i = next;
     }
+    level.cellsInPiece += int(level.placed.size());
     level.rowOpen = false;
     level.inCell = false;
     level.cell = 0;

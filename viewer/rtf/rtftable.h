@@ -5,7 +5,8 @@
 // A row takes its columns from the definition read before it (word processors write a nested
 // row's definition after its cells, so there the previous row's counts); the column widths
 // come from \cellx. Cells that the definition does not name get a default width, cells that
-// the text leaves out stay empty. Beyond the column and depth limits, cells stay text.
+// the text leaves out stay empty. Beyond the column and depth limits, cells stay text. A long
+// table is built in pieces of consecutive tables, each laid out on its own.
 
 #include "viewer/rtf/rtfrowdefinition.h"
 #include "viewer/rtf/rtfunits.h"
@@ -45,6 +46,9 @@ private:
 
     void open();
     void close();
+    void removeRowsMadeAhead(Level& level);
+    bool beginsNewPiece(const Level& level);
+    void continueInNewPiece(Level& level);
     void startRow(Level& level);
     void placeCells(Level& level);
     bool mayAddColumn(const Level& level) const;

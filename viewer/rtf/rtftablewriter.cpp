@@ -100,6 +100,8 @@ public:
                 continue;
             }
             const QTextBlock& block = std::get<QTextBlock>(children[i]);
+            if (betweenPiecesOfOneTable(children, i))
+                continue;
             out += "\\pard" + tableWords(depth);
             paragraph(out, block);
             const bool last = i + 1 == children.size();
@@ -110,6 +112,16 @@ public:
     }
 
 private:
+    // An empty paragraph between a table and the next piece of it: the rows follow each other.
+    static bool betweenPiecesOfOneTable(const std::vector<std::variant<QTextBlock, QTextTable*>>& children, size_t i)
+    {
+        if (i == 0 || i + 1 == children.size() || std::get<QTextBlock>(children[i]).length() > 1
+            || !std::holds_alternative<QTextTable*>(children[i - 1]))
+            return false;
+        QTextTable* const* next = std::get_if<QTextTable*>(&children[i + 1]);
+        return next && (*next)->format().boolProperty(rtfTablePieceProperty);
+    }
+
     static QByteArray tableWords(int depth)
     {
         if (depth == 0)

@@ -18,3 +18,6 @@ constexpr int rtfTallestTwips = 14400;
 // makes the row that high rather than being the paragraph's own spacing.
 constexpr int rtfRowHeightProperty = QTextFormat::UserProperty + 3;
 constexpr int rtfLineHeightOfRowProperty = QTextFormat::UserProperty + 4;
+// On a table that continues the one before it: a long table's next piece (see RtfTables). The
+// empty paragraph that the document keeps between the two is no paragraph of the file.
+constexpr int rtfTablePieceProperty = QTextFormat::UserProperty + 5;
