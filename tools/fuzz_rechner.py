@@ -59,7 +59,7 @@ def command_line(work):
 
 
 def main():
-    program = sys.argv[1]
+    program = str(Path(sys.argv[1]).resolve())
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 180
     random.seed(int(sys.argv[3]) if len(sys.argv) > 3 else 1)
     OUT.mkdir(exist_ok=True)
