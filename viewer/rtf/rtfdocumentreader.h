@@ -72,7 +72,23 @@ private:
     void controlSymbol(char s);
     void unicode(int code);
     void addByte(unsigned char b);
-    void addChar(QChar c);
+    // Every character of the text passes here; defined here, so that the compiler can inline it.
+    void addChar(QChar c)
+    {
+        // Control characters other than the tab are no text.
+        if (c.unicode() < 0x20 && c != u'\t')
+            return;
+        const State& st = current();
+        if (st.hidden)
+            return;
+        textRead = true;
+        if (st.destination == Destination::Text) {
+            pendingText += c;
+        } else if (st.destination == Destination::Footnote && notes.any()) {
+            notes.add(c);
+        }
+    }
+
     void flush();
 
     // Sends a control word to the handler of its group.
@@ -87,9 +103,21 @@ private:
 
     // Fonts and code pages (rtfreadfonts.cpp).
     void fontTableWord(const RtfToken& t, Word word);
-    const Font* fontAt(int index) const;
-    const Font* currentFont() const;
-    SymbolFont currentSymbolFont() const;
+    // Asked for every byte of text: defined here, so that the compiler can inline them.
+    const Font* fontAt(int index) const
+    {
+        const auto it = fonts.find(index);
+        return it == fonts.end() ? nullptr : &it->second;
+    }
+    const Font* currentFont() const { return fontAt(states.back().font >= 0 ? states.back().font : defaultFont); }
+    // Whether characters are read as a symbol font's follows the family the text is shown in.
+    SymbolFont currentSymbolFont() const
+    {
+        if (states.back().symbol)
+            return *states.back().symbol;
+        const Font* font = fontAt(defaultFont);
+        return font ? font->symbol : SymbolFont::None;
+    }
     void applyFont(State& st, int index);
     QStringList familiesShown(const Font& font);
     static void addToFontName(Font& font, QChar c);

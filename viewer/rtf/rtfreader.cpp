@@ -227,22 +227,6 @@ void Reader::addByte(unsigned char b)
         addChar(c);
 }
 
-void Reader::addChar(QChar c)
-{
-    // Control characters other than the tab are no text.
-    if (c.unicode() < 0x20 && c != u'\t')
-        return;
-    const State& st = current();
-    if (st.hidden)
-        return;
-    textRead = true;
-    if (st.destination == Destination::Text) {
-        pendingText += c;
-    } else if (st.destination == Destination::Footnote && notes.any()) {
-        notes.add(c);
-    }
-}
-
 void Reader::flush()
 {
     if (pendingText.isEmpty())

@@ -25,23 +25,6 @@ void Reader::fontTableWord(const RtfToken& t, Word word)
     }
 }
 
-const Font* Reader::fontAt(int index) const
-{
-    const auto it = fonts.find(index);
-    return it == fonts.end() ? nullptr : &it->second;
-}
-
-const Font* Reader::currentFont() const { return fontAt(states.back().font >= 0 ? states.back().font : defaultFont); }
-
-// Whether characters are read as a symbol font's follows the family the text is shown in.
-SymbolFont Reader::currentSymbolFont() const
-{
-    if (states.back().symbol)
-        return *states.back().symbol;
-    const Font* font = fontAt(defaultFont);
-    return font ? font->symbol : SymbolFont::None;
-}
-
 void Reader::applyFont(State& st, int index)
 {
     st.font = index;
