@@ -31,7 +31,7 @@ QString ProgrammBefehl(const QString& program, QString& document)
     return program + u' ' + document;
 }
 
-bool ProgrammStarten(const QString& program, QString& document)
+bool ProgrammStarten(const QString& program, QString& document, std::function<void()> gescheitert)
 {
     // The path as it names the file: a caller's variable may already be in quotes.
     QString pfad = document;
@@ -44,10 +44,22 @@ bool ProgrammStarten(const QString& program, QString& document)
     const desktop::Aufruf aufruf = desktop::standardAufruf(pfad);
     if (!aufruf.programm.isEmpty() && aufruf.programm == program)
         argumente = aufruf.argumente;
-    const bool started = desktop::startDetached(program, argumente);
+    const bool started = desktop::startDetached(program, argumente, std::move(gescheitert));
     ui::processEvents();
     return started;
 }
+
+namespace {
+
+// Why the help is not on the screen, and where the user finds it.
+void hilfeNichtGezeigt(const QString& reason, const QString& path)
+{
+    const QString& crLf = module1().CrLf;
+    ui::messageBox(reason + crLf + QStringLiteral("Hilfe finden Sie in der Datei ") + crLf + path + crLf,
+                   QStringLiteral(" Hilfe"), ui::Buttons::Ok, ui::Icon::Critical);
+}
+
+} // namespace
 
 QStringList HilfeOrte(const QString& programmOrdner)
 {
@@ -70,16 +82,15 @@ void Hilfe(const QString& programmOrdner)
         path = orte.last();
     if (!DateiVorhanden(path))
         return;
-    const QString& crLf = module1().CrLf;
     const QString program = ProgrammSuchen(path);
-    QString reason = QStringLiteral("Acrobat Reader o.ä. nicht gefunden!");
-    if (!program.isEmpty() && desktop::normaleDatei(program)) {
-        QString document = path;
-        if (ProgrammStarten(program, document))
-            return;
-        // Found but not startable (a broken installation): the user still learns where the help is.
-        reason = QStringLiteral("Das Programm ") + program + QStringLiteral(" ließ sich nicht starten!");
+    if (program.isEmpty() || !desktop::normaleDatei(program)) {
+        hilfeNichtGezeigt(QStringLiteral("Acrobat Reader o.ä. nicht gefunden!"), path);
+        return;
     }
-    ui::messageBox(reason + crLf + QStringLiteral("Hilfe finden Sie in der Datei ") + crLf + path + crLf,
-                   QStringLiteral(" Hilfe"), ui::Buttons::Ok, ui::Icon::Critical);
+    // Found but not startable (a broken installation), or giving up at once: the user still
+    // learns where the help is.
+    const QString reason = QStringLiteral("Das Programm ") + program + QStringLiteral(" ließ sich nicht starten!");
+    QString document = path;
+    if (!ProgrammStarten(program, document, [reason, path] { hilfeNichtGezeigt(reason, path); }))
+        hilfeNichtGezeigt(reason, path);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // True when the path names a normal file (not a directory, not hidden). Otherwise tells the user
 // in a " Datei nicht gefunden" box and returns false. Never fails.
 bool DateiVorhanden(const QString& path);
@@ -17,8 +19,9 @@ QString ProgrammSuchen(const QString& document);
 // case) is put into double quotes, also in the caller's variable.
 QString ProgrammBefehl(const QString& program, QString& document);
 // Starts the program as a process of its own, the document's path as one argument (placed as
-// the desktop's entry for the program places it). False when it could not be started.
-bool ProgrammStarten(const QString& program, QString& document);
+// the desktop's entry for the program places it). False when it could not be started;
+// `gescheitert` is called later when it gives up at once (see desktop::startDetached).
+bool ProgrammStarten(const QString& program, QString& document, std::function<void()> gescheitert = {});
 
 inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");
 
@@ -28,6 +31,6 @@ inline const QString HilfeDateiName = QStringLiteral("Zentavik_Hilfe.pdf");
 QStringList HilfeOrte(const QString& programmOrdner);
 
 // "&Hilfe": opens the help document found from the program's folder, or says why it cannot:
-// no help document, no program for PDF files, or a program that does not start; the last two
-// name the document's path.
+// no help document, no program for PDF files, or a program that does not start or gives up at
+// once; the last ones name the document's path.
 void Hilfe(const QString& programmOrdner);

@@ -256,16 +256,29 @@ frmHauptform& MDIForm1::hauptform()
         beamForm = new frmHauptform(*this);
         beamForm->dateiAnzeigen = [this](const QString& name) { DateiAnzeigen(name, *this); };
         beamForm->vkRechner = [this]() -> VkRechnerZustand* { return &vkRechner(); };
+        beamForm->zusatzVerkuerzung = &zusatzVerkuerzung;
         beamForm->einstellungenVerwenden(settings);
         addChild(beamForm);
     }
     return *beamForm;
 }
 
+VkBeamFelder MDIForm1::beamFelder()
+{
+    VkBeamFelder felder;
+    felder.frequenzText = [this] { return hauptform().Text1->text(); };
+    felder.durchmesserText = [this] { return hauptform().Text7->text(); };
+    felder.setzeFrequenz = [this](const QString& text) { hauptform().Text1->setText(text); };
+    felder.setzeVk = [this](const QString& text) { hauptform().Text4->setText(text); };
+    // The beam form's diameter change handler runs and keeps its outer diameter above it.
+    felder.setzeDurchmesser = [this](const QString& text) { hauptform().Text7->setText(text); };
+    return felder;
+}
+
 frmVk& MDIForm1::vkRechner()
 {
     if (!vkForm) {
-        vkForm = new frmVk(*this, [this]() -> frmHauptform& { return hauptform(); }, frmVk::Rolle::Verkuerzungsfaktor);
+        vkForm = new frmVk(*this, beamFelder(), frmVk::Rolle::Verkuerzungsfaktor);
         // Closing unloads the calculator but keeps the window object and its last result.
         addChild(vkForm)->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -290,7 +303,7 @@ void MDIForm1::mnuVk_Click()
 
 frmVk* MDIForm1::mnuPruning_Click()
 {
-    auto* form = new frmVk(*this, [this]() -> frmHauptform& { return hauptform(); }, frmVk::Rolle::Pruning);
+    auto* form = new frmVk(*this, beamFelder(), frmVk::Rolle::Pruning);
     addChild(form);
     showChild(form);
     return form;
@@ -304,6 +317,7 @@ ZusatzDipol& MDIForm1::zusatzDipol()
         quellen.vkFrequenzText = [this] { return vkRechner().frequenzText(); };
         quellen.beamDurchmesserText = [this] { return hauptform().Text7->text(); };
         quellen.beamVkText = [this] { return hauptform().Text4->text(); };
+        quellen.zusatzVerkuerzung = [this] { return zusatzVerkuerzung; };
         quellen.frame = this;
         dipolForm = new ZusatzDipol(std::move(quellen));
         addChild(dipolForm);

@@ -18,6 +18,7 @@ class QMenu;
 class frmHauptform;
 class frmVk;
 class ZusatzDipol;
+struct VkBeamFelder;
 
 class MDIForm1 : public QMainWindow, public FrameServices, public ViewerHost {
     Q_OBJECT
@@ -81,6 +82,8 @@ private:
     // Puts the menus of this child (the frame's own when it has none) into the menu bar.
     void showMenusOf(QMdiSubWindow* window);
     void mnuDat_Open();
+    // The beam form's fields as the velocity-factor and pruning windows read and write them.
+    VkBeamFelder beamFelder();
 
     SettingsStore settings;
     QMdiArea* area;
@@ -91,6 +94,8 @@ private:
     frmVk* vkForm = nullptr;
     ZusatzDipol* dipolForm = nullptr;
     frmRTF* viewer = nullptr;
+    // The insulation shortening of the last beam run, for the additional dipole; 0 at start.
+    double zusatzVerkuerzung = 0;
     bool finalClosing = false;
     bool shownOnce = false;
     // The stored outer size, decorations included, and the decorations it was last fitted to:

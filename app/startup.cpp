@@ -32,7 +32,6 @@ Program Main(QApplication& app)
 
     Module1& m = module1();
     m.CrLf = QStringLiteral("\r\n");
-    m.ZusatzVerkuerzung = 0;
     m.TabellenDatei = QStringLiteral("Zentavik.txt");
     if (!normalFileExists(m.TabellenDatei))
         m.TabellenDatei.clear();

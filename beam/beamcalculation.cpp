@@ -72,7 +72,7 @@ std::vector<Step> Berechnung::calculationSteps()
         {"10", [this] {
              bare = v.Er <= LuftEr;
              if (bare)
-                 env.module.ZusatzVerkuerzung = 0;
+                 env.zusatzVerkuerzung = 0;
              return StepResult::Next;
          }},
         {"11", [this] {
@@ -105,13 +105,13 @@ std::vector<Step> Berechnung::calculationSteps()
              if (bare)
                  return StepResult::Next;
              if (form.isolierModell() == IsolierModell::Formel) {
-                 env.module.ZusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
+                 env.zusatzVerkuerzung = IsolierKorrektur(v.Er, v.dA, v.dL, v.VF);
                  return StepResult::Next;
              }
              ui::setBusyCursor(true);
              const auto modell = [f = v.f, dA = v.dA, dL = v.dL, Er = v.Er] { return vollwellenModell().verkuerzung(f, dA, dL, Er); };
              try {
-                 env.module.ZusatzVerkuerzung = env.abseits ? env.abseits(modell) : modell();
+                 env.zusatzVerkuerzung = env.abseits ? env.abseits(modell) : modell();
                  modellFehler.reset();
                  vollwelle = true;
              } catch (const Failure& f) {
@@ -126,7 +126,7 @@ std::vector<Step> Berechnung::calculationSteps()
              if (modellFehler)
                  throw *modellFehler;
              // The wavelength on the insulated wire.
-             const double s = env.module.ZusatzVerkuerzung;
+             const double s = env.zusatzVerkuerzung;
              const double u = 1 - (s + s);
              // Insulation that shortens each half by a half or more leaves no wire: refused as
              // a failure of the inputs that cause it, never reported or drawn as lengths.
@@ -134,6 +134,7 @@ std::vector<Step> Berechnung::calculationSteps()
                  Failure f(failures::InvalidArgument, QStringLiteral("Die Zusatzverkürzung durch die Drahtisolierung ist zu groß: "
                                                                      "die Drahtlängen wären nicht positiv."));
                  f.feld = QStringLiteral("relative Dielektrizitätszahl, Durchmesser Aussen, Durchmesser Leiter und Verkürzungsfaktor");
+                 keinDraht = true;
                  throw f;
              }
              v.lambdaK = checked::finite(u * checked::div(300, v.f));
@@ -222,7 +223,15 @@ std::vector<Step> Berechnung::reportSteps()
     // The report takes its name before the note says what is on disk: a report that could not
     // be created or completed is never announced, and one that lacks lines the user chose to
     // skip is announced as incomplete.
+    // Lengths of 0 from a design that leaves no wire are no result: going on past that
+    // failure writes no report of them, and the older report stays.
+    for (Step& step : steps)
+        step.run = [this, run = std::move(step.run)] { return keinDraht ? StepResult::Next : run(); };
     steps.push_back({"R8", [this] {
+                         if (keinDraht) {
+                             appendInfo(env.module.CrLf + QStringLiteral("Keine Tabelle: die Drahtlängen wären nicht positiv.  "));
+                             return StepResult::Next;
+                         }
                          if (report && report->offen()) {
                              report->abschliessen();
                              reportWritten = true;
@@ -252,6 +261,7 @@ RunEnd Berechnung::run(const FailureHandler& handler, bool withReport)
     bare = true;
     vollwelle = false;
     modellFehler.reset();
+    keinDraht = false;
     reportWritten = false;
     missingLines.clear();
     std::vector<Step> steps = calculationSteps();

@@ -68,6 +68,9 @@ struct BeamEnvironment {
     // Runs a long job (the full-wave model's engine runs) where the window stays responsive
     // and hands back its result or its failure; unset, the job runs right here.
     std::function<double(const std::function<double()>&)> abseits;
+    // The insulation shortening (a fraction) the last run left; this run keeps it unless it
+    // finds one (bare wire gives 0).
+    double zusatzVerkuerzung = 0;
 };
 
 // Self-resonance constant and the velocity factor of the matching line.
@@ -83,6 +86,8 @@ public:
     RunEnd run(const FailureHandler& handler, bool withReport = true);
 
     const BeamValues& values() const { return v; }
+    // The insulation shortening after the run, for the next run and the additional dipole.
+    double zusatzVerkuerzung() const { return env.zusatzVerkuerzung; }
     // What the report of this run says, read from the form as the report steps read it.
     ReportData reportData();
 
@@ -101,6 +106,7 @@ private:
     bool bare = true;
     bool vollwelle = false;                 // the full-wave model gave this run's shortening
     std::optional<Failure> modellFehler;    // why it gave none
+    bool keinDraht = false;                 // the insulation leaves no wire: no report of this design
     // The new report is written aside and takes the name "Zentavik.txt" only when complete, so
     // the older report survives every failure the user answers with Abort.
     std::unique_ptr<DateiSchreiber> report;

@@ -34,6 +34,9 @@ public:
     std::function<void(const QString&)> dateiAnzeigen;
     // The velocity-factor calculator whose result the ground correction applies, if any.
     std::function<VkRechnerZustand*()> vkRechner;
+    // The insulation shortening the last run left, which the additional dipole reads; the
+    // program keeps it, a form on its own keeps it here.
+    double* zusatzVerkuerzung = &eigeneZusatzVerkuerzung;
     // Where the chosen insulation model is remembered: read now, written at each choice.
     void einstellungenVerwenden(SettingsStore store);
 
@@ -68,9 +71,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Placement of the controls and their start values.
     void createControls();
     void Form_Load();
+    // What a screen reader says of them.
     void nameControls();
+    // Keys and focus changes of the fields and buttons reach eventFilter.
+    void filterKeysAndFocus();
+    // The handlers of the inputs.
     void Option1_Click(int index);
     void Option2_Click(int index);
     void Text4_Change();
@@ -116,6 +124,7 @@ private:
     bool infoErgebnis = false;  // Info holds the results of a calculation, not a hint
     QStringList gerechnetMit;   // the inputs of the last calculation; empty before the first
     int16_t VkStellerAlt = 0;
+    double eigeneZusatzVerkuerzung = 0;
     std::optional<BauplanDaten> letzterBauplan;
     std::optional<SettingsStore> einstellungen;
 };

@@ -2,11 +2,10 @@
 // Wire insulation: the material list of the insulation group and the extra shortening an
 // insulated wire needs.
 
+#include "common/luftpermittivitaet.h"
+
 #include <QString>
 #include <QStringList>
-
-// Permittivity of air: at or below it the wire counts as bare.
-inline constexpr float LuftEr = 1.00059f;
 
 // The 25 entries of the material list, numbers with the given decimal separator.
 QStringList isolierMaterialien(const QString& decimal);

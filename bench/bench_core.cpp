@@ -35,7 +35,7 @@ void wholeBeamCalculation(benchmark::State& state)
     Module1 module;
     BenchForm form;
     for (auto _ : state) {
-        Berechnung calc(form, {module, nullptr, QStringLiteral(","), QDate(2026, 12, 7), QString()});
+        Berechnung calc(form, {module, nullptr, QStringLiteral(","), QDate(2026, 12, 7), QString(), {}});
         benchmark::DoNotOptimize(calc.run([](const Failure&, const Step&) { return FailureAnswer::Abort; }, false));
     }
 }

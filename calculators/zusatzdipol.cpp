@@ -188,7 +188,7 @@ void ZusatzDipol::Command1_Click()
 {
     const ZusatzDipolEingaben e{Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()};
     const ZusatzDipolErgebnis r =
-        ZusatzDipolRechnen(e, module1().ZusatzVerkuerzung, quellen.vkRechner ? quellen.vkRechner() : nullptr, localeDecimal());
+        ZusatzDipolRechnen(e, quellen.zusatzVerkuerzung ? quellen.zusatzVerkuerzung() : 0.0, quellen.vkRechner ? quellen.vkRechner() : nullptr, localeDecimal());
     // A listener hears the finished spacing and length once, not each label on its own.
     const HeldResults results{Label8, Label10};
     for (const QString& grund : r.gruende)

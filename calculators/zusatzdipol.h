@@ -23,6 +23,7 @@ struct ZusatzDipolQuellen {
     std::function<QString()> vkFrequenzText;       // that calculator's frequency field
     std::function<QString()> beamDurchmesserText;  // the beam form's conductor diameter
     std::function<QString()> beamVkText;           // the beam form's velocity factor
+    std::function<double()> zusatzVerkuerzung;     // the last beam run's insulation shortening; unset, 0
     FrameServices* frame = nullptr;                // whose status line shows why a field was refused
 };
 

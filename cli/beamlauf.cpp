@@ -293,7 +293,7 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     std::optional<KommandozeilenVkRechner> vk;
     if (e.vkRechner)
         vk.emplace(e.hoehe, e.vkDurchmesser, e.erdbodenKorrektur);
-    Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright});
+    Berechnung berechnung(form, {module, vk ? &*vk : nullptr, Komma, heute, version::copyright, {}});
     std::optional<Failure> fehler;
     QString schritt;
     const RunEnd ende = berechnung.run(
@@ -326,7 +326,7 @@ BeamLauf rechneBeam(const BeamEingaben& eingaben, const QDate& heute)
     BeamLauf lauf;
     lauf.eingaben = e;
     lauf.werte = berechnung.values();
-    lauf.zusatzVerkuerzung = module.ZusatzVerkuerzung;
+    lauf.zusatzVerkuerzung = berechnung.zusatzVerkuerzung();
     lauf.bericht = berechnung.reportData();
     lauf.text1 = form.t1;
     lauf.text4 = form.t4;

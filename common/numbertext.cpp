@@ -1,8 +1,6 @@
 #include "common/numbertext.h"
 
-#include "common/ablehnungen.h"
 #include "common/failure.h"
-#include "platform/ui.h"
 
 #include <charconv>
 #include <cmath>
@@ -130,12 +128,8 @@ float ZahlAusText(const QString& text)
     return value;
 }
 
-int TastenFilter(int keyCode, QString allowed)
+bool TasteErlaubt(int keyCode, QString allowed)
 {
     allowed += QChar(8);
-    if (keyCode > 0 && keyCode <= 0xFFFF && allowed.contains(QChar(char16_t(keyCode))))
-        return keyCode;
-    ui::beep(ablehnung::zeichenNichtErlaubt());
-    ui::processEvents();
-    return 0;
+    return keyCode > 0 && keyCode <= 0xFFFF && allowed.contains(QChar(char16_t(keyCode)));
 }

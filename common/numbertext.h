@@ -14,6 +14,6 @@ bool BeginntMitZahl(const QString& text);
 // The characters the numeric fields accept.
 inline const QString ZifferZeichen = QStringLiteral("1234567890,.");
 
-// Key filter of the numeric fields: returns the key code when its character is allowed
-// (backspace always is), otherwise beeps, lets pending events run and returns 0.
-int TastenFilter(int keyCode, QString allowed);
+// Whether a numeric field accepts the key: its character is among the allowed ones, or it is
+// backspace, which always is.
+bool TasteErlaubt(int keyCode, QString allowed);

@@ -161,6 +161,45 @@ QList<PdfSprung> contentsJumps(const std::vector<Entry>& entries, const Manual& 
     return jumps;
 }
 
+// Draws the part of the laid-out document that lies on one page. The text layout draws a paragraph
+// that began on an earlier page from the line before the first one on this page: that line, clipped
+// away on paper, would stand in the text of two pages, and copying, searching and screen readers would
+// meet it twice. Such paragraphs are left to this function: it draws only their lines whose top lies
+// on the page. What a continued paragraph draws besides its lines (a list mark, a background) belongs
+// to its first line, on the page where it began.
+void drawPage(const QTextDocument& doc, QPainter& painter, const QRectF& page)
+{
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    std::vector<QTextBlock> continued;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        if (!block.isVisible() || !lines || lines->lineCount() == 0)
+            continue;
+        const qreal top = layout->blockBoundingRect(block).top();
+        if (top + lines->lineAt(0).y() < page.top() && top + lines->lineAt(lines->lineCount() - 1).y() >= page.top())
+            continued.push_back(block);
+    }
+    for (QTextBlock& block : continued)
+        block.setVisible(false);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = page;
+    layout->draw(&painter, context);
+    for (QTextBlock& block : continued)
+        block.setVisible(true);
+
+    painter.setPen(context.palette.color(QPalette::Text));
+    for (const QTextBlock& block : continued) {
+        const QPointF position = layout->blockBoundingRect(block).topLeft();
+        const QTextLayout* lines = block.layout();
+        for (int index = 0; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            const qreal top = position.y() + line.y();
+            if (top >= page.top() && top < page.bottom())
+                line.draw(&painter, position);
+        }
+    }
+}
+
 // Every figure the document names, from the code that computes it.
 HilfeZahlen alleZahlen()
 {
@@ -284,9 +323,7 @@ int hilfeSchreiben(char* argv[])
         const QRectF clip(0, index * body.height(), body.width(), body.height());
         painter.setClipRect(QRectF(QPointF(0, 0), body));
         painter.translate(0, -clip.top());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
-        doc.documentLayout()->draw(&painter, context);
+        drawPage(doc, painter, clip);
         painter.restore();
 
         painter.setFont(footerFont);

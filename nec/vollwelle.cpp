@@ -1,6 +1,6 @@
 #include "nec/vollwelle.h"
 
-#include "beam/insulation.h"
+#include "common/luftpermittivitaet.h"
 
 #include <QMutexLocker>
 

@@ -4,6 +4,7 @@
 #include "platform/dateilesen.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -12,6 +13,8 @@
 
 #include <map>
 #include <optional>
+
+#include <unistd.h>
 
 namespace desktop {
 namespace {
@@ -174,12 +177,19 @@ Aufruf aufrufVonEintrag(const QString& id, const QString& document)
     return {program, woerter};
 }
 
-// The types to look for: the document's own, then those it is a kind of.
+// The types to look for: the document's own, then those it is a kind of. Of the type's other
+// names only those of the same kind count ("application/x-pdf" for a PDF, not "image/pdf"): under
+// a name of another kind a program claims files it reads as something else, if at all, as an image
+// viewer claims PDF files and, without the means to read them, shows an empty window or a picture
+// of its own instead of the document.
 QStringList mimeTypen(const QString& document)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(document);
+    const QString art = type.name().section(u'/', 0, 0);
     QStringList names{type.name()};
-    names += type.aliases();
+    for (const QString& alias : type.aliases())
+        if (alias.section(u'/', 0, 0) == art)
+            names << alias;
     names += type.allAncestors();
     names.removeAll(QStringLiteral("application/octet-stream"));
     return names;
@@ -303,9 +313,39 @@ Aufruf standardAufruf(const QString& document)
 
 QString standardProgramm(const QString& document) { return standardAufruf(document).programm; }
 
-bool startDetached(const QString& program, const QStringList& arguments)
+bool startDetached(const QString& program, const QStringList& arguments, std::function<void()> gescheitert, int frist)
 {
-    return !program.isEmpty() && QProcess::startDetached(program, arguments);
+    if (program.isEmpty())
+        return false;
+    // Started as our child, so that its end and status reach us; destroying a QProcess would end
+    // the program, so the object lives until the program ends, also beyond our own end. The list
+    // keeps those still running in reach.
+    static auto* laufende = new QList<QProcess*>;
+    auto* process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(arguments);
+    // Our terminal and standard channels as a detached start would leave them, but a session of
+    // its own: closing our terminal or pressing Ctrl+C there does not end it.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setInputChannelMode(QProcess::ForwardedInputChannel);
+    process->setChildProcessModifier([] { ::setsid(); });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    laufende->append(process);
+    QElapsedTimer seitStart;
+    seitStart.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, seitStart, frist, gescheitert = std::move(gescheitert)](int status, QProcess::ExitStatus art) {
+                         laufende->removeOne(process);
+                         process->deleteLater();
+                         const bool fehlschlag = art == QProcess::CrashExit || status != 0;
+                         if (fehlschlag && gescheitert && !seitStart.hasExpired(frist))
+                             gescheitert();
+                     });
+    return true;
 }
 
 } // namespace desktop

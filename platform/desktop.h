@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace desktop {
 
 // A normal file: it exists, is no directory and is not hidden (its name does not start with a dot).
@@ -17,7 +19,8 @@ struct Aufruf {
 };
 
 // The application the desktop opens the document's type with, found the freedesktop.org way:
-// the MIME type from the file's name and content, the default application for it in the
+// the MIME type from the file's name and content (or another name of it of the same kind, such
+// as application/x-pdf, never image/pdf), the default application for it in the
 // mimeapps.list files of XDG_CONFIG_HOME, XDG_CONFIG_DIRS, XDG_DATA_HOME and XDG_DATA_DIRS
 // (then the applications that declare the type), and that desktop entry's Exec line read as
 // the desktop entry rules say: quoted words, escapes, and the field codes filled in (the
@@ -37,7 +40,13 @@ QStringList mimeappsDateien();
 QStringList anwendungsOrdner();
 
 // Starts a program with its arguments as a process of its own that outlives ours. False when it
-// could not be started.
-bool startDetached(const QString& program, const QStringList& arguments);
+// could not be started. A program that starts and gives up at once (a viewer that cannot read the
+// file, a wrapper that finds no program behind it) is as good as none: when it ends within
+// `frist` milliseconds with a status other than 0 or by a crash, `gescheitert` is called, once,
+// from the event loop; the caller is not held up meanwhile. A program still running then, or one
+// that ended with 0, counts as started.
+inline constexpr int startFrist = 2000;
+bool startDetached(const QString& program, const QStringList& arguments, std::function<void()> gescheitert = {},
+                   int frist = startFrist);
 
 } // namespace desktop

@@ -1,6 +1,5 @@
 #include "vf/frmvk.h"
 
-#include "beam/frmhauptform.h"
 #include "calculators/pruning.h"
 #include "common/numberformat.h"
 #include "platform/accessiblenames.h"
@@ -60,8 +59,8 @@ QLabel* result(QWidget* parent, const char* name, const QString& tip = QString()
 
 } // namespace
 
-frmVk::frmVk(FrameServices& frame, std::function<frmHauptform&()> hauptform, Rolle rolle, QWidget* parent)
-    : QWidget(parent), frame(frame), hauptform(std::move(hauptform)), role(rolle),
+frmVk::frmVk(FrameServices& frame, VkBeamFelder beam, Rolle rolle, QWidget* parent)
+    : QWidget(parent), frame(frame), beam(std::move(beam)), role(rolle),
       grundAnzeige(new RefusalNotice(this, &frame))
 {
     setObjectName(QStringLiteral("frmVk"));
@@ -198,10 +197,9 @@ void frmVk::Form_Load()
 {
     isLoaded = true;
     Tag = QStringLiteral("-");
-    frmHauptform& beam = hauptform();
-    Text1->setText(beam.Text1->text());
+    Text1->setText(beam.frequenzText ? beam.frequenzText() : QString());
     Text2->setText(VkStartHoehe(Text1->text(), localeDecimal()));
-    Text3->setText(beam.Text7->text());
+    Text3->setText(beam.durchmesserText ? beam.durchmesserText() : QString());
     for (QLabel* l : {Label5, Label7, Label9, Label11}) {
         markStale(l, false);
         showResult(l, QString());
@@ -381,8 +379,9 @@ void frmVk::vkRechnen()
     showResult(Label9, r.vk);
     if (mnuVkübernehmen->isChecked())
         uebergeben();
-    // The beam form's diameter change handler runs and keeps its outer diameter above it.
-    hauptform().Text7->setText(Text3->text());
+    // The beam form takes the diameter the factor was computed for.
+    if (beam.setzeDurchmesser)
+        beam.setzeDurchmesser(Text3->text());
     Tag = QStringLiteral("Aktiv");
 }
 
@@ -417,10 +416,10 @@ void frmVk::uebergeben()
     if (role == Rolle::Pruning)
         return;
     const VkUebergabe u = VkUebergeben(VkErgebnis, Text1->text(), localeDecimal());
-    frmHauptform& beam = hauptform();
-    beam.Text4->setText(u.vkText);
-    if (u.frequenzText)
-        beam.Text1->setText(*u.frequenzText);
+    if (beam.setzeVk)
+        beam.setzeVk(u.vkText);
+    if (u.frequenzText && beam.setzeFrequenz)
+        beam.setzeFrequenz(*u.frequenzText);
 }
 
 void frmVk::Label9_DblClick() { uebergeben(); }

@@ -19,7 +19,17 @@ class QMenu;
 class QPushButton;
 class PruningMessung;
 class RefusalNotice;
-class frmHauptform;
+
+// The beam form's fields the calculator starts from and hands its result to. Each is asked
+// when it is needed; asking may create the beam form (unshown). One left unset reads as empty
+// and takes nothing.
+struct VkBeamFelder {
+    std::function<QString()> frequenzText;                   // design frequency
+    std::function<QString()> durchmesserText;                // conductor diameter
+    std::function<void(const QString&)> setzeFrequenz;       // design frequency
+    std::function<void(const QString&)> setzeVk;             // velocity factor
+    std::function<void(const QString&)> setzeDurchmesser;    // conductor diameter
+};
 
 class frmVk : public QWidget, public MdiChild, public VkRechnerZustand {
     Q_OBJECT
@@ -27,8 +37,7 @@ public:
     // The role is chosen once, when the window opens.
     enum class Rolle { Verkuerzungsfaktor, Pruning };
 
-    // `hauptform` gives the beam form, creating it when it does not exist yet.
-    frmVk(FrameServices& frame, std::function<frmHauptform&()> hauptform, Rolle rolle, QWidget* parent = nullptr);
+    frmVk(FrameServices& frame, VkBeamFelder beam, Rolle rolle, QWidget* parent = nullptr);
 
     Rolle rolle() const { return role; }
 
@@ -86,7 +95,7 @@ private:
     void markResults(bool stale);
 
     FrameServices& frame;
-    std::function<frmHauptform&()> hauptform;
+    VkBeamFelder beam;
     Rolle role;
     bool isLoaded = false;
     RefusalNotice* grundAnzeige;

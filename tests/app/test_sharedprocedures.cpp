@@ -5,6 +5,8 @@
 #include "calculators/zusatzdipol.h"
 #include "beam/frmhauptform.h"
 #include "common/module1.h"
+#include "common/numbertext.h"
+#include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/twips.h"
 #include "tests/support/fakeframe.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -139,12 +142,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("exec");
         QTest::addColumn<QByteArray>("extra");
-        QTest::addColumn<QString>("where");     // "default", "cache" or "none"
+        QTest::addColumn<QString>("where");     // "default", "cache", "none", or "cache TYPE": declared for TYPE
         QTest::addColumn<QString>("expected");  // "viewer": the fake viewer; "sh": sh on PATH
         QTest::newRow("default application") << QByteArray("@viewer@ %f") << QByteArray() << "default" << "viewer";
         QTest::newRow("quoted program") << QByteArray("\"@viewer@\" --seite 1 %U") << QByteArray() << "default" << "viewer";
         QTest::newRow("program on PATH") << QByteArray("sh %f") << QByteArray() << "default" << "sh";
         QTest::newRow("declared type only") << QByteArray("@viewer@ %f") << QByteArray() << "cache" << "viewer";
+        QTest::newRow("declared under another name") << QByteArray("@viewer@ %f") << QByteArray() << "cache application/x-pdf" << "viewer";
+        // An image viewer that claims PDF files as images and cannot show them is no PDF program.
+        QTest::newRow("declared as an image") << QByteArray("@viewer@ %f") << QByteArray() << "cache image/pdf" << "";
         QTest::newRow("no association") << QByteArray("@viewer@ %f") << QByteArray() << "none" << "";
         QTest::newRow("hidden entry") << QByteArray("@viewer@ %f") << QByteArray("Hidden=true\n") << "default" << "";
         QTest::newRow("program missing") << QByteArray("/gibt/es/nicht %f") << QByteArray() << "default" << "";
@@ -171,9 +177,11 @@ private slots:
             pipe.emplace(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")));
             QVERIFY(pipe->ok());
         }
-        if (where == QLatin1String("cache"))
+        if (where.startsWith(QLatin1String("cache"))) {
+            const QByteArray declared = where.size() > 5 ? where.mid(6).toLatin1() : QByteArray("application/pdf");
             write(desktop.path(QStringLiteral("data/applications/mimeinfo.cache")),
-                  "[MIME Cache]\napplication/pdf=betrachter.desktop;\n");
+                  "[MIME Cache]\n" + declared + "=betrachter.desktop;\n");
+        }
         const QString want = expected == QLatin1String("viewer") ? viewer
                              : expected == QLatin1String("sh")   ? QStandardPaths::findExecutable(QStringLiteral("sh"))
                                                                  : QString();
@@ -215,7 +223,10 @@ private slots:
     void hilfe_data()
     {
         QTest::addColumn<QString>("helpAt");  // "", "bin" beside the program, "share" in the installation
-        QTest::addColumn<QString>("program"); // the PDF program: "viewer", "none" or "broken" (does not start)
+        QTest::addColumn<QString>("program"); // the PDF program: "viewer" (ends well at once), "none", "broken"
+                                              // (does not start), "noexec", or ending by itself: "fails"
+                                              // (status 1), "crashes", "running" (beyond the watch),
+                                              // "late" (status 1 after the watch)
         QTest::addColumn<QByteArray>("exec"); // the Exec line of its desktop entry
         QTest::addColumn<QString>("title");   // expected box; empty: none
         QTest::addColumn<QString>("reason");  // its first line; without a box, the viewer's arguments
@@ -225,6 +236,15 @@ private slots:
         QTest::newRow("no program for PDF") << "bin" << "none" << plain << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
         QTest::newRow("program does not start")
             << "share" << "broken" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program not executable") << "bin" << "noexec" << plain << " Hilfe" << "Acrobat Reader o.ä. nicht gefunden!";
+        // Started, but giving up before the user could see anything.
+        QTest::newRow("program exits 1 at once")
+            << "bin" << "fails" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program crashes at once")
+            << "share" << "crashes" << plain << " Hilfe" << "Das Programm @viewer@ ließ sich nicht starten!";
+        QTest::newRow("program keeps running") << "bin" << "running" << plain << "" << "@help@\n";
+        // The user has seen it by then: what it says about its end is its own affair.
+        QTest::newRow("program fails after a while") << "bin" << "late" << plain << "" << "@help@\n";
         QTest::newRow("no help document") << "" << "viewer" << plain << " Datei nicht gefunden" << "";
         // The entry's whole line counts, read by the desktop entry rules.
         QTest::newRow("started through env with a variable") << "bin" << "viewer" << QByteArray("env ZENTAVIK_PROBE=1 @viewer@ %U") << ""
@@ -247,6 +267,18 @@ private slots:
         // A script whose interpreter is missing: the system refuses to start it.
         if (program == QLatin1String("broken"))
             write(viewer, "#!/gibt/es/nicht/sh\n", true);
+        const QByteArray ende = program == QLatin1String("fails")     ? "exit 1\n"
+                                : program == QLatin1String("crashes") ? "kill -SEGV $$\n"
+                                : program == QLatin1String("running") ? "sleep 6\n"
+                                : program == QLatin1String("late")    ? "sleep 3; exit 1\n"
+                                                                      : "";
+        if (!ende.isEmpty()) {
+            QFile script(viewer);
+            QVERIFY(script.open(QIODevice::Append));
+            script.write(ende);
+        }
+        if (program == QLatin1String("noexec"))
+            QVERIFY(QFile::setPermissions(viewer, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         desktop.entry(QStringLiteral("betrachter.desktop"), exec.replace("@viewer@", viewer.toLocal8Bit()));
         if (program != QLatin1String("none"))
             desktop.defaultFor("application/pdf", "betrachter.desktop");
@@ -264,7 +296,17 @@ private slots:
         if (title.isEmpty()) {
             QVERIFY(fake.messages.isEmpty());
             QTRY_COMPARE(argumentsOf(viewer), reason.replace(QStringLiteral("@help@"), help).toLocal8Bit());
+            // Nothing is said later either: not while it runs on past the watch, nor after a good end.
+            QTest::qWait(program == QLatin1String("running") ? desktop::startFrist + 500
+                         : program == QLatin1String("late")  ? desktop::startFrist + 2000
+                                                             : 500);
+            QVERIFY(fake.messages.isEmpty());
             return;
+        }
+        // A program that ends by itself is heard of once it has ended.
+        if (program == QLatin1String("fails") || program == QLatin1String("crashes")) {
+            QTRY_COMPARE_WITH_TIMEOUT(fake.messages.size(), 1, desktop::startFrist);
+            QTest::qWait(200);
         }
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages[0].title, title);
@@ -402,6 +444,23 @@ private slots:
         QCOMPARE(&frame.zusatzDipol(), &form);
         QCOMPARE(form.Text5->text(), QStringLiteral("1,5"));
         QCOMPARE(form.Text6->text(), QStringLiteral("1,00"));
+        // It shortens by the insulation of the last beam calculation: none before the first.
+        form.Text1->setText(QStringLiteral("21"));
+        form.Text2->setText(QStringLiteral("14"));
+        form.Command1->click();
+        const QString bare = form.Label10->text();
+        QVERIFY(!bare.isEmpty());
+        QTemporaryDir ort;  // where the beam calculation writes its report
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(ort.path());
+        const auto zurueck = qScopeGuard([&] { QDir::setCurrent(vorher); });
+        frmHauptform& beam = frame.hauptform();
+        beam.Combo1->setEditText(QStringLiteral("2,3   Polyethylen PE"));
+        beam.Text6->setText(QStringLiteral("2"));
+        beam.Text7->setText(QStringLiteral("1,5"));
+        beam.Command1->click();
+        form.Command1->click();
+        QVERIFY2(ZahlAusText(form.Label10->text()) < ZahlAusText(bare), qPrintable(form.Label10->text() + u' ' + bare));
     }
 
     // Without any printer the user is told so and may keep the same page as a PDF file; the

@@ -152,7 +152,7 @@ private slots:
         const QString report = reportText();
         QVERIFY(!report.isEmpty());
         QCOMPARE(report.contains(QStringLiteral("Zusatzverkürzung durch Drahtisolierung")), insulated);
-        QCOMPARE(module1().ZusatzVerkuerzung > 0, insulated);
+        QCOMPARE(*form->zusatzVerkuerzung > 0, insulated);
     }
 
     // The spinner stops at 0 (factor 1,00) and 1000 (factor 0,00); a click beyond does nothing.

@@ -47,7 +47,6 @@ private slots:
     void initTestCase() { useGermanLocale(); }
     void init()
     {
-        module1().ZusatzVerkuerzung = 0;
         fake.messages.clear();
         fake.beeps = 0;
     }
@@ -359,9 +358,11 @@ private slots:
 
     void formCalculatesAndRefuses()
     {
+        double zusatzVerkuerzung = 0;  // the last beam run's
         ZusatzDipolQuellen quellen;
         quellen.beamDurchmesserText = [] { return QStringLiteral("2"); };
         quellen.beamVkText = [] { return QStringLiteral("0,95"); };
+        quellen.zusatzVerkuerzung = [&] { return zusatzVerkuerzung; };
         ZusatzDipol form(quellen);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -388,12 +389,12 @@ private slots:
 
         // An arithmetic failure is told in a box and the form goes on working.
         form.Text3->setText(QStringLiteral("300"));
-        module1().ZusatzVerkuerzung = 0.5;
+        zusatzVerkuerzung = 0.5;
         form.Command1->click();
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages[0].title, QStringLiteral(" Fehler "));
         QVERIFY(fake.messages[0].text.startsWith(QStringLiteral("Fehler 11: Division durch Null")));
-        module1().ZusatzVerkuerzung = 0;
+        zusatzVerkuerzung = 0;
         // A number beyond single precision: the box names the field it stands in.
         form.Text3->setText(QStringLiteral("1e39"));
         form.Command1->click();

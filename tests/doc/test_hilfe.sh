@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built help reads like a printed manual: version and date on top, a table of contents whose
 # page numbers lead to the headings and whose lines jump there, a numbered footer, no heading alone at a page foot, no page
-# less than half full except before a chapter, and list numbers that do not repeat the menu
-# captions' own numbers.
+# less than half full except before a chapter, no line in the text of two pages, and list numbers
+# that do not repeat the menu captions' own numbers.
 # Given the generator and the drawing, it builds the help again on a machine whose default fonts
 # are others, and finds the same pages starting with the same lines.
 # test_hilfe.sh HILFE.pdf QUELLE.html VERSION [HILFEPDF ZEICHNUNG.svg]
@@ -12,8 +12,20 @@ for tool in pdftotext pdftohtml pdftoppm; do
   command -v "$tool" > /dev/null || { echo "$tool fehlt (poppler-utils)"; exit 1; }
 done
 fail() { echo "FEHLER: $*"; exit 1; }
-# One page's lines, without the indentation of the layout.
-page() { pdftotext -layout -f "$1" -l "$1" "$pdf" - | sed 's/\f//g; s/^ *//; s/ *$//' | grep -v '^$' || true; }
+# One page's lines, without the indentation of the layout: page N, or lines_of FILE N.
+lines_of() { pdftotext -layout -f "$2" -l "$2" "$1" - | sed 's/\f//g; s/^ *//; s/ *$//' | grep -v '^$' || true; }
+page() { lines_of "$pdf" "$1"; }
+# A line cut by a page foot must not be drawn on both pages: copying, searching and screen
+# readers would meet it twice. Above each footer the text ends with a line the next page does not
+# start with. no_line_twice FILE PAGES
+no_line_twice() {
+  local n last next
+  for ((n = 1; n < $2; n++)); do
+    last="$(lines_of "$1" "$n" | tail -2 | head -1)"
+    next="$(lines_of "$1" $((n + 1)) | head -1)"
+    [ "$last" != "$next" ] || fail "$(basename "$1"): \"$last\" am Ende von Seite $n und am Anfang von Seite $((n + 1))"
+  done
+}
 
 text="$(pdftotext -layout "$pdf" -)"
 pages="$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages: *//p')"
@@ -78,6 +90,7 @@ for ((n = 1; n <= pages; n++)); do
   last="$(tail -2 <<< "$lines" | head -1)"
   grep -Fxq -- "$last" <<< "$headings" && fail "Überschrift \"$last\" allein am Fuß von Seite $n"
 done
+no_line_twice "$pdf" "$pages"
 if [ -n "$generator" ]; then
   # Each page's first line.
   starts() { for ((n = 1; n <= $2; n++)); do pdftotext -f "$n" -l "$n" "$1" - | grep -v '^[[:space:]]*$' | head -1; done; }
@@ -102,6 +115,7 @@ KONF
     "$generator" "$html" "$drawing" "$work/andere.pdf" > /dev/null 2>&1 || fail "Hilfe mit anderen Schriften nicht gebaut"
   other="$(pdfinfo "$work/andere.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')"
   [ "$other" = "$pages" ] || fail "mit anderen Standardschriften $other statt $pages Seiten"
+  no_line_twice "$work/andere.pdf" "$other"
   diff <(starts "$pdf" "$pages") <(starts "$work/andere.pdf" "$pages") > "$work/diff" \
     || fail "mit anderen Standardschriften beginnen Seiten anders: $(head -4 "$work/diff")"
 fi
