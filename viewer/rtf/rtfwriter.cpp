@@ -8,6 +8,7 @@
 #include "viewer/rtf/rtftablewriter.h"
 
 #include <QColor>
+#include <QHash>
 #include <QSizeF>
 #include <QStringList>
 #include <QTextBlock>
@@ -15,6 +16,7 @@
 #include <QTextFragment>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -100,23 +102,59 @@ bool hasBackground(const QTextCharFormat& format)
     return format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush;
 }
 
+// The colours of the text, each once, found by their value: a document of thousands of colours
+// is written in as many steps, not in thousands of steps for each run of text.
+class TextColours {
+public:
+    explicit TextColours(QList<QColor>& colours) : colours(colours) {}
+
+    // The colour's place in the list, or -1.
+    qsizetype indexOf(const QColor& c) const
+    {
+        const auto it = first.constFind(keyOf(c));
+        if (it == first.constEnd())
+            return -1;
+        // Colours of other specs may share a value and still differ.
+        return colours[*it] == c ? *it : colours.indexOf(c);
+    }
+
+    void add(const QColor& c)
+    {
+        if (indexOf(c) >= 0)
+            return;
+        if (!first.contains(keyOf(c)))
+            first.insert(keyOf(c), colours.size());
+        colours << c;
+    }
+
+private:
+    static std::pair<int, quint64> keyOf(const QColor& c) { return {int(c.spec()), quint64(c.rgba64())}; }
+
+    QList<QColor>& colours;
+    QHash<std::pair<int, quint64>, qsizetype> first;  // where the first colour of a value is
+};
+
 } // namespace
 
 QByteArray writeRtf(const QTextDocument& document)
 {
     // The tables first: every font and colour that the text uses.
     QStringList fonts{document.defaultFont().family()};
+    QHash<QString, qsizetype> fontIndex{{fonts.front(), 0}};
     QList<QColor> colours;
+    TextColours textColours(colours);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             const QString family = familyOf(f, document);
-            if (!fonts.contains(family))
+            if (!fontIndex.contains(family)) {
+                fontIndex.insert(family, fonts.size());
                 fonts << family;
-            if (f.hasProperty(QTextFormat::ForegroundBrush) && !colours.contains(f.foreground().color()))
-                colours << f.foreground().color();
-            if (hasBackground(f) && !colours.contains(f.background().color()))
-                colours << f.background().color();
+            }
+            if (f.hasProperty(QTextFormat::ForegroundBrush))
+                textColours.add(f.foreground().color());
+            if (hasBackground(f))
+                textColours.add(f.background().color());
         }
     }
     addBorderColours(document, colours);
@@ -146,7 +184,7 @@ QByteArray writeRtf(const QTextDocument& document)
                 appendPictures(out, fragment, document);
                 continue;
             }
-            out += "{\\plain\\f" + QByteArray::number(fonts.indexOf(familyOf(f, document)));
+            out += "{\\plain\\f" + QByteArray::number(fontIndex.value(familyOf(f, document)));
             out += "\\fs" + QByteArray::number(std::lround(sizeOf(f, document) * 2));
             if (f.fontWeight() >= QFont::Bold) out += "\\b";
             if (f.fontItalic()) out += "\\i";
@@ -156,9 +194,9 @@ QByteArray writeRtf(const QTextDocument& document)
             if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) out += "\\super";
             if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) out += "\\sub";
             if (f.hasProperty(QTextFormat::ForegroundBrush))
-                out += "\\cf" + QByteArray::number(colours.indexOf(f.foreground().color()) + 1);
+                out += "\\cf" + QByteArray::number(textColours.indexOf(f.foreground().color()) + 1);
             if (hasBackground(f))
-                out += "\\highlight" + QByteArray::number(colours.indexOf(f.background().color()) + 1);
+                out += "\\highlight" + QByteArray::number(textColours.indexOf(f.background().color()) + 1);
             out += ' ';
             appendEscaped(out, fragment.text(), symbolFontOf(familyOf(f, document)) != SymbolFont::None);
             out += '}';
