@@ -111,10 +111,10 @@ public:
     // The colour's place in the list, or -1.
     qsizetype indexOf(const QColor& c) const
     {
-        const auto it = first.constFind(keyOf(c));
+        const auto it = first.constFind(c.rgba64());
         if (it == first.constEnd())
             return -1;
-        // Colours of other specs may share a value and still differ.
+        // Colours of other colour models may share a value and still differ.
         return colours[*it] == c ? *it : colours.indexOf(c);
     }
 
@@ -122,16 +122,14 @@ public:
     {
         if (indexOf(c) >= 0)
             return;
-        if (!first.contains(keyOf(c)))
-            first.insert(keyOf(c), colours.size());
+        if (!first.contains(c.rgba64()))
+            first.insert(c.rgba64(), colours.size());
         colours << c;
     }
 
 private:
-    static std::pair<int, quint64> keyOf(const QColor& c) { return {int(c.spec()), quint64(c.rgba64())}; }
-
     QList<QColor>& colours;
-    QHash<std::pair<int, quint64>, qsizetype> first;  // where the first colour of a value is
+    QHash<quint64, qsizetype> first;  // where the first colour of a value is
 };
 
 } // namespace
